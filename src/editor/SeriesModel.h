@@ -1,0 +1,46 @@
+// The series being edited, with the rule that keeps the four cards' texts identical.
+#pragma once
+
+#include "Series.h"
+
+#include <QObject>
+
+// Holds the subject, the sixteen name lines, the photo paths and the current file name.
+// Every write is mirrored: the subject is one text on all four cards and name line j is one
+// text on every card. Line breaks in a written text become blanks. Writing a text a box already
+// holds changes nothing and emits nothing.
+class SeriesModel final : public QObject {
+    Q_OBJECT
+public:
+    explicit SeriesModel(QObject* parent = nullptr);
+
+    static QString defaultSubject();          // "Onderwerp"
+    static QString defaultName(int line);     // " 1. " .. " 4. "
+    static QString defaultSeriesName();       // "Default.msr"
+    static QString withoutLineBreaks(QString text);
+
+    QString subject() const;
+    QString name(int card, int line) const;
+    QString photoPath(int card) const;
+    QString seriesName() const { return m_seriesName; }
+
+    // Sets the subject on all four cards.
+    void setSubject(const QString& text);
+    // Sets name line `line` on all four cards (the card that was typed on is only the source).
+    void setName(int card, int line, const QString& text);
+    void setPhotoPath(int card, const QString& path);
+    void setSeriesName(const QString& name) { m_seriesName = name; }
+
+    // The texts as the boxes hold them (names keep their leading blanks).
+    Series toSeries() const;
+    // Puts the design texts back: "Onderwerp", " 1. " .. " 4. ", no photo paths, "Default.msr".
+    void resetToDesign();
+
+signals:
+    void subjectChanged(const QString& text);
+    void nameChanged(int line, const QString& text);
+
+private:
+    Series m_series;
+    QString m_seriesName;
+};

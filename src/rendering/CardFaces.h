@@ -1,0 +1,19 @@
+// Draws a page of four card fronts in twips: the names layout or the pictures layout.
+#pragma once
+
+#include "FaceSheet.h"
+
+class QPainter;
+
+class CardFaces final {
+public:
+    // Title centred on x = 6000 at top 1050; cards at (1680, 2400), (6180, 2400), (1680, 9000),
+    // (6180, 9000) with frame, subject, photo and four names, the card's own name in red.
+    static void drawNamesLayout(QPainter& painter, const FaceSheet& sheet);
+    // The same title; each card shows its own photo large and the four photos small.
+    static void drawPicturesLayout(QPainter& painter, const FaceSheet& sheet);
+    // One card in the names layout with its top-left corner at (x, y); shared with the export.
+    static void drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, int x, int y);
+    // "Mosaret serie: " followed by the series name.
+    static QString title(const QString& seriesName);
+};

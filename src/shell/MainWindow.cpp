@@ -1,0 +1,3 @@
+// stub
+#include "MainWindow.h"
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {}

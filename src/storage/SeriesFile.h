@@ -1,0 +1,26 @@
+// The series file: 21 lines of Windows-1252 text, each ended by CR LF.
+#pragma once
+
+#include "Result.h"
+#include "Series.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QStringList>
+
+class SeriesFile final {
+public:
+    static constexpr int kLineCount = 21;
+
+    // Line 1 the subject, lines 2-5 the photo paths, lines 6-21 the names card by card with
+    // their leading blanks removed. Characters Windows-1252 cannot hold become '?'.
+    static QByteArray serialize(const Series& series);
+    // The texts of `series` that Windows-1252 cannot hold unchanged, as the user would know them
+    // ("Onderwerp", "Naam 2 van kaart 3", "Foto van kaart 1"), each followed by ": " and the text.
+    static QStringList unencodableTexts(const Series& series);
+
+    // Reads the lines as stored (names without a leading blank). Accepts CR LF and bare LF line
+    // ends. A file with fewer than two lines is an error; values of missing later lines are empty.
+    static Result<Series> parse(QIODevice& device);
+    static Result<Series> parse(const QByteArray& bytes);
+};
