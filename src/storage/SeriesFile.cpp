@@ -1,6 +1,105 @@
-// stub: replaced by the storage implementation
+// The series file: 21 lines of Windows-1252 text, each ended by CR LF.
 #include "SeriesFile.h"
-QByteArray SeriesFile::serialize(const Series&) { return {}; }
-QStringList SeriesFile::unencodableTexts(const Series&) { return {}; }
-Result<Series> SeriesFile::parse(QIODevice&) { return Error{QStringLiteral("stub")}; }
-Result<Series> SeriesFile::parse(const QByteArray&) { return Error{QStringLiteral("stub")}; }
+
+#include "Windows1252.h"
+
+#include <array>
+
+namespace {
+
+// A real series file is a few kilobytes; the 21 lines of a larger one are not a series.
+constexpr qsizetype kMaxBytes = 4 * 1024 * 1024;
+
+struct LabelledText final {
+    QString label;
+    QString shown; // as the user typed it
+    QString text;  // as it goes into the file, before conversion
+};
+
+QString withoutLeadingBlanks(const QString& name) {
+    qsizetype start = 0;
+    while (start < name.size() && name[start] == u' ')
+        ++start;
+    return name.mid(start);
+}
+
+// The 21 values in file order, each with the label the user knows it by.
+std::array<LabelledText, SeriesFile::kLineCount> fileValues(const Series& series) {
+    std::array<LabelledText, SeriesFile::kLineCount> values;
+    values[0] = {QStringLiteral("Onderwerp"), series.subject, series.subject};
+    for (int card = 1; card <= kCards; ++card) {
+        const QString& path = series.photoPath(card);
+        values[card] = {QStringLiteral("Foto van kaart %1").arg(card), path, path};
+    }
+    for (int card = 1; card <= kCards; ++card) {
+        for (int line = 1; line <= kLines; ++line) {
+            const QString& name = series.name(card, line);
+            values[1 + kCards + (card - 1) * kLines + (line - 1)] = {
+                QStringLiteral("Naam %1 van kaart %2").arg(line).arg(card), name,
+                withoutLeadingBlanks(name)};
+        }
+    }
+    return values;
+}
+
+bool holdsLineBreak(const QString& text) {
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+} // namespace
+
+QByteArray SeriesFile::serialize(const Series& series) {
+    QByteArray bytes;
+    for (const auto& value : fileValues(series)) {
+        // A line break inside a value would shift every later line, so it is written as a blank.
+        QString text = value.text;
+        text.replace(u'\r', u' ').replace(u'\n', u' ');
+        bytes += Windows1252::encode(text) + "\r\n";
+    }
+    return bytes;
+}
+
+QStringList SeriesFile::unencodableTexts(const Series& series) {
+    QStringList texts;
+    for (const auto& value : fileValues(series)) {
+        if (!Windows1252::canEncode(value.text) || holdsLineBreak(value.text))
+            texts += value.label + QStringLiteral(": ") + value.shown;
+    }
+    return texts;
+}
+
+Result<Series> SeriesFile::parse(QIODevice& device) {
+    // One byte past the limit tells a file that is too large from one that just fits.
+    return parse(device.read(kMaxBytes + 1));
+}
+
+Result<Series> SeriesFile::parse(const QByteArray& bytes) {
+    QStringList lines;
+    qsizetype start = 0;
+    while (lines.size() < kLineCount && start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (next > kMaxBytes)
+            return Error{QStringLiteral("Het bestand is te groot om een serie te zijn.")};
+        if (end < 0)
+            end = bytes.size();
+        if (end > start && bytes[end - 1] == '\r')
+            --end;
+        lines += Windows1252::decode(QByteArrayView(bytes).sliced(start, end - start));
+        start = next;
+    }
+    if (lines.size() < 2)
+        return Error{
+            QStringLiteral("Het bestand bevat geen serie: het heeft minder dan twee regels.")};
+    lines.resize(kLineCount);
+
+    Series series;
+    series.subject = lines[0];
+    for (int card = 1; card <= kCards; ++card)
+        series.photoPath(card) = lines[card];
+    for (int card = 1; card <= kCards; ++card) {
+        for (int line = 1; line <= kLines; ++line)
+            series.name(card, line) = lines[1 + kCards + (card - 1) * kLines + (line - 1)];
+    }
+    return series;
+}

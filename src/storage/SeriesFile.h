@@ -13,14 +13,18 @@ public:
     static constexpr int kLineCount = 21;
 
     // Line 1 the subject, lines 2-5 the photo paths, lines 6-21 the names card by card with
-    // their leading blanks removed. Characters Windows-1252 cannot hold become '?'.
+    // their leading blanks removed. Characters Windows-1252 cannot hold become '?', and a line
+    // break inside a value becomes a blank, so the file always keeps its 21 lines.
     static QByteArray serialize(const Series& series);
     // The texts of `series` that Windows-1252 cannot hold unchanged, as the user would know them
     // ("Onderwerp", "Naam 2 van kaart 3", "Foto van kaart 1"), each followed by ": " and the text.
+    // A text holding a line break is listed too.
     static QStringList unencodableTexts(const Series& series);
 
     // Reads the lines as stored (names without a leading blank). Accepts CR LF and bare LF line
     // ends. A file with fewer than two lines is an error; values of missing later lines are empty.
+    // Lines after the 21st are not read; 21 lines longer than 4 MB together are an error, so a
+    // huge file is never read into memory.
     static Result<Series> parse(QIODevice& device);
     static Result<Series> parse(const QByteArray& bytes);
 };

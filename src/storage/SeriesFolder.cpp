@@ -1,9 +1,97 @@
-// stub: replaced by the storage implementation
+// The folder of series files: listing, safe names, saving whole files and reading them back.
 #include "SeriesFolder.h"
+
+#include "SeriesFile.h"
+#include "WholeFileWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+const QString kExtension = QStringLiteral(".msr");
+constexpr qsizetype kMaxFileNameBytes = 255; // the limit of Linux file systems, in UTF-8 bytes
+
+Status refused(const QString& reason) {
+    return Error{QStringLiteral("Deze naam kan niet worden gebruikt: ") + reason};
+}
+
+bool holdsControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
+}
+
+} // namespace
+
 SeriesFolder::SeriesFolder(QString path) : m_path(std::move(path)) {}
-QStringList SeriesFolder::list() const { return {}; }
-Status SeriesFolder::checkName(const QString&) { return {}; }
-QString SeriesFolder::fileFor(const QString& typedName) const { return m_path + u'/' + typedName + QStringLiteral(".msr"); }
-bool SeriesFolder::exists(const QString&) const { return false; }
-Status SeriesFolder::save(const QString&, const Series&) const { return {}; }
-Result<Series> SeriesFolder::load(const QString&) const { return Error{QStringLiteral("stub")}; }
+
+QStringList SeriesFolder::list() const {
+    // Hidden files are listed too: a series saved as ".x" must not vanish from the list. QDir
+    // matches the pattern without regard to case.
+    const QFileInfoList entries =
+        QDir(m_path).entryInfoList({QStringLiteral("*") + kExtension}, QDir::Files | QDir::Hidden);
+    QStringList names;
+    for (const QFileInfo& entry : entries) {
+        if (entry.isFile())
+            names += entry.fileName();
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
+
+Status SeriesFolder::checkName(const QString& typedName) {
+    if (typedName.isEmpty())
+        return refused(QStringLiteral("de naam is leeg."));
+    if (typedName.contains(u'/') || typedName.contains(u'\\'))
+        return refused(QStringLiteral("een naam mag geen / of \\ bevatten."));
+    if (holdsControlCharacter(typedName))
+        return refused(
+            QStringLiteral("een naam mag geen regeleinde of ander stuurteken bevatten."));
+    if (typedName == u"." || typedName == u"..")
+        return refused(QStringLiteral("\".\" en \"..\" zijn geen namen voor een bestand."));
+    if ((typedName + kExtension).toUtf8().size() > kMaxFileNameBytes)
+        return refused(QStringLiteral("de naam is te lang voor een bestandsnaam."));
+    return Status::success();
+}
+
+QString SeriesFolder::fileFor(const QString& typedName) const {
+    return m_path + u'/' + typedName + kExtension;
+}
+
+bool SeriesFolder::exists(const QString& typedName) const {
+    return checkName(typedName).ok() && QFileInfo::exists(fileFor(typedName));
+}
+
+Status SeriesFolder::save(const QString& typedName, const Series& series) const {
+    const QString lead = QStringLiteral("De serie is niet opgeslagen");
+    if (const Status check = checkName(typedName); !check.ok())
+        return Error{lead + QStringLiteral(". ") + check.error()};
+    if (!QDir().mkpath(m_path)) {
+        return Error{lead + QStringLiteral(": de map \"%1\" kan niet worden aangemaakt.")
+                                .arg(QDir::toNativeSeparators(m_path))};
+    }
+    // QSaveFile writes to an unnamed file or to "<name>.msr.XXXXXX", neither of which the list
+    // shows.
+    return WholeFileWriter::write(fileFor(typedName), SeriesFile::serialize(series), lead);
+}
+
+Result<Series> SeriesFolder::load(const QString& fileName) const {
+    if (fileName.isEmpty() || fileName.contains(u'/') || fileName == u"." || fileName == u"..")
+        return Error{QStringLiteral("\"%1\" is geen serie in de map met series.").arg(fileName)};
+    const QString path = m_path + u'/' + fileName;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Error{QStringLiteral("Het bestand \"%1\" bestaat niet (meer).").arg(fileName)};
+    // Only regular files are read: a FIFO or device would block or never end.
+    if (!info.isFile())
+        return Error{QStringLiteral("\"%1\" is geen gewoon bestand.").arg(fileName)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(fileName)};
+    return SeriesFile::parse(file);
+}

@@ -13,20 +13,24 @@ public:
 
     QString path() const { return m_path; }
 
-    // The "*.msr" file names in the folder, sorted by name without regard to case; empty when
-    // the folder is missing.
+    // The names of the regular files (hidden ones too) ending in ".msr" in any letter case, as
+    // files copied from other systems may be named "VOGELS.MSR"; sorted by name without regard
+    // to case; empty when the folder is missing. Folders, FIFOs and devices are left out.
     QStringList list() const;
 
-    // Refuses a typed name that would leave the folder or cannot be a file name.
+    // Refuses a typed name that would leave the folder or cannot be a file name: one that is
+    // empty, "." or "..", holds '/', '\\' or a control character, or with ".msr" exceeds 255 bytes.
     static Status checkName(const QString& typedName);
     // The file a typed name is saved as: the name exactly as typed followed by ".msr".
     QString fileFor(const QString& typedName) const;
     bool exists(const QString& typedName) const;
 
     // Writes the series under the typed name, creating the folder when missing; the old file
-    // stays whole when the new one cannot be written.
+    // stays whole when the new one cannot be written, and the message then starts with
+    // "De serie is niet opgeslagen".
     Status save(const QString& typedName, const Series& series) const;
-    // Reads a listed file.
+    // Reads a listed file; an error (in Dutch) when it is missing, not a regular file, cannot be
+    // opened or holds no series.
     Result<Series> load(const QString& fileName) const;
 
 private:

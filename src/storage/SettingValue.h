@@ -21,6 +21,11 @@ public:
     // The text a field shows for this value: a number in plain decimal, a text as it stands.
     QString display() const;
 
+    // A number in plain decimal: minus when negative, no exponent, no thousands separators, a
+    // period before the fraction, no period for whole numbers; the shortest such text that reads
+    // back to the same double.
+    static QString plainDecimal(double value);
+
     bool operator==(const SettingValue&) const = default;
 
 private:

@@ -10,7 +10,8 @@
 class SettingsFile final {
 public:
     // Reads the eight fields in order; at the first missing or unfitting field reading stops and
-    // that field and all later ones keep their defaults. Anything after the eighth field is ignored.
+    // that field and all later ones keep their defaults. Anything after the eighth field is
+    // ignored.
     static Settings parse(const QByteArray& bytes);
     // Three lines ended by CR LF: reserved 1-3, reserved 4-6, BackX and BackY.
     static QByteArray serialize(const Settings& settings);

@@ -1,0 +1,46 @@
+// Writes a file whole through QSaveFile and explains a failure in Dutch.
+#include "WholeFileWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+Status failure(const QString& lead, const QString& reason) {
+    return Error{lead + QStringLiteral(": ") + reason};
+}
+
+} // namespace
+
+Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
+                              const QString& failureLead) {
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return failure(failureLead, QStringLiteral("de map \"%1\" bestaat niet.").arg(folder));
+    if (info.isDir())
+        return failure(failureLead,
+                       QStringLiteral("er staat al een map met de naam \"%1\".").arg(name));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return failure(failureLead,
+                       QStringLiteral("het bestand \"%1\" kan niet worden geschreven in de "
+                                      "map \"%2\". Controleer of u daar mag schrijven.")
+                           .arg(name, folder));
+    }
+    // Qt 6.4's commit() reports success even when its final flush fails part-way (a full disk), so
+    // the flush is checked here and the size on disk compared before the file replaces the old one.
+    // QSaveFile discards its temporary file when it is destroyed without a successful commit.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size() ||
+        !file.commit()) {
+        return failure(failureLead,
+                       QStringLiteral("het bestand \"%1\" kon niet volledig worden geschreven; "
+                                      "misschien is de schijf vol. Een eerder bestand met "
+                                      "deze naam is ongewijzigd gebleven.")
+                           .arg(name));
+    }
+    return Status::success();
+}
