@@ -3,6 +3,7 @@
 
 #include "CardPhotos.h"
 #include "FaceSheet.h"
+#include "FaceSheetBuilder.h"
 #include "ProgramFolder.h"
 #include "SeriesModel.h"
 #include "UserPrompts.h"
@@ -22,6 +23,7 @@ public:
         UserPrompts* prompts = nullptr;
         QWidget* window = nullptr;                      // parent of the load dialog
         std::function<void(const QString&)> setInfo;    // writes the info bar
+        double exportPauseSeconds = 3.0;                // busy pointer kept after an export
     };
 
     explicit SeriesCommands(Context context);
@@ -37,4 +39,5 @@ public:
 
 private:
     Context m_context;
+    FaceSheetBuilder m_faceSheets;
 };

@@ -1,0 +1,24 @@
+// Gathers what a page of card fronts or the exported sheet shows from the current series.
+#include "FaceSheetBuilder.h"
+
+#include "CardPhotos.h"
+#include "SeriesModel.h"
+
+FaceSheetBuilder::FaceSheetBuilder(const SeriesModel& model, const CardPhotos& photos)
+    : m_model(model), m_photos(photos), m_cardFrame(QStringLiteral(":/pictures/card-outline.png"))
+{
+}
+
+FaceSheet FaceSheetBuilder::build(bool forPrint) const
+{
+    FaceSheet sheet;
+    sheet.seriesName = m_model.seriesName();
+    sheet.subject = m_model.subject();
+    for (int card = 1; card <= kCards; ++card) {
+        for (int line = 1; line <= kLines; ++line)
+            sheet.names[size_t(card - 1)][size_t(line - 1)] = m_model.name(card, line);
+        sheet.photos[size_t(card - 1)] = forPrint ? m_photos.master(card) : m_photos.canvas(card);
+    }
+    sheet.cardFrame = m_cardFrame;
+    return sheet;
+}

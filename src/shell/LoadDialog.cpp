@@ -1,0 +1,132 @@
+// The load dialog: lists the saved series, and loads the one the user picks.
+#include "LoadDialog.h"
+
+#include "BusyCursor.h"
+#include "LoadSeries.h"
+#include "Twips.h"
+#include "UserPrompts.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QSize kClientSize{234, 328}; // the 3600 x 5400-twip window less its border and title bar
+
+QPalette withColour(QPalette palette, QPalette::ColorRole role, const QColor& colour)
+{
+    palette.setColor(role, colour);
+    return palette;
+}
+
+} // namespace
+
+LoadDialog::LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPrompts& prompts,
+                       QWidget* parent)
+    : QDialog(parent), m_loader(loader), m_prompts(prompts)
+{
+    setObjectName(QStringLiteral("Loadform"));
+    setWindowTitle(QStringLiteral(" Puzzel laden"));
+    setModal(true);
+    setFixedSize(kClientSize);
+    buildControls();
+    fillList(folder);
+    if (parent)
+        move(parent->geometry().center() - rect().center());
+}
+
+void LoadDialog::buildControls()
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(twips::rectToPx(75, -15, 3360, 4965));
+
+    m_list = new QListWidget(frame);
+    m_list->setObjectName(QStringLiteral("File1"));
+    m_list->setGeometry(twips::rectToPx(120, 210, 3105, 4170));
+    m_list->setPalette(withColour(m_list->palette(), QPalette::Base, QColor(190, 200, 210)));
+    QFont listFont(QStringLiteral("Liberation Sans"));
+    listFont.setPointSizeF(9.75);
+    m_list->setFont(listFont);
+
+    // A black band behind the two buttons.
+    auto* band = new QLabel(frame);
+    band->setObjectName(QStringLiteral("Label1"));
+    band->setGeometry(twips::rectToPx(1800, 4500, 1440, 360));
+    band->setAutoFillBackground(true);
+    band->setPalette(withColour(band->palette(), QPalette::Window, Qt::black));
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), frame);
+    cancel->setObjectName(QStringLiteral("CancelKnop"));
+    cancel->setGeometry(twips::rectToPx(1830, 4530, 810, 300));
+    auto* ok = new QPushButton(QStringLiteral("Ok"), frame);
+    ok->setObjectName(QStringLiteral("OkKnop"));
+    ok->setGeometry(twips::rectToPx(2640, 4530, 570, 300));
+    ok->setDefault(true);
+
+    m_nameLabel = new QLabel(QStringLiteral("Naam mosaret"), frame);
+    m_nameLabel->setObjectName(QStringLiteral("Label2"));
+    m_nameLabel->setGeometry(twips::rectToPx(150, 4560, 990, 195));
+    m_nameLabel->setPalette(withColour(m_nameLabel->palette(), QPalette::WindowText, QColor(64, 64, 64)));
+
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &LoadDialog::selectionChanged);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &LoadDialog::loadSelected);
+    connect(cancel, &QPushButton::clicked, this, &LoadDialog::reject);
+    connect(ok, &QPushButton::clicked, this, &LoadDialog::loadSelected);
+}
+
+void LoadDialog::fillList(const SeriesFolder& folder)
+{
+    m_list->addItems(folder.list());
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void LoadDialog::selectionChanged()
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    m_selectedFile = selected.isEmpty() ? QString() : selected.first()->text();
+    m_nameLabel->setText(m_selectedFile.isEmpty() ? QStringLiteral("Naam mosaret")
+                                                  : m_selectedFile.left(m_selectedFile.size() - 4));
+}
+
+void LoadDialog::loadSelected()
+{
+    if (m_loading)
+        return;
+    if (m_selectedFile.isEmpty()) {
+        m_prompts.inform(QString(), QStringLiteral("Géén bestand geselecteerd!"));
+        return;
+    }
+    m_loading = true;
+    Status loaded;
+    {
+        BusyCursor busy;
+        loaded = m_loader.run(m_selectedFile, this);
+    }
+    m_loading = false;
+    if (!loaded.ok()) {
+        m_prompts.warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
+        QDialog::reject();
+        return;
+    }
+    accept();
+}
+
+void LoadDialog::reject()
+{
+    // Escape and the close button wait until a load that is under way has finished.
+    if (!m_loading)
+        QDialog::reject();
+}
+
+void LoadDialog::closeEvent(QCloseEvent* event)
+{
+    if (m_loading)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}

@@ -1,0 +1,72 @@
+// Prepares picture files on worker threads while the window stays responsive.
+#include "PhotoBatch.h"
+
+#include "PhotoPreparer.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+using Prepared = std::vector<Result<PreparedPhoto>>;
+
+// Waits for the decoding in a local event loop, so the window repaints instead of freezing.
+Prepared waitFor(const QFuture<Prepared>& future, QWidget* blocked)
+{
+    const QPointer<QWidget> guard(blocked);
+    const QPointer<QWidget> focus(QApplication::focusWidget());
+    const bool disable = blocked && blocked->isEnabled();
+    if (disable)
+        blocked->setEnabled(false);
+
+    QFutureWatcher<Prepared> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcher<Prepared>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(future);
+    if (!future.isFinished())
+        loop.exec();
+    // The loop also ends when the application quits; the rest of the decoding is short.
+    Prepared results = future.result();
+
+    if (disable && guard)
+        guard->setEnabled(true);
+    if (focus)
+        focus->setFocus();
+    return results;
+}
+
+// Why a path is not handed to the decoder, or an empty string when it can be.
+QString unreadable(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("Het bestand \"%1\" bestaat niet (meer).").arg(path);
+    // Only regular files are opened: a FIFO or a device would block the reader for ever.
+    if (!info.isFile())
+        return QStringLiteral("\"%1\" is geen bestand met een foto.").arg(path);
+    return {};
+}
+
+} // namespace
+
+std::vector<Result<PreparedPhoto>> PhotoBatch::prepare(const QStringList& paths, QWidget* blocked)
+{
+    QStringList decodable;
+    QStringList refusals;
+    for (const QString& path : paths) {
+        refusals += unreadable(path);
+        decodable += refusals.last().isEmpty() ? path : QString();
+    }
+    Prepared results = waitFor(PhotoPreparer::prepareAll(decodable), blocked);
+    for (qsizetype i = 0; i < refusals.size(); ++i) {
+        if (!refusals[i].isEmpty())
+            results[size_t(i)] = Error{refusals[i]};
+    }
+    return results;
+}
