@@ -1,0 +1,47 @@
+// The complete list of generated pictures with their file names and sizes.
+#include "ArtworkSet.h"
+
+#include "CardDesigns.h"
+#include "MenuIcons.h"
+#include "PaintKit.h"
+#include "ShellPictures.h"
+
+namespace artwork {
+namespace {
+
+Artwork picture(const char* name, QSize size, QImage image) {
+    return {QStringLiteral("pictures/%1.png").arg(QLatin1String(name)), size, FileType::Png,
+            std::move(image)};
+}
+
+} // namespace
+
+std::vector<Artwork> allArtwork() {
+    const QSize icon(32, 32);
+    std::vector<Artwork> set{
+        picture("icon", {64, 64}, windowIcon()),
+        picture("menu-nieuw", icon, openBookIcon()),
+        picture("menu-load", icon, eyeIcon()),
+        picture("menu-save", icon, discDriveIcon()),
+        picture("menu-help", icon, lightBulbIcon()),
+        picture("menu-afdrukken", icon, printerIcon()),
+        picture("menu-export", icon, boxOfThingsIcon()),
+        picture("deck-normaal", icon, normalDeckButton()),
+        picture("deck-kinder", icon, childDeckButton()),
+        picture("photo-placeholder", {240, 160}, photoPlaceholder()),
+        picture("thumb-placeholder", {37, 37}, thumbPlaceholder()),
+        picture("photo-pointer", icon, photoPointer()),
+        picture("card-outline", kCardSize, blankCard()),
+        picture("cut-line", {50, 2}, solidCanvas(50, 2, QColor(112, 96, 96))),
+        picture("klein", {35, 35}, solidCanvas(35, 35, QColor(128, 192, 208))),
+    };
+    std::vector<QImage> cards{blankCard()};
+    for (QImage& back : cardBacks())
+        cards.push_back(std::move(back));
+    for (std::size_t n = 0; n < cards.size(); ++n)
+        set.push_back({QStringLiteral("kaarten/kaart%1.jpg").arg(n + 1), kCardSize, FileType::Jpeg,
+                       std::move(cards[n])});
+    return set;
+}
+
+} // namespace artwork

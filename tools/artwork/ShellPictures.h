@@ -1,0 +1,19 @@
+// The main window's own pictures: window icon, deck buttons, placeholders and the photo pointer.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+namespace artwork {
+
+// The pixel of the photo pointer that is its pen tip; the window uses it as the hot spot.
+inline constexpr QPoint kPointerHotSpot{1, 1};
+
+QImage windowIcon();       // 64 x 64, a box of playing cards
+QImage normalDeckButton(); // 32 x 32, subject bar, photo and four name lines, one red
+QImage childDeckButton();  // 32 x 32, photo over four small squares
+QImage photoPlaceholder(); // 240 x 160, sand with "Foto" in brown
+QImage thumbPlaceholder(); // 37 x 37, plain light blue
+QImage photoPointer();     // 32 x 32, a hand holding a pen, tip at kPointerHotSpot
+
+} // namespace artwork
