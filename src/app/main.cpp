@@ -1,11 +1,24 @@
 // Starts the program: the application, Qt's Dutch texts and the main window.
 #include "MainWindow.h"
+#include "ProgramFolder.h"
+#include "QtUserPrompts.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    MainWindow window;
+    QCoreApplication::setApplicationName(QStringLiteral("Mosaret Designer"));
+
+    // Yes, No, Cancel and the file dialogs in Dutch, like the rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+
+    QtUserPrompts prompts;
+    MainWindow window(ProgramFolder(QCoreApplication::applicationDirPath()), prompts);
+    prompts.setWindow(&window);
     window.show();
     return app.exec();
 }

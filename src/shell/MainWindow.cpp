@@ -1,3 +1,183 @@
-// stub
+// The main window: menu row, card sheet, info bar and Exit button around the current series.
 #include "MainWindow.h"
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {}
+
+#include "CardSheet.h"
+#include "DeckSwitcher.h"
+#include "HelpPane.h"
+#include "InfoBar.h"
+#include "MenuRow.h"
+#include "PictureBox.h"
+#include "PrintDialog.h"
+#include "SettingsFile.h"
+#include "ShellFonts.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+// The frames are plain etched boxes without caption, opaque so a frame lying above another hides it.
+void makeEtched(QFrame* frame, QRect geometry) {
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setAutoFillBackground(true);
+    frame->setGeometry(geometry);
+}
+} // namespace
+
+MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* parent)
+    : QWidget(parent), m_folder(std::move(folder)), m_prompts(&prompts),
+      m_commands(SeriesCommands::Context{m_folder, &m_model, &m_photos, &prompts, this,
+                                         [this](const QString& text) { setInfo(text); }}) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral(" Mosaret Designer V2"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setFont(shellFont(8.25));
+    setFixedSize(kClientSize);
+    buildWidgets();
+    arrangeTabOrder();
+
+    m_sheet->bindTexts(m_model);
+    m_sheet->bindPhotos(m_photos);
+    connect(m_sheet, &CardSheet::photoClicked, this, [this](int card) { m_commands.placePhoto(card); });
+    connect(m_sheet->deckSwitcher(), &DeckSwitcher::chosen, this, &MainWindow::setDeckMode);
+    connect(m_menu, &MenuRow::chosen, this, &MainWindow::runCommand);
+    connect(m_exit, &QPushButton::clicked, this, [this] {
+        close(); // writes the settings
+        QCoreApplication::quit();
+    });
+    setDeckMode(DeckMode::Normal);
+    m_sheet->card(1).subject()->setFocus();
+
+    m_settings = SettingsFile::load(m_folder.settingsFile());
+    writeSettings();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWidgets() {
+    // Created from the bottom of the stacking order up: later siblings lie above earlier ones.
+    auto* exitBox = new QLabel(this);
+    exitBox->setObjectName(QStringLiteral("Label3"));
+    exitBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    exitBox->setGeometry(twips::rectToPx(5100, 8190, 750, 375));
+
+    m_sheet = new CardSheet(this);
+    makeEtched(m_sheet, twips::rectToPx(75, 1020, 5775, 7080));
+
+    auto* infoFrame = new QFrame(this);
+    infoFrame->setObjectName(QStringLiteral("Frame3"));
+    makeEtched(infoFrame, twips::rectToPx(75, 8100, 4965, 450));
+    m_info = new InfoBar(infoFrame);
+
+    m_menu = new MenuRow(this);
+    makeEtched(m_menu, twips::rectToPx(75, -30, 5775, 1200));
+
+    m_exit = new QPushButton(QStringLiteral("Exit"), this);
+    m_exit->setObjectName(QStringLiteral("ExitKnop"));
+    m_exit->setGeometry(twips::rectToPx(5130, 8220, 690, 315));
+}
+
+void MainWindow::arrangeTabOrder() {
+    QList<QWidget*> chain;
+    const auto addNames = [&](int card) {
+        for (int line = 1; line <= kLines; ++line)
+            chain << m_sheet->card(card).name(line);
+    };
+    chain << m_sheet->card(1).subject();
+    addNames(1);
+    chain << m_exit;
+    for (int card = 2; card <= kCards; ++card)
+        chain << m_sheet->card(card).subject();
+    for (int card = 2; card <= kCards; ++card)
+        addNames(card);
+    chain << m_sheet->deckSwitcher()->normalButton() << m_sheet->deckSwitcher()->childrenButton()
+          << m_sheet->helpPane();
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::setDeckMode(DeckMode mode) {
+    m_deckMode = mode;
+    m_sheet->setDeckMode(mode);
+}
+
+void MainWindow::setInfo(const QString& text) { m_info->setInfo(text); }
+
+QString MainWindow::info() const { return m_info->text(); }
+
+bool MainWindow::helpOpen() const { return m_sheet->helpPane()->isVisibleTo(this); }
+
+void MainWindow::toggleHelp() {
+    HelpPane* help = m_sheet->helpPane();
+    const bool opening = !helpOpen();
+    if (opening) {
+        help->showPage(m_folder.helpPage());
+        help->show();
+        m_savedInfo = info();
+        setInfo(QStringLiteral("Druk nogmaals op Help om dit venster weer te sluiten..."));
+    } else {
+        help->hide();
+        setInfo(m_savedInfo);
+    }
+    // Help and Export stay usable while help is open.
+    for (int index : {MenuRow::New, MenuRow::Load, MenuRow::Save, MenuRow::Print})
+        m_menu->button(index)->setEnabled(!opening);
+}
+
+void MainWindow::runCommand(int index) {
+    switch (index) {
+    case MenuRow::New:
+        m_commands.newDesign();
+        break;
+    case MenuRow::Load:
+        m_commands.openLoadDialog();
+        break;
+    case MenuRow::Save:
+        m_commands.save();
+        break;
+    case MenuRow::Help:
+        toggleHelp();
+        break;
+    case MenuRow::Print:
+        openPrintDialog();
+        break;
+    case MenuRow::Export:
+        m_commands.exportSheet();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::openPrintDialog() {
+    PrintDialog dialog(PrintDialog::Context{m_folder, m_deckMode, &m_settings,
+                                            [this] { return m_commands.faceSheet(true); },
+                                            m_prompts, {}},
+                       this);
+    dialog.exec();
+}
+
+void MainWindow::writeSettings() {
+    // A settings file that cannot be written (a read-only folder) only loses the back position
+    // of this run; the program goes on without a message.
+    const Status written = SettingsFile::save(m_folder.settingsFile(), m_settings);
+    Q_UNUSED(written);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    writeSettings();
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!m_centred && !event->spontaneous()) {
+        m_centred = true;
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(event);
+}

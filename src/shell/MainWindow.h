@@ -1,8 +1,69 @@
-// stub
+// The main window: menu row, card sheet, info bar and Exit button around the current series.
 #pragma once
+
+#include "CardPhotos.h"
+#include "DeckMode.h"
+#include "ProgramFolder.h"
+#include "SeriesCommands.h"
+#include "SeriesModel.h"
+#include "Settings.h"
+
 #include <QWidget>
+
+class CardSheet;
+class InfoBar;
+class MenuRow;
+class QPushButton;
+class UserPrompts;
+
+// Reads the settings file and writes it straight back when created; writes it again when closed,
+// by the Exit button or by the window manager. A settings file that cannot be written is skipped
+// quietly and the program goes on.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    static constexpr QSize kClientSize{394, 572};
+
+    MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    SeriesModel& model() { return m_model; }
+    CardPhotos& photos() { return m_photos; }
+    // The settings the print dialog reads and edits; written at exit.
+    Settings& settings() { return m_settings; }
+
+    DeckMode deckMode() const { return m_deckMode; }
+    void setDeckMode(DeckMode mode);
+
+    void setInfo(const QString& text);
+    QString info() const;
+
+    bool helpOpen() const;
+    void toggleHelp();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildWidgets();
+    void arrangeTabOrder();
+    void runCommand(int index);
+    void openPrintDialog();
+    void writeSettings();
+
+    ProgramFolder m_folder;
+    UserPrompts* m_prompts;
+    Settings m_settings;
+    SeriesModel m_model;
+    CardPhotos m_photos;
+    SeriesCommands m_commands;
+    DeckMode m_deckMode = DeckMode::Normal;
+    QString m_savedInfo;
+    bool m_centred = false;
+
+    MenuRow* m_menu = nullptr;
+    CardSheet* m_sheet = nullptr;
+    InfoBar* m_info = nullptr;
+    QPushButton* m_exit = nullptr;
 };

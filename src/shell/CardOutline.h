@@ -1,0 +1,16 @@
+// The rounded outline a card is drawn on, beneath everything that stands on the card.
+#pragma once
+
+#include <QWidget>
+
+class CardOutline final : public QWidget {
+    Q_OBJECT
+public:
+    explicit CardOutline(QWidget* parent = nullptr);
+
+    static QColor fill() { return QColor(224, 224, 224); }
+    static QColor border() { return QColor(128, 128, 128); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

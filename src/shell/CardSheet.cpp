@@ -1,0 +1,118 @@
+// The card-sheet frame: the four cards, the deck buttons between them and the help pane on top.
+#include "CardSheet.h"
+
+#include "CardOutline.h"
+#include "CardPhotos.h"
+#include "DeckSwitcher.h"
+#include "HelpPane.h"
+#include "PictureBox.h"
+#include "SeriesModel.h"
+#include "ThumbnailSlots.h"
+#include "Twips.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+CardSheet::CardSheet(QWidget* parent)
+    : QFrame(parent),
+      m_photoPlaceholder(QStringLiteral(":/pictures/photo-placeholder.png")),
+      m_thumbnailPlaceholder(QStringLiteral(":/pictures/thumb-placeholder.png")) {
+    setObjectName(QStringLiteral("Frame2"));
+    m_deckSwitcher = new DeckSwitcher(this);
+    for (int card = 1; card <= kCards; ++card) {
+        m_cards[card - 1] = std::make_unique<CardView>(card, this);
+        const CardView& view = *m_cards[card - 1];
+        view.photo()->setPicture(m_photoPlaceholder);
+        for (int slot = 1; slot <= 4; ++slot)
+            view.thumbnail(slot)->setPicture(m_thumbnailPlaceholder);
+        connect(view.photo(), &PictureBox::clicked, this, [this, card] { emit photoClicked(card); });
+    }
+    m_help = new HelpPane(this);
+    m_help->setGeometry(twips::rectToPx(90, 225, 5595, 6765));
+    m_help->hide();
+    arrangeStacking();
+}
+
+CardSheet::~CardSheet() = default;
+
+void CardSheet::arrangeStacking() {
+    // Card outlines at the bottom, text boxes and buttons above the pictures, help over all.
+    for (const auto& view : m_cards)
+        view->outline()->lower();
+    for (const auto& view : m_cards) {
+        view->subject()->raise();
+        for (int line = 1; line <= kLines; ++line)
+            view->name(line)->raise();
+    }
+    m_deckSwitcher->normalButton()->raise();
+    m_deckSwitcher->childrenButton()->raise();
+    m_help->raise();
+}
+
+void CardSheet::setDeckMode(DeckMode mode) {
+    m_deckSwitcher->showMode(mode);
+    for (const auto& view : m_cards)
+        view->setDeckMode(mode);
+}
+
+void CardSheet::bindTexts(SeriesModel& model) {
+    connect(&model, &SeriesModel::subjectChanged, this, &CardSheet::showSubject);
+    connect(&model, &SeriesModel::nameChanged, this, &CardSheet::showName);
+    for (const auto& view : m_cards) {
+        // After each edit the box shows the model's text, which has line breaks made blanks.
+        connect(view->subject(), &QLineEdit::textEdited, this, [this, &model](const QString& text) {
+            model.setSubject(text);
+            showSubject(model.subject());
+        });
+        for (int line = 1; line <= kLines; ++line) {
+            connect(view->name(line), &QLineEdit::textEdited, this,
+                    [this, &model, card = view->card(), line](const QString& text) {
+                        model.setName(card, line, text);
+                        showName(line, model.name(card, line));
+                    });
+        }
+    }
+    showSubject(model.subject());
+    for (int line = 1; line <= kLines; ++line)
+        showName(line, model.name(1, line));
+}
+
+void CardSheet::showSubject(const QString& text) {
+    for (const auto& view : m_cards)
+        showText(view->subject(), text);
+}
+
+void CardSheet::showName(int line, const QString& text) {
+    for (const auto& view : m_cards)
+        showText(view->name(line), text);
+}
+
+void CardSheet::showText(QLineEdit* box, const QString& text) {
+    // Only boxes that differ are written, so the box being typed in keeps its cursor and undo.
+    if (box->text() == text)
+        return;
+    const QSignalBlocker blocker(box);
+    const int cursor = box->cursorPosition();
+    box->setText(text);
+    if (box->hasFocus())
+        box->setCursorPosition(qMin(cursor, int(text.size())));
+}
+
+void CardSheet::bindPhotos(const CardPhotos& photos) {
+    connect(&photos, &CardPhotos::changed, this,
+            [this, &photos](int card) { showPhoto(photos, card); });
+    for (int card = 1; card <= kCards; ++card)
+        showPhoto(photos, card);
+}
+
+void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
+    const CardView& own = *m_cards[photoCard - 1];
+    own.photo()->setPicture(photos.cardShowsPlaceholder(photoCard) ? m_photoPlaceholder
+                                                                     : photos.cardPicture(photoCard));
+    const QImage thumbnail = photos.thumbnail(photoCard);
+    for (const auto& view : m_cards) {
+        const int slot = ThumbnailSlots::slotOf(view->card(), photoCard);
+        view->thumbnail(slot)->setPicture(thumbnail.isNull() ? m_thumbnailPlaceholder : thumbnail);
+    }
+}

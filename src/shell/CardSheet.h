@@ -1,0 +1,51 @@
+// The card-sheet frame: the four cards, the deck buttons between them and the help pane on top.
+#pragma once
+
+#include "CardView.h"
+#include "DeckMode.h"
+
+#include <QFrame>
+#include <QImage>
+
+#include <array>
+#include <memory>
+
+class CardPhotos;
+class DeckSwitcher;
+class HelpPane;
+class QLineEdit;
+class SeriesModel;
+
+class CardSheet final : public QFrame {
+    Q_OBJECT
+public:
+    explicit CardSheet(QWidget* parent = nullptr);
+    ~CardSheet() override;
+
+    const CardView& card(int card) const { return *m_cards[card - 1]; }
+    DeckSwitcher* deckSwitcher() const { return m_deckSwitcher; }
+    HelpPane* helpPane() const { return m_help; }
+
+    void setDeckMode(DeckMode mode);
+
+    // Shows the model's texts and keeps the boxes and the model in step both ways.
+    void bindTexts(SeriesModel& model);
+    // Shows what each card and thumbnail should show, and follows every change.
+    void bindPhotos(const CardPhotos& photos);
+
+signals:
+    void photoClicked(int card);
+
+private:
+    void showSubject(const QString& text);
+    void showName(int line, const QString& text);
+    void showPhoto(const CardPhotos& photos, int photoCard);
+    static void showText(QLineEdit* box, const QString& text);
+    void arrangeStacking();
+
+    std::array<std::unique_ptr<CardView>, 4> m_cards;
+    DeckSwitcher* m_deckSwitcher = nullptr;
+    HelpPane* m_help = nullptr;
+    QImage m_photoPlaceholder;
+    QImage m_thumbnailPlaceholder;
+};

@@ -1,0 +1,72 @@
+// The middle column of the card sheet: card numbers, the two deck buttons and their captions.
+#include "DeckSwitcher.h"
+
+#include "ShellFonts.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
+    const QFont numbers = shellFont(15.75, true);
+    for (const auto& [name, text, top] : {std::tuple{"Label1", "1     2", 1800},
+                                          std::tuple{"Label2", "3     4", 4950}}) {
+        QLabel* label = makeLabel(frame, QLatin1String(name), QLatin1String(text));
+        label->setFont(numbers);
+        label->move(twipsToPx(2490), twipsToPx(top));
+        label->adjustSize();
+    }
+
+    m_normalCaption = makeLabel(frame, QStringLiteral("Label6"), QStringLiteral("Normaal"));
+    m_normalCaption->move(twipsToPx(2610), twipsToPx(2820));
+    m_normalCaption->adjustSize();
+
+    auto* box = new QLabel(frame);
+    box->setObjectName(QStringLiteral("Label5"));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setGeometry(twips::rectToPx(2610, 3060, 600, 1140));
+
+    m_normal = makeButton(frame, QStringLiteral("NormaalKnop"),
+                          QStringLiteral(":/pictures/deck-normaal.png"), 3090);
+    m_children = makeButton(frame, QStringLiteral("KinderKnop"),
+                            QStringLiteral(":/pictures/deck-kinder.png"), 3630);
+    connect(m_normal, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Normal); });
+    connect(m_children, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Children); });
+
+    m_childrenCaption = makeLabel(frame, QStringLiteral("Label7"), QStringLiteral("Kinder mosaret"));
+    m_childrenCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_childrenCaption->setWordWrap(true);
+    m_childrenCaption->setGeometry(twips::rectToPx(2610, 4230, 630, 390));
+
+    showMode(DeckMode::Normal);
+}
+
+void DeckSwitcher::showMode(DeckMode mode) {
+    m_normalCaption->setEnabled(mode == DeckMode::Normal);
+    m_childrenCaption->setEnabled(mode == DeckMode::Children);
+}
+
+QLabel* DeckSwitcher::makeLabel(QWidget* frame, const QString& objectName, const QString& text) {
+    auto* label = new QLabel(text, frame);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(64, 64, 64));
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(64, 64, 64));
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* DeckSwitcher::makeButton(QWidget* frame, const QString& objectName,
+                                      const QString& picture, int top) {
+    auto* button = new QPushButton(frame);
+    button->setObjectName(objectName);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(32, 32));
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, Qt::white);
+    button->setPalette(palette);
+    button->setGeometry(twips::rectToPx(2640, top, 540, 540));
+    return button;
+}
