@@ -1,6 +1,131 @@
-// stub
+// Draws the page title and the four card fronts in the names or the pictures layout, in twips.
 #include "CardFaces.h"
-void CardFaces::drawNamesLayout(QPainter&, const FaceSheet&) {}
-void CardFaces::drawPicturesLayout(QPainter&, const FaceSheet&) {}
-void CardFaces::drawNamesCard(QPainter&, const FaceSheet&, int, int, int) {}
-QString CardFaces::title(const QString& seriesName) { return QStringLiteral("Mosaret serie: ") + seriesName; }
+
+#include "TwipsPainter.h"
+
+#include <QPainter>
+#include <QRectF>
+#include <array>
+
+namespace {
+
+constexpr QSizeF kFrameSize{3750, 5700};
+constexpr std::array<QPoint, kCards> kPagePositions{
+    {{1680, 2400}, {6180, 2400}, {1680, 9000}, {6180, 9000}}};
+
+constexpr double kTitleCentre = 6000;
+constexpr double kTitleTop = 1050;
+constexpr double kTitlePoints = 14;
+
+// Names layout, as offsets from the card's top-left corner.
+constexpr double kSubjectCentre = 1860;
+constexpr double kSubjectTop = 270;
+constexpr double kSubjectPoints = 14;
+constexpr QRectF kNamesPhoto{280, 800, 3220, 2400};
+constexpr double kNamesLeft = 600;
+constexpr double kNamesTop = 3540;
+constexpr double kNamesStep = 450;
+constexpr double kNamesPoints = 12;
+
+// Pictures layout: the own photo large, then three small slots for the other cards in
+// ascending order and a fourth below the middle one for the card's own photo.
+constexpr QRectF kPicturesPhoto{330, 360, 3120, 3000};
+constexpr double kSmallSide = 900;
+constexpr std::array<QPointF, kCards> kSmallSlots{
+    {{330, 3480}, {1440, 3480}, {2550, 3480}, {1440, 4470}}};
+
+const QColor kOwnNameColour{255, 0, 0};
+
+// Stretches the whole of `image` into `target`; an empty image leaves the box as it is.
+void drawStretched(QPainter& painter, const QImage& image, const QRectF& target) {
+    if (image.isNull())
+        return;
+    painter.drawImage(target, image, QRectF(image.rect()));
+}
+
+const QImage& photo(const FaceSheet& sheet, int card) {
+    return sheet.photos[size_t(card - 1)];
+}
+
+// Centres the visible text on `centre`: blanks at either end draw nothing, so they would only
+// push it off centre (the title of an unnamed series ends in a blank).
+void drawCentred(QPainter& painter, const QFont& font, double centre, double top,
+                 const QString& text) {
+    const QString visible = text.trimmed();
+    const double width = TwipsPainter::textWidth(painter, font, visible);
+    TwipsPainter::drawText(painter, font, Qt::black, centre - width / 2, top, visible);
+}
+
+void drawTitle(QPainter& painter, const QString& seriesName) {
+    drawCentred(painter, TwipsPainter::boldArial(kTitlePoints), kTitleCentre, kTitleTop,
+                CardFaces::title(seriesName));
+}
+
+void drawPicturesCard(QPainter& painter, const FaceSheet& sheet, int card, QPointF corner) {
+    drawStretched(painter, sheet.cardFrame, QRectF(corner, kFrameSize));
+    drawStretched(painter, photo(sheet, card), kPicturesPhoto.translated(corner));
+    int slot = 0;
+    for (int other = 1; other <= kCards; ++other) {
+        if (other != card)
+            drawStretched(
+                painter, photo(sheet, other),
+                QRectF(corner + kSmallSlots[size_t(slot++)], QSizeF(kSmallSide, kSmallSide)));
+    }
+    drawStretched(painter, photo(sheet, card),
+                  QRectF(corner + kSmallSlots[kCards - 1], QSizeF(kSmallSide, kSmallSide)));
+}
+
+// Runs `draw` with smooth picture scaling and restores the caller's painter state afterwards.
+template <typename Draw> void withSmoothPainter(QPainter& painter, Draw draw) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    draw();
+    painter.restore();
+}
+
+} // namespace
+
+void CardFaces::drawNamesLayout(QPainter& painter, const FaceSheet& sheet) {
+    withSmoothPainter(painter, [&] {
+        drawTitle(painter, sheet.seriesName);
+        for (int card = 1; card <= kCards; ++card) {
+            const QPoint corner = kPagePositions[size_t(card - 1)];
+            drawNamesCard(painter, sheet, card, corner.x(), corner.y());
+        }
+    });
+}
+
+void CardFaces::drawPicturesLayout(QPainter& painter, const FaceSheet& sheet) {
+    withSmoothPainter(painter, [&] {
+        drawTitle(painter, sheet.seriesName);
+        for (int card = 1; card <= kCards; ++card)
+            drawPicturesCard(painter, sheet, card, kPagePositions[size_t(card - 1)]);
+    });
+}
+
+void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, int x, int y) {
+    if (card < 1 || card > kCards)
+        return;
+    withSmoothPainter(painter, [&] {
+        const QPointF corner(x, y);
+        drawStretched(painter, sheet.cardFrame, QRectF(corner, kFrameSize));
+
+        drawCentred(painter, TwipsPainter::boldArial(kSubjectPoints), x + kSubjectCentre,
+                    y + kSubjectTop, sheet.subject);
+
+        drawStretched(painter, photo(sheet, card), kNamesPhoto.translated(corner));
+
+        const QFont namesFont = TwipsPainter::boldArial(kNamesPoints);
+        const auto& names = sheet.names[size_t(card - 1)];
+        for (int line = 1; line <= kLines; ++line) {
+            const QColor colour = line == card ? kOwnNameColour : QColor(Qt::black);
+            TwipsPainter::drawText(painter, namesFont, colour, x + kNamesLeft,
+                                   y + kNamesTop + kNamesStep * (line - 1),
+                                   names[size_t(line - 1)]);
+        }
+    });
+}
+
+QString CardFaces::title(const QString& seriesName) {
+    return QStringLiteral("Mosaret serie: ") + seriesName;
+}
