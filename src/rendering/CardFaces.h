@@ -13,6 +13,8 @@ public:
     // The same title; each card shows its own photo large and the four photos small.
     static void drawPicturesLayout(QPainter& painter, const FaceSheet& sheet);
     // One card in the names layout with its top-left corner at (x, y); shared with the export.
+    // Texts are bold Liberation Sans; the title and subject are centred without their end blanks.
+    // Every function leaves the painter's state as the caller set it.
     static void drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, int x, int y);
     // "Mosaret serie: " followed by the series name.
     static QString title(const QString& seriesName);
