@@ -1,6 +1,11 @@
 // The series being edited, with the rule that keeps the four cards' texts identical.
 #include "SeriesModel.h"
 
+namespace {
+static_assert(kCards == kLines);
+bool inRange(int number) { return number >= 1 && number <= kCards; } // a card or line number
+} // namespace
+
 SeriesModel::SeriesModel(QObject* parent) : QObject(parent) { resetToDesign(); }
 
 QString SeriesModel::defaultSubject() { return QStringLiteral("Onderwerp"); }
@@ -16,8 +21,14 @@ QString SeriesModel::withoutLineBreaks(QString text) {
 }
 
 QString SeriesModel::subject() const { return m_series.subject; }
-QString SeriesModel::name(int card, int line) const { return m_series.name(card, line); }
-QString SeriesModel::photoPath(int card) const { return m_series.photoPath(card); }
+
+QString SeriesModel::name(int card, int line) const {
+    return inRange(card) && inRange(line) ? m_series.name(card, line) : QString();
+}
+
+QString SeriesModel::photoPath(int card) const {
+    return inRange(card) ? m_series.photoPath(card) : QString();
+}
 
 void SeriesModel::setSubject(const QString& text) {
     const QString clean = withoutLineBreaks(text);
@@ -28,7 +39,8 @@ void SeriesModel::setSubject(const QString& text) {
 }
 
 void SeriesModel::setName(int card, int line, const QString& text) {
-    Q_UNUSED(card);
+    if (!inRange(card) || !inRange(line))
+        return;
     const QString clean = withoutLineBreaks(text);
     bool changed = false;
     for (int c = 1; c <= kCards; ++c) {
@@ -41,7 +53,10 @@ void SeriesModel::setName(int card, int line, const QString& text) {
         emit nameChanged(line, clean);
 }
 
-void SeriesModel::setPhotoPath(int card, const QString& path) { m_series.photoPath(card) = path; }
+void SeriesModel::setPhotoPath(int card, const QString& path) {
+    if (inRange(card))
+        m_series.photoPath(card) = path;
+}
 
 Series SeriesModel::toSeries() const { return m_series; }
 

@@ -8,7 +8,7 @@
 // Holds the subject, the sixteen name lines, the photo paths and the current file name.
 // Every write is mirrored: the subject is one text on all four cards and name line j is one
 // text on every card. Line breaks in a written text become blanks. Writing a text a box already
-// holds changes nothing and emits nothing.
+// holds changes nothing and emits nothing. Card and line numbers outside 1..4 are ignored.
 class SeriesModel final : public QObject {
     Q_OBJECT
 public:
