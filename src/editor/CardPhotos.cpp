@@ -15,6 +15,8 @@ void CardPhotos::place(int card, const PreparedPhoto& photo) { set(card, photo, 
 void CardPhotos::load(int card, const PreparedPhoto& photo) { set(card, photo, photo.cardImage); }
 
 void CardPhotos::set(int card, const PreparedPhoto& photo, const QImage& picture) {
+    if (card < 1 || card > kCards)
+        return;
     Card& c = m_cards[card - 1];
     c.canvas = photo.canvas;
     c.master = photo.master;

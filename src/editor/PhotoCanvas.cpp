@@ -4,18 +4,55 @@
 #include <QPainter>
 
 namespace {
-int scaleOf(QSize size) { return qMax(1, size.width() / PhotoCanvas::kCanvasSize.width()); }
+// The white band and the black outline around the photo area; the area itself is left alone.
+void drawFrame(QPainter& painter, QSize size) {
+    const int w = size.width();
+    const int h = size.height();
+    const int outline = PhotoCanvas::outlineOf(size);
+    const auto ring = [&](int thickness, const QColor& colour) {
+        painter.fillRect(0, 0, w, thickness, colour);
+        painter.fillRect(0, h - thickness, w, thickness, colour);
+        painter.fillRect(0, 0, thickness, h, colour);
+        painter.fillRect(w - thickness, 0, thickness, h, colour);
+    };
+    ring(3 * outline, Qt::white);
+    ring(outline, Qt::black);
+}
 
-void drawOutline(QImage& image, int thickness) {
-    QPainter painter(&image);
-    const int w = image.width();
-    const int h = image.height();
-    painter.fillRect(0, 0, w, thickness, Qt::black);
-    painter.fillRect(0, h - thickness, w, thickness, Qt::black);
-    painter.fillRect(0, 0, thickness, h, Qt::black);
-    painter.fillRect(w - thickness, 0, thickness, h, Qt::black);
+// Draws `picture` stretched over `area`. Below half size an area-averaging filter keeps fine
+// detail from aliasing; above it the painter's bilinear stretch looks the same and is faster.
+void drawStretched(QPainter& painter, const QRect& area, const QImage& picture) {
+    if (picture.isNull()) {
+        painter.fillRect(area, Qt::white);
+    } else if (picture.size() == area.size()) {
+        painter.drawImage(area.topLeft(), picture);
+    } else if (picture.width() >= 2 * area.width() || picture.height() >= 2 * area.height()) {
+        painter.drawImage(area.topLeft(), picture.scaled(area.size(), Qt::IgnoreAspectRatio,
+                                                         Qt::SmoothTransformation));
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(area, picture);
+    }
+}
+
+QImage framed(const QImage& picture, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        drawStretched(painter, PhotoCanvas::photoRectOf(size), picture);
+        drawFrame(painter, size);
+    }
+    return image;
 }
 } // namespace
+
+int PhotoCanvas::outlineOf(QSize size) { return qMax(1, size.width() / kCanvasSize.width()); }
+
+QRect PhotoCanvas::photoRectOf(QSize size) {
+    const int margin = 3 * outlineOf(size);
+    return QRect(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
+}
 
 QImage PhotoCanvas::blank(QSize size) {
     QImage image(size, QImage::Format_RGB32);
@@ -25,19 +62,48 @@ QImage PhotoCanvas::blank(QSize size) {
 
 QImage PhotoCanvas::emptyOutlined(QSize size) {
     QImage image = blank(size);
-    drawOutline(image, scaleOf(size));
+    {
+        QPainter painter(&image);
+        drawFrame(painter, size);
+    }
+    return image;
+}
+
+QImage PhotoCanvas::stretched(const QImage& picture, QSize size) {
+    if (picture.size() == size)
+        return picture;
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        drawStretched(painter, QRect(QPoint(0, 0), size), picture);
+    }
+    return image;
+}
+
+QImage PhotoCanvas::opaque(const QImage& picture) {
+    if (!picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_RGB32);
+    QImage image = blank(picture.size());
+    {
+        QPainter painter(&image);
+        painter.drawImage(0, 0, picture);
+    }
     return image;
 }
 
 QImage PhotoCanvas::prepare(const QImage& picture, QSize size) {
-    QImage image = blank(size);
-    const int scale = scaleOf(size);
-    const QRect area(3 * scale, 3 * scale, size.width() - 6 * scale, size.height() - 6 * scale);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(area, picture);
-    }
-    drawOutline(image, scale);
-    return image;
+    return framed(opaque(picture), size);
+}
+
+QImage PhotoCanvas::master(const QImage& picture) { return prepare(picture, kMasterSize); }
+
+QImage PhotoCanvas::photoAreaOf(const QImage& canvas) {
+    const QRect area = photoRectOf(canvas.size());
+    return QImage(canvas.constScanLine(area.top()) + area.left() * 4, area.width(), area.height(),
+                  canvas.bytesPerLine(), QImage::Format_RGB32);
+}
+
+QImage PhotoCanvas::canvasFromMaster(const QImage& master) {
+    return framed(photoAreaOf(master), kCanvasSize);
 }

@@ -1,14 +1,30 @@
 // Reads a picture file once and makes the canvas, the print master and the card picture from it.
 #include "PhotoPreparer.h"
 
+#include "ExifOrientation.h"
 #include "PhotoCanvas.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QtConcurrent>
 
+#include <optional>
+
+namespace {
+Error fileTooLarge(const QString& name) {
+    return Error{QStringLiteral("Het bestand \"%1\" is te groot voor een foto.").arg(name)};
+}
+} // namespace
+
 Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return Error{QStringLiteral("Het bestand \"%1\" bestaat niet.").arg(path)};
+    // A folder, a pipe or a device is never opened: reading a pipe could wait for ever.
+    if (!info.isFile())
+        return Error{QStringLiteral("\"%1\" is geen bestand maar een map of apparaat.").arg(path)};
+    if (info.size() > kMaxFileBytes)
+        return fileTooLarge(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(path)};
@@ -16,16 +32,46 @@ Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path) {
 }
 
 Result<PreparedPhoto> PhotoPreparer::fromDevice(QIODevice& device, const QString& displayName) {
-    QImageReader reader(&device);
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return Error{QStringLiteral("Het bestand \"%1\" is geen leesbare foto.").arg(displayName)};
+    const QByteArray data = device.read(kMaxFileBytes + 1);
+    if (data.size() > kMaxFileBytes)
+        return fileTooLarge(displayName);
+    return fromData(data, displayName);
+}
+
+Result<PreparedPhoto> PhotoPreparer::fromData(const QByteArray& data, const QString& displayName) {
+    const Result<DecodedPicture> picture =
+        PictureReader::read(data, PhotoCanvas::kMasterPhotoArea, displayName);
+    if (!picture)
+        return Error{picture.error()};
+    return fromDecoded(picture.value());
+}
+
+PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
+    return fromDecoded(DecodedPicture{PhotoCanvas::opaque(upright), 1});
+}
+
+PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
     PreparedPhoto photo;
-    photo.canvas = PhotoCanvas::prepare(picture, PhotoCanvas::kCanvasSize);
-    photo.master = PhotoCanvas::prepare(picture, PhotoCanvas::kMasterSize);
-    photo.cardImage = picture.scaled(PhotoCanvas::kCanvasSize, Qt::IgnoreAspectRatio,
-                                     Qt::SmoothTransformation);
+    const QSize upright = picture.uprightSize();
+    const QSize fitted = upright.scaled(PhotoCanvas::kPhotoArea, Qt::KeepAspectRatio);
+    if (picture.orientation == 1) {
+        photo.master = PhotoCanvas::master(picture.stored);
+    } else {
+        const QSize storedArea = ExifOrientation::swapsAxes(picture.orientation)
+                                     ? PhotoCanvas::kMasterPhotoArea.transposed()
+                                     : PhotoCanvas::kMasterPhotoArea;
+        const DecodedPicture area{PhotoCanvas::stretched(picture.stored, storedArea),
+                                  picture.orientation};
+        photo.master = PhotoCanvas::master(area.upright());
+    }
+    photo.canvas = PhotoCanvas::canvasFromMaster(photo.master);
+    // The card on the sheet shows the picture in its own proportions; the canvas's photo area
+    // holds more detail than the card's 120 x 80 box can show.
+    if (upright.width() <= fitted.width() && upright.height() <= fitted.height())
+        photo.cardImage = picture.upright();
+    else
+        photo.cardImage = PhotoCanvas::photoAreaOf(photo.canvas)
+                              .scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return photo;
 }
 
@@ -35,11 +81,17 @@ PreparedPhoto PhotoPreparer::emptyPhoto() {
 }
 
 QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths) {
-    return QtConcurrent::run([paths] {
+    // The concurrent map needs a default-constructible result, hence the optional in between.
+    using Slot = std::optional<Result<PreparedPhoto>>;
+    QFuture<Slot> each = QtConcurrent::mapped(paths, [](const QString& path) -> Slot {
+        if (path.isEmpty())
+            return Result<PreparedPhoto>(emptyPhoto());
+        return fromFile(path);
+    });
+    return each.then(QtFuture::Launch::Sync, [](QFuture<Slot> done) {
         std::vector<Result<PreparedPhoto>> results;
-        results.reserve(paths.size());
-        for (const QString& path : paths)
-            results.push_back(path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path));
+        for (const Slot& slot : done.results())
+            results.push_back(*slot);
         return results;
     });
 }

@@ -1,0 +1,84 @@
+// Turns the bytes of a picture file into a picture no larger than a card photo needs.
+#include "PictureReader.h"
+
+#include "ExifOrientation.h"
+#include "JpegDecoder.h"
+#include "PhotoCanvas.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <cmath>
+
+namespace {
+Error unreadable(const QString& name) {
+    return Error{QStringLiteral("Het bestand \"%1\" is geen leesbare foto.").arg(name)};
+}
+
+Error tooLarge(const QString& name, QSize size) {
+    return Error{QStringLiteral("De foto \"%1\" is te groot (%2 x %3 beeldpunten).")
+                     .arg(name)
+                     .arg(size.width())
+                     .arg(size.height())};
+}
+
+// The smallest size of the picture's own proportions that still covers `need`, or `stored`
+// itself when that is already small enough.
+QSize coveringSize(QSize stored, QSize need) {
+    const double factor = qMax(double(need.width()) / stored.width(),
+                               double(need.height()) / stored.height());
+    if (factor >= 1.0)
+        return stored;
+    return QSize(qMax(1, int(std::ceil(stored.width() * factor))),
+                 qMax(1, int(std::ceil(stored.height() * factor))));
+}
+} // namespace
+
+QSize DecodedPicture::uprightSize() const {
+    return ExifOrientation::swapsAxes(orientation) ? stored.size().transposed() : stored.size();
+}
+
+QImage DecodedPicture::upright() const { return ExifOrientation::upright(stored, orientation); }
+
+Result<DecodedPicture> PictureReader::read(const QByteArray& data, QSize cover,
+                                           const QString& displayName) {
+    if (!JpegDecoder::isJpeg(data))
+        return readWithQt(data, cover, displayName);
+    const JpegDecoder::Decoded jpeg = JpegDecoder::decode(data, cover);
+    switch (jpeg.outcome) {
+    case JpegDecoder::Outcome::Decoded: return DecodedPicture{jpeg.picture, jpeg.orientation};
+    case JpegDecoder::Outcome::TooLarge: return tooLarge(displayName, jpeg.storedSize);
+    case JpegDecoder::Outcome::Unreadable: return unreadable(displayName);
+    case JpegDecoder::Outcome::Unsupported: break;
+    }
+    return readWithQt(data, cover, displayName);
+}
+
+Result<DecodedPicture> PictureReader::readWithQt(const QByteArray& data, QSize cover,
+                                                 const QString& displayName) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!reader.canRead())
+        return unreadable(displayName);
+    if (stored.isValid()) {
+        if (qint64(stored.width()) * stored.height() > JpegDecoder::kMaxPixels)
+            return tooLarge(displayName, stored);
+        // The scaled size is taken before the picture is turned upright.
+        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        const QSize scaled = coveringSize(stored, turned ? cover.transposed() : cover);
+        if (scaled != stored)
+            reader.setScaledSize(scaled);
+    }
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        const qint64 bytes = qint64(stored.width()) * stored.height() * 4;
+        if (stored.isValid() && bytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
+            return tooLarge(displayName, stored);
+        return unreadable(displayName);
+    }
+    return DecodedPicture{PhotoCanvas::opaque(picture), 1}; // Qt has turned it upright
+}

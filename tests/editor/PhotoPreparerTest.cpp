@@ -1,0 +1,249 @@
+// Tests of photo preparation: the pixels of canvas and master, orientation, large and hostile files.
+#include "ExifOrientation.h"
+#include "JpegDecoder.h"
+#include "PhotoCanvas.h"
+#include "PhotoPreparer.h"
+#include "TestPictures.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+namespace {
+const QColor kRed(Qt::red), kGreen(Qt::green), kBlue(Qt::blue), kYellow(Qt::yellow);
+
+int nearestQuadrant(QRgb pixel) {
+    const QColor colours[] = {kRed, kGreen, kBlue, kYellow};
+    const auto distance = [pixel](const QColor& c) {
+        return qAbs(qRed(pixel) - c.red()) + qAbs(qGreen(pixel) - c.green()) + qAbs(qBlue(pixel) - c.blue());
+    };
+    return int(std::min_element(std::begin(colours), std::end(colours),
+                                [&](const QColor& a, const QColor& b) { return distance(a) < distance(b); }) -
+               std::begin(colours));
+}
+
+// The quadrants fill the photo area's corners and meet at its middle: the pixels on either side
+// of the middle lean to their own quadrant's colour (filters may blend right at the seam).
+void checkStretchedQuadrants(const QImage& image, int scale) {
+    const QRect area = PhotoCanvas::photoRectOf(image.size());
+    QCOMPARE(area, QRect(3 * scale, 3 * scale, 394 * scale, 294 * scale));
+    QVERIFY(TestPictures::near(image.pixel(area.topLeft()), kRed));
+    QVERIFY(TestPictures::near(image.pixel(area.topRight()), kGreen));
+    QVERIFY(TestPictures::near(image.pixel(area.bottomRight()), kBlue));
+    QVERIFY(TestPictures::near(image.pixel(area.bottomLeft()), kYellow));
+    const int midX = area.left() + area.width() / 2;
+    const int midY = area.top() + area.height() / 2;
+    const int seam[2][2] = {{0, 1}, {3, 2}}; // [lower half][right half]
+    for (int dy : {-1, 0})
+        for (int dx : {-1, 0})
+            QVERIFY2(nearestQuadrant(image.pixel(midX + dx, midY + dy)) == seam[dy + 1][dx + 1],
+                     qPrintable(QStringLiteral("pixel %1,%2").arg(midX + dx).arg(midY + dy)));
+}
+
+// Black outline of `scale` pixels on the outermost rows and columns, then a white band of 2 * scale.
+void checkFrame(const QImage& image, int scale) {
+    const int w = image.width(), h = image.height();
+    for (int d = 0; d < 3 * scale; ++d) {
+        const QRgb expected = d < scale ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        for (int x = d; x < w - d; ++x)
+            QVERIFY(image.pixel(x, d) == expected && image.pixel(x, h - 1 - d) == expected);
+        for (int y = d; y < h - d; ++y)
+            QVERIFY(image.pixel(d, y) == expected && image.pixel(w - 1 - d, y) == expected);
+    }
+}
+} // namespace
+
+class PhotoPreparerTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void squarePictureIsStretchedIntoTheFrame_data();
+    void squarePictureIsStretchedIntoTheFrame();
+    void emptyPhotoIsOutlinedOnly();
+    void photoIsPlacedUpright_data();
+    void photoIsPlacedUpright();
+    void hugeJpegIsPlaced();
+    void badFilesGiveAMessageNamingThem_data();
+    void badFilesGiveAMessageNamingThem();
+    void prepareAllKeepsOrder();
+    void decodeScaleCoversThePrintArea_data();
+    void decodeScaleCoversThePrintArea();
+    void exifOrientationIsReadSafely_data();
+    void exifOrientationIsReadSafely();
+
+private:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void PhotoPreparerTest::squarePictureIsStretchedIntoTheFrame_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("master");
+    QTest::newRow("small picture, canvas") << 400 << false;
+    QTest::newRow("small picture, master") << 400 << true;
+    QTest::newRow("large picture, canvas") << 3000 << false; // shrunk by more than half
+    QTest::newRow("large picture, master") << 3000 << true;
+}
+
+void PhotoPreparerTest::squarePictureIsStretchedIntoTheFrame() {
+    QFETCH(int, side);
+    QFETCH(bool, master);
+    const PreparedPhoto photo = PhotoPreparer::fromPicture(TestPictures::quadrants(side, side));
+    const QImage& image = master ? photo.master : photo.canvas;
+    QCOMPARE(image.size(), master ? PhotoCanvas::kMasterSize : PhotoCanvas::kCanvasSize);
+    checkFrame(image, master ? 3 : 1);
+    checkStretchedQuadrants(image, master ? 3 : 1);
+    QCOMPARE(photo.cardImage.size(), QSize(294, 294)); // own proportions, at most the photo area
+}
+
+void PhotoPreparerTest::emptyPhotoIsOutlinedOnly() {
+    const PreparedPhoto empty = PhotoPreparer::emptyPhoto();
+    QVERIFY(empty.cardImage.isNull());
+    for (const QImage& image : {empty.canvas, empty.master}) {
+        const int scale = image.width() / 400;
+        checkFrame(image, scale);
+        QCOMPARE(image.copy(PhotoCanvas::photoRectOf(image.size())),
+                 PhotoCanvas::blank(PhotoCanvas::photoRectOf(image.size()).size()));
+    }
+}
+
+void PhotoPreparerTest::photoIsPlacedUpright_data() {
+    QTest::addColumn<int>("orientation");
+    for (int orientation : {1, 3, 6, 8})
+        QTest::addRow("orientation %d", orientation) << orientation;
+}
+
+void PhotoPreparerTest::photoIsPlacedUpright() {
+    QFETCH(int, orientation);
+    const QString file = path(QStringLiteral("turned%1.jpg").arg(orientation));
+    QVERIFY(TestPictures::writeJpegWithOrientation(TestPictures::quadrants(1600, 1200), file,
+                                                   orientation));
+    const Result<PreparedPhoto> photo = PhotoPreparer::fromFile(file);
+    QVERIFY2(photo.ok(), qPrintable(photo.ok() ? QString() : photo.error()));
+    checkStretchedQuadrants(photo->canvas, 1);
+    checkStretchedQuadrants(photo->master, 3);
+    QCOMPARE(photo->cardImage.size(), QSize(392, 294));
+    QVERIFY(TestPictures::near(photo->cardImage.pixel(0, 0), kRed));
+}
+
+void PhotoPreparerTest::hugeJpegIsPlaced() {
+    // Beyond what Qt's reader allocates at full size; it must be read scaled.
+    const QString file = path("huge.jpg");
+    QVERIFY(TestPictures::write(TestPictures::quadrants(8000, 6000), file, "JPG", 80));
+    const Result<PreparedPhoto> photo = PhotoPreparer::fromFile(file);
+    QVERIFY2(photo.ok(), qPrintable(photo.ok() ? QString() : photo.error()));
+    checkStretchedQuadrants(photo->canvas, 1);
+    checkStretchedQuadrants(photo->master, 3);
+}
+
+void PhotoPreparerTest::badFilesGiveAMessageNamingThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents"); // "dir", "fifo" and "missing" make no file
+    QTest::addColumn<bool>("accepted");
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QVERIFY(TestPictures::quadrants(800, 600).save(&buffer, "JPG"));
+    QByteArray absurd = jpeg;
+    const qsizetype sof = absurd.indexOf("\xff\xc0");
+    absurd.replace(sof + 5, 4, QByteArray("\xff\xf0\xff\xf0", 4)); // 65520 x 65520
+    QTest::newRow("not a picture") << "tekst.jpg" << QByteArray("geen foto\n") << false;
+    QTest::newRow("empty file") << "leeg.jpg" << QByteArray() << false;
+    QTest::newRow("header only") << "kop.jpg" << jpeg.left(300) << false;
+    QTest::newRow("absurd size") << "reus.jpg" << absurd << false;
+    QTest::newRow("folder") << "map.jpg" << QByteArray("dir") << false;
+    QTest::newRow("pipe") << "pijp.jpg" << QByteArray("fifo") << false;
+    QTest::newRow("missing") << "weg.jpg" << QByteArray("missing") << false;
+    QTest::newRow("truncated photo is shown") << "half.jpg" << jpeg.left(jpeg.size() / 2) << true;
+}
+
+void PhotoPreparerTest::badFilesGiveAMessageNamingThem() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, accepted);
+    const QString file = path(name);
+    if (contents == "dir") {
+        QVERIFY(QDir(m_dir.path()).mkdir(name));
+    } else if (contents == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (contents != "missing") {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size());
+    }
+    const Result<PreparedPhoto> photo = PhotoPreparer::fromFile(file);
+    QCOMPARE(photo.ok(), accepted);
+    if (!accepted)
+        QVERIFY2(photo.error().contains(QStringLiteral("\"%1\"").arg(file)), qPrintable(photo.error()));
+}
+
+void PhotoPreparerTest::prepareAllKeepsOrder() {
+    const QList<QColor> colours = {kRed, kGreen, kBlue, kYellow};
+    QStringList paths;
+    for (const QColor& colour : colours) {
+        paths << path(colour.name() + ".png");
+        QVERIFY(TestPictures::write(TestPictures::plain(640, 480, colour), paths.last(), "PNG"));
+    }
+    paths.insert(2, QString());
+    paths.insert(4, path("weg.gif"));
+    QFuture<std::vector<Result<PreparedPhoto>>> future = PhotoPreparer::prepareAll(paths);
+    const std::vector<Result<PreparedPhoto>> results = future.result();
+    QCOMPARE(results.size(), size_t(paths.size()));
+    const QList<int> photoAt = {0, 1, -1, 2, -1, 3};
+    for (int i = 0; i < paths.size(); ++i) {
+        QCOMPARE(results[i].ok(), i != 4);
+        const QRgb centre = results[i].ok() ? results[i]->canvas.pixel(200, 150) : 0;
+        if (photoAt[i] >= 0)
+            QVERIFY(TestPictures::near(centre, colours[photoAt[i]], 8));
+    }
+    QCOMPARE(results[2]->canvas, PhotoPreparer::emptyPhoto().canvas);
+    QVERIFY(results[4].error().contains("weg.gif"));
+}
+
+void PhotoPreparerTest::decodeScaleCoversThePrintArea_data() {
+    QTest::addColumn<QSize>("stored");
+    QTest::addColumn<bool>("turned");
+    QTest::addColumn<int>("denominator");
+    QTest::newRow("12 MP") << QSize(4000, 3000) << false << 2;
+    QTest::newRow("24 MP") << QSize(6000, 4000) << false << 4;
+    QTest::newRow("24 MP held upright") << QSize(6000, 4000) << true << 2;
+    QTest::newRow("108 MP") << QSize(12000, 9000) << false << 8;
+    QTest::newRow("just covers at 1/2") << QSize(2363, 1763) << false << 2;
+    QTest::newRow("one pixel short at 1/2") << QSize(2362, 1764) << false << 1;
+    QTest::newRow("smaller than the area") << QSize(800, 600) << false << 1;
+}
+
+void PhotoPreparerTest::decodeScaleCoversThePrintArea() {
+    QFETCH(QSize, stored);
+    QFETCH(bool, turned);
+    QFETCH(int, denominator);
+    QCOMPARE(JpegDecoder::scaleDenominator(stored, PhotoCanvas::kMasterPhotoArea, turned), denominator);
+}
+
+void PhotoPreparerTest::exifOrientationIsReadSafely_data() {
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<int>("orientation");
+    const QByteArray head("Exif\0\0", 6);
+    const QByteArray motorola = head + QByteArray::fromHex("4d4d002a00000008000101120003000000010006000000000000");
+    const QByteArray intel = head + QByteArray::fromHex("49492a000800000001001201030001000000080000000000");
+    QTest::newRow("big-endian 6") << motorola << 6;
+    QTest::newRow("little-endian 8") << intel << 8;
+    QTest::newRow("cut off in the entry") << motorola.left(20) << 1;
+    QTest::newRow("directory beyond the end") << QByteArray(motorola).replace(13, 1, "\x7f") << 1;
+    QTest::newRow("value out of range") << QByteArray(motorola).replace(25, 1, "\x09") << 1;
+    QTest::newRow("not Exif") << QByteArray("XMP data") << 1;
+}
+
+void PhotoPreparerTest::exifOrientationIsReadSafely() {
+    QFETCH(QByteArray, payload);
+    QFETCH(int, orientation);
+    QCOMPARE(ExifOrientation::fromApp1(payload), orientation);
+}
+
+QTEST_MAIN(PhotoPreparerTest)
+#include "PhotoPreparerTest.moc"
