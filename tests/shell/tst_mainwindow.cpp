@@ -268,7 +268,14 @@ private slots:
         for (int index : {1, 2, 3, 5})
             QVERIFY(child(QStringLiteral("Menuknop_%1").arg(index))->isEnabled());
 
-        QVERIFY(page.remove()); // read again at every opening; a missing page leaves the pane empty
+        // The page is read again at every opening; a missing page leaves the pane empty.
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<p>Tweede hulp</p>");
+        page.close();
+        m_window->toggleHelp();
+        QVERIFY(help->toPlainText().contains(QStringLiteral("Tweede hulp")));
+        m_window->toggleHelp();
+        QVERIFY(page.remove());
         m_window->toggleHelp();
         QVERIFY(help->isVisible());
         QVERIFY(help->toPlainText().trimmed().isEmpty());
