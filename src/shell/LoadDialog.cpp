@@ -34,8 +34,7 @@ LoadDialog::LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPromp
     setFixedSize(kClientSize);
     buildControls();
     fillList(folder);
-    if (parent)
-        move(parent->geometry().center() - rect().center());
+    // Not moved here: a dialog with a parent opens centred on it.
 }
 
 void LoadDialog::buildControls()

@@ -14,7 +14,7 @@ class UserPrompts;
 class LoadDialog final : public QDialog {
     Q_OBJECT
 public:
-    // Lists `folder` afresh, with nothing selected, centred on `parent`.
+    // Lists `folder` afresh, with nothing selected; opens centred on `parent`.
     LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPrompts& prompts, QWidget* parent);
 
     QString selectedFile() const { return m_selectedFile; }
