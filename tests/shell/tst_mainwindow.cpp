@@ -22,16 +22,6 @@ namespace {
 QRect px(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
-
-// Counts the moves of a widget, so a test can tell that a button never moved.
-class MoveCounter final : public QObject {
-public:
-    int moves = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        moves += event->type() == QEvent::Move;
-        return false;
-    }
-};
 } // namespace
 
 class MainWindowTest final : public QObject {
@@ -66,33 +56,31 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     void controlsStandAtTheirPlaces_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("container");
+        QTest::addColumn<QString>("container"); // the row name is the widget's name
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<bool>("visible");
-        QTest::newRow("Foto_1") << "Foto_1" << "Frame2" << px(450, 900, 1800, 1200) << true;
-        QTest::newRow("Foto_4") << "Foto_4" << "Frame2" << px(3540, 4230, 1800, 1200) << true;
-        QTest::newRow("Naam3_4") << "Naam3_4" << "Frame2" << px(450, 6390, 1800, 285) << true;
-        QTest::newRow("Onderwerp1_2") << "Onderwerp1_2" << "Frame2" << px(3540, 540, 1800, 285) << true;
-        QTest::newRow("Foto4_4") << "Foto4_4" << "Frame2" << px(4155, 6090, 555, 555) << false;
-        QTest::newRow("Foto2_3") << "Foto2_3" << "Frame2" << px(4770, 2160, 555, 555) << false;
-        QTest::newRow("Kaart3") << "Kaart3" << "Frame2" << px(300, 3720, 2100, 3120) << true;
-        QTest::newRow("Menuknop_6") << "Menuknop_6" << "Frame1" << px(4290, 255, 480, 480) << true;
-        QTest::newRow("NormaalKnop") << "NormaalKnop" << "Frame2" << px(2640, 3090, 540, 540) << true;
-        QTest::newRow("KinderKnop") << "KinderKnop" << "Frame2" << px(2640, 3630, 540, 540) << true;
-        QTest::newRow("Label7") << "Label7" << "Frame2" << px(2610, 4230, 630, 390) << true;
-        QTest::newRow("WebBrowser") << "WebBrowser" << "Frame2" << px(90, 225, 5595, 6765) << false;
-        QTest::newRow("Frame1 cut off at the top") << "Frame1" << "Main" << QRect(5, -2, 385, 80) << true;
-        QTest::newRow("Frame2") << "Frame2" << "Main" << px(75, 1020, 5775, 7080) << true;
-        QTest::newRow("Frame3") << "Frame3" << "Main" << px(75, 8100, 4965, 450) << true;
-        QTest::newRow("ExitKnop") << "ExitKnop" << "Main" << px(5130, 8220, 690, 315) << true;
+        QTest::newRow("Foto_1") << "Frame2" << px(450, 900, 1800, 1200) << true;
+        QTest::newRow("Foto_4") << "Frame2" << px(3540, 4230, 1800, 1200) << true;
+        QTest::newRow("Naam3_4") << "Frame2" << px(450, 6390, 1800, 285) << true;
+        QTest::newRow("Onderwerp1_2") << "Frame2" << px(3540, 540, 1800, 285) << true;
+        QTest::newRow("Foto4_4") << "Frame2" << px(4155, 6090, 555, 555) << false;
+        QTest::newRow("Foto2_3") << "Frame2" << px(4770, 2160, 555, 555) << false;
+        QTest::newRow("Kaart3") << "Frame2" << px(300, 3720, 2100, 3120) << true;
+        QTest::newRow("Menuknop_6") << "Frame1" << px(4290, 255, 480, 480) << true;
+        QTest::newRow("NormaalKnop") << "Frame2" << px(2640, 3090, 540, 540) << true;
+        QTest::newRow("KinderKnop") << "Frame2" << px(2640, 3630, 540, 540) << true;
+        QTest::newRow("Label7") << "Frame2" << px(2610, 4230, 630, 390) << true;
+        QTest::newRow("WebBrowser") << "Frame2" << px(90, 225, 5595, 6765) << false;
+        QTest::newRow("Frame1") << "Main" << px(75, -30, 5775, 1200) << true; // its top line cut off
+        QTest::newRow("Frame2") << "Main" << px(75, 1020, 5775, 7080) << true;
+        QTest::newRow("Frame3") << "Main" << px(75, 8100, 4965, 450) << true;
+        QTest::newRow("ExitKnop") << "Main" << px(5130, 8220, 690, 315) << true;
     }
     void controlsStandAtTheirPlaces() {
-        QFETCH(QString, name);
         QFETCH(QString, container);
         QFETCH(QRect, geometry);
         QFETCH(bool, visible);
-        QWidget* w = child(name);
+        QWidget* w = child(QString::fromLatin1(QTest::currentDataTag()));
         QCOMPARE(w->parentWidget()->objectName(), container);
         QCOMPARE(w->geometry(), geometry);
         QCOMPARE(w->isVisible(), visible);
@@ -251,14 +239,12 @@ private slots:
         QVERIFY(help->isVisible());
         QVERIFY(help->toPlainText().contains(QStringLiteral("Eerste hulp")));
         QCOMPARE(m_window->info(), QStringLiteral("Druk nogmaals op Help om dit venster weer te sluiten..."));
+        QSignalSpy pressed(child<MenuRow>(QStringLiteral("Frame1")), &MenuRow::chosen);
         for (int index : {1, 2, 3, 5}) {
-            MoveCounter counter;
-            QWidget* button = child(QStringLiteral("Menuknop_%1").arg(index));
-            button->installEventFilter(&counter);
-            QVERIFY(!button->isEnabled());
+            QVERIFY(!child(QStringLiteral("Menuknop_%1").arg(index))->isEnabled());
             clickMenu(index);
-            QCOMPARE(counter.moves, 0);
         }
+        QCOMPARE(pressed.size(), 0); // a press moves the button and then emits
         QVERIFY(m_prompts.asked().isEmpty());
         QVERIFY(child(QStringLiteral("Menuknop_6"))->isEnabled());
 

@@ -33,8 +33,6 @@ private slots:
         QTest::newRow("empty folder") << QByteArray() << QByteArray("0,0,0\r\n0,0,0\r\n1680,2400\r\n") << "1680";
         QTest::newRow("own back position") << QByteArray("0,0,0\r\n0,0,0\r\n2000,3000\r\n")
                                            << QByteArray("0,0,0\r\n0,0,0\r\n2000,3000\r\n") << "2000";
-        QTest::newRow("two lines only") << QByteArray("1,2,3\n4,5,6\n")
-                                        << QByteArray("1,2,3\r\n4,5,6\r\n1680,2400\r\n") << "1680";
     }
     void startUpRewritesTheSettingsFile() {
         QFETCH(QByteArray, before);
