@@ -6,7 +6,6 @@
 #include "Twips.h"
 #include "UserPrompts.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -101,31 +100,18 @@ void LoadDialog::loadSelected()
         return;
     }
     m_loading = true;
+    setEnabled(false);
     Status loaded;
     {
         BusyCursor busy;
         loaded = m_loader.run(m_selectedFile, this);
     }
+    setEnabled(true);
     m_loading = false;
     if (!loaded.ok()) {
         m_prompts.warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
-        QDialog::reject();
+        reject();
         return;
     }
     accept();
-}
-
-void LoadDialog::reject()
-{
-    // Escape and the close button wait until a load that is under way has finished.
-    if (!m_loading)
-        QDialog::reject();
-}
-
-void LoadDialog::closeEvent(QCloseEvent* event)
-{
-    if (m_loading)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
 }

@@ -22,11 +22,6 @@ public:
     // Loads the selected file and closes the dialog, or says that nothing is selected.
     void loadSelected();
 
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildControls();
     void fillList(const SeriesFolder& folder);

@@ -20,8 +20,8 @@ public:
     // Loads the listed file `fileName`. A file that cannot be read as a series is an error and
     // leaves everything as it was; otherwise the subject, paths, photos, names and the series
     // name are replaced and the info bar names the file. Values the file lacks become empty, and
-    // a photo that cannot be read shows as an empty outlined canvas. `blocked` is disabled while
-    // the photos are decoded.
+    // a photo that cannot be read shows as an empty outlined canvas. `blocked` takes no input
+    // while the photos are decoded.
     Status run(const QString& fileName, QWidget* blocked);
 
 private:

@@ -14,7 +14,7 @@ class PhotoBatch final {
 public:
     // One result per path, in order: the prepared picture, PhotoPreparer::emptyPhoto() for an
     // empty path, or a Dutch error naming a file that is missing or not a readable picture.
-    // `blocked` is disabled while the pictures are decoded, so no command can start in between;
-    // window events keep flowing, so the window never freezes.
+    // The user's input to `blocked` is held back while the pictures are decoded, so no command
+    // can start in between; the window keeps repainting, so it never freezes.
     static std::vector<Result<PreparedPhoto>> prepare(const QStringList& paths, QWidget* blocked);
 };
