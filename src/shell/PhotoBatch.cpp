@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QPointer>
 #include <QWidget>
@@ -64,34 +63,9 @@ Prepared waitFor(const QFuture<Prepared>& future, QWidget* blocked)
     return future.result();
 }
 
-// Why a path is not handed to the decoder, or an empty string when it can be.
-QString unreadable(const QString& path)
-{
-    if (path.isEmpty())
-        return {};
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("Het bestand \"%1\" bestaat niet (meer).").arg(path);
-    // Only regular files are opened: a FIFO or a device would block the reader for ever.
-    if (!info.isFile())
-        return QStringLiteral("\"%1\" is geen bestand met een foto.").arg(path);
-    return {};
-}
-
 } // namespace
 
 std::vector<Result<PreparedPhoto>> PhotoBatch::prepare(const QStringList& paths, QWidget* blocked)
 {
-    QStringList decodable;
-    QStringList refusals;
-    for (const QString& path : paths) {
-        refusals += unreadable(path);
-        decodable += refusals.last().isEmpty() ? path : QString();
-    }
-    Prepared results = waitFor(PhotoPreparer::prepareAll(decodable), blocked);
-    for (qsizetype i = 0; i < refusals.size(); ++i) {
-        if (!refusals[i].isEmpty())
-            results[size_t(i)] = Error{refusals[i]};
-    }
-    return results;
+    return waitFor(PhotoPreparer::prepareAll(paths), blocked);
 }
