@@ -3,6 +3,7 @@
 
 #include "BusyCursor.h"
 #include "LoadSeries.h"
+#include "ShellFonts.h"
 #include "Twips.h"
 #include "UserPrompts.h"
 
@@ -30,6 +31,7 @@ LoadDialog::LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPromp
     setObjectName(QStringLiteral("Loadform"));
     setWindowTitle(QStringLiteral(" Puzzel laden"));
     setModal(true);
+    setFont(shellFont(8.25));
     setFixedSize(kClientSize);
     buildControls();
     fillList(folder);
@@ -47,9 +49,7 @@ void LoadDialog::buildControls()
     m_list->setObjectName(QStringLiteral("File1"));
     m_list->setGeometry(twips::rectToPx(120, 210, 3105, 4170));
     m_list->setPalette(withColour(m_list->palette(), QPalette::Base, QColor(190, 200, 210)));
-    QFont listFont(QStringLiteral("Liberation Sans"));
-    listFont.setPointSizeF(9.75);
-    m_list->setFont(listFont);
+    m_list->setFont(shellFont(9.75));
 
     // A black band behind the two buttons.
     auto* band = new QLabel(frame);
