@@ -14,9 +14,11 @@ void pause(double seconds) {
     QElapsedTimer clock;
     clock.start();
     // A nested loop quit by a precise timer; repeated in case a nested handler quits it early.
+    // Once the program is quitting every event loop returns at once, and so does the pause.
     while (clock.elapsed() < wanted) {
         QEventLoop loop;
         QTimer::singleShot(int(wanted - clock.elapsed()), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+        if (loop.exec() != 0)
+            return;
     }
 }

@@ -1,0 +1,38 @@
+// The pause keeps events flowing, waits its time, and ends early when the program quits.
+#include "Pause.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest>
+
+class PauseTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void handlesEventsWhileWaiting() {
+        int fired = 0;
+        QTimer::singleShot(20, this, [&] { ++fired; });
+        QTimer::singleShot(40, this, [&] { pause(0.05); ++fired; }); // a nested pause
+        QElapsedTimer clock;
+        clock.start();
+        pause(0.2);
+        QVERIFY(clock.elapsed() >= 200);
+        QCOMPARE(fired, 2);
+    }
+
+    void endsWhenTheProgramQuits() {
+        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        QElapsedTimer clock;
+        clock.start();
+        // Stands in for the window's own event loop, which the quit request ends.
+        QTimer::singleShot(0, this, [&] {
+            pause(5);
+            QCoreApplication::exit(0);
+        });
+        QCoreApplication::exec();
+        QVERIFY2(clock.elapsed() < 4000, "the pause ran on after the quit request");
+    }
+};
+
+QTEST_GUILESS_MAIN(PauseTest)
+#include "tst_pause.moc"
