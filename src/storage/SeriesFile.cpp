@@ -16,9 +16,12 @@ struct LabelledText final {
     QString text;  // as it goes into the file, before conversion
 };
 
+// A line break is written as a blank, so a name starting with one loses it like a leading blank;
+// otherwise the name would be stored with a blank in front.
 QString withoutLeadingBlanks(const QString& name) {
     qsizetype start = 0;
-    while (start < name.size() && name[start] == u' ')
+    while (start < name.size() &&
+           (name[start] == u' ' || name[start] == u'\r' || name[start] == u'\n'))
         ++start;
     return name.mid(start);
 }
@@ -62,7 +65,7 @@ QByteArray SeriesFile::serialize(const Series& series) {
 QStringList SeriesFile::unencodableTexts(const Series& series) {
     QStringList texts;
     for (const auto& value : fileValues(series)) {
-        if (!Windows1252::canEncode(value.text) || holdsLineBreak(value.text))
+        if (!Windows1252::canEncode(value.text) || holdsLineBreak(value.shown))
             texts += value.label + QStringLiteral(": ") + value.shown;
     }
     return texts;
