@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Session {
@@ -30,9 +32,11 @@ struct Session {
         for (int card = 1; card <= 4; ++card)
             for (int line = 1; line <= 4; ++line)
                 values += QStringLiteral("k%1n%2").arg(card).arg(line);
-        const QByteArray bytes = values.mid(0, lines).join(QStringLiteral("\r\n")).toLatin1();
+        writeBytes(name, (values.mid(0, lines).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    }
+    void writeBytes(const QString& name, const QByteArray& bytes) const {
         QFile file(folder.path() + u'/' + name);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(lines ? bytes + "\r\n" : bytes) >= 0);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     QString picture(const QString& name, const QColor& colour) const {
         const QString path = dir.filePath(name);
@@ -106,7 +110,9 @@ void LoadDialogTest::doubleClickLoadsWhatTheFileHas()
     Session s;
     const QString red = s.picture(QStringLiteral("rood.png"), Qt::red);
     s.write(QStringLiteral("Vol.msr"), 21, {red, red, red, red});
-    s.write(QStringLiteral("Kort.msr"), 10, {red, "", s.dir.filePath(QStringLiteral("weg.jpg")), ""});
+    const QString fifo = s.dir.filePath(QStringLiteral("pijp.jpg"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    s.write(QStringLiteral("Kort.msr"), 10, {red, "", fifo, s.dir.path()});
     QVERIFY(s.loader.run(QStringLiteral("Vol.msr"), nullptr).ok());
     LoadDialog dialog(s.folder, s.loader, s.prompts, nullptr);
     dialog.show();
@@ -121,9 +127,9 @@ void LoadDialogTest::doubleClickLoadsWhatTheFileHas()
     const QStringList names{" k2n1", " k1n2", " k1n3", " k1n4"};
     for (int line = 1; line <= 4; ++line)
         QCOMPARE(s.model.name(3, line), names[line - 1]);
-    QCOMPARE(s.model.photoPath(4), QString());
+    QCOMPARE(s.model.photoPath(4), s.dir.path());
     QVERIFY(TestPictures::near(s.photos.canvas(1).pixel(200, 150), Qt::red));
-    // Empty photo lines and a missing picture give an empty outlined canvas and an empty card.
+    // An empty photo line, a pipe and a folder give an empty outlined canvas and an empty card.
     for (int card : {2, 3, 4}) {
         QCOMPARE(s.photos.canvas(card), PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize));
         QCOMPARE(s.photos.thumbnail(card), s.photos.canvas(card));
@@ -133,23 +139,25 @@ void LoadDialogTest::doubleClickLoadsWhatTheFileHas()
 
 void LoadDialogTest::brokenFileChangesNothing_data()
 {
-    QTest::addColumn<int>("lines");
-    QTest::newRow("empty file") << 0;
-    QTest::newRow("one line") << 1;
-    QTest::newRow("file gone after listing") << -1;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("one line") << QByteArray("Vogels\r\n");
+    QTest::newRow("binary without line end") << QByteArray(3000, '\0') + "\xff\xfe";
+    QTest::newRow("over 4 MB") << QByteArray(5 << 20, 'a') + "\r\nb\r\n";
+    QTest::newRow("file gone after listing") << QByteArray("gone");
 }
 
 void LoadDialogTest::brokenFileChangesNothing()
 {
-    QFETCH(int, lines);
+    QFETCH(QByteArray, bytes);
     Session s;
-    s.write(QStringLiteral("Kapot.msr"), qMax(lines, 0));
+    s.writeBytes(QStringLiteral("Kapot.msr"), bytes);
     s.write(QStringLiteral("Goed.msr"), 21);
     s.model.setSubject(QStringLiteral("Mijn werk"));
     const Series before = s.model.toSeries();
     LoadDialog dialog(s.folder, s.loader, s.prompts, nullptr);
     dialog.show();
-    if (lines < 0)
+    if (bytes == "gone")
         QFile::remove(s.folder.path() + QStringLiteral("/Kapot.msr"));
     click(dialog, 1, true);
 
