@@ -1,3 +1,199 @@
-// stub
+// The print dialog: preview, front or back mode, copies, and the X/Y position of the backs.
 #include "PrintDialog.h"
-PrintDialog::PrintDialog(Context context, QWidget* parent) : QDialog(parent), m_context(std::move(context)) {}
+
+#include "BusyCursor.h"
+#include "Pause.h"
+#include "PrintFields.h"
+#include "PrintJob.h"
+#include "PrinterPageSink.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+const QString PrintDialog::kMessageTitle = QStringLiteral(" Mosaret Designer V2");
+
+namespace {
+
+// The outer size of 4305 x 4800 twips less a usual window border and title bar.
+constexpr QSize kClientSize{twipsToPx(4305) - 6, twipsToPx(4800) - 32};
+const QColor kInvalidField(255, 200, 200);
+
+} // namespace
+
+PrintDialog::PrintDialog(Context context, QWidget* parent)
+    : QDialog(parent), m_context(std::move(context)), m_designs(m_context.folder.designsFolder()) {
+    setObjectName(QStringLiteral("Afdrukken"));
+    setWindowTitle(QStringLiteral(" Mosaretspel afdrukken"));
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setFixedSize(kClientSize);
+    m_controls = PrintDialogControls::create(this);
+    m_controls.preview->setPixmap(QPixmap(QStringLiteral(":/pictures/card-outline.png")));
+    applyDeckLayout();
+    fillFields();
+    m_controls.backHint->setText(PrintDialogControls::kBackHint);
+    showMode(1);
+    connectControls();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2 + 3, height() / 2 + 16));
+    if (m_designs.readable())
+        m_controls.selector->setMaximum(m_designs.selectorMaximum());
+    else if (m_context.prompts)
+        m_context.prompts->inform(kMessageTitle,
+                                  QStringLiteral("Kan de map (Kaarten) niet vinden!"));
+}
+
+void PrintDialog::applyDeckLayout() {
+    const bool children = m_context.deckMode == DeckMode::Children;
+    m_controls.subjectMark->setText(children ? QString() : QStringLiteral("Onderwerp"));
+    m_controls.subjectMark->adjustSize();
+    m_controls.numbers->setText(children ? QString() : QStringLiteral("1. 2. 3. 4."));
+    m_controls.photoMark->setGeometry(children ? twips::rectToPx(450, 510, 1530, 1350)
+                                               : twips::rectToPx(450, 750, 1530, 1110));
+}
+
+void PrintDialog::fillFields() {
+    m_controls.copies->setText(QStringLiteral("1"));
+    if (!m_context.settings)
+        return;
+    // Like typing: from here on BackX holds the field's text.
+    m_controls.backX->setText(m_context.settings->backX.display());
+    m_context.settings->backX = SettingValue::text(m_controls.backX->text());
+    m_controls.backY->setText(QString::number(m_context.settings->backY));
+}
+
+void PrintDialog::connectControls() {
+    connect(m_controls.selector, &QScrollBar::valueChanged, this, &PrintDialog::setPosition);
+    connect(m_controls.selector, &QScrollBar::sliderMoved, this, &PrintDialog::setPosition);
+    connect(m_controls.backX, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_context.settings)
+            m_context.settings->backX = SettingValue::text(text);
+    });
+    connect(m_controls.backY, &QLineEdit::textChanged, this, &PrintDialog::storeBackY);
+    connect(m_controls.print, &QPushButton::clicked, this, &PrintDialog::print);
+    connect(m_controls.exit, &QPushButton::clicked, this, &PrintDialog::accept);
+}
+
+void PrintDialog::setPosition(int position) {
+    showMode(position);
+    showDesign(position);
+}
+
+void PrintDialog::showMode(int position) {
+    const bool fronts = position <= 1;
+    for (QWidget* back :
+         {static_cast<QWidget*>(m_controls.backTitle), static_cast<QWidget*>(m_controls.backX),
+          static_cast<QWidget*>(m_controls.backY), static_cast<QWidget*>(m_controls.xMark),
+          static_cast<QWidget*>(m_controls.yMark), static_cast<QWidget*>(m_controls.backHint)})
+        back->setVisible(!fronts);
+    for (QWidget* front :
+         {static_cast<QWidget*>(m_controls.photoMark),
+          static_cast<QWidget*>(m_controls.subjectMark), static_cast<QWidget*>(m_controls.numbers)})
+        front->setVisible(fronts);
+    for (QLabel* square : m_controls.squares)
+        square->setVisible(fronts && m_context.deckMode == DeckMode::Children);
+    m_controls.modeCaption->setText(fronts ? QStringLiteral("Afdrukken van de voorkant")
+                                           : QStringLiteral("Afdrukken van de rugzijde"));
+}
+
+void PrintDialog::showDesign(int position) {
+    QImageReader reader(m_designs.picturePath(position));
+    reader.setAutoTransform(true);
+    // The preview is small; a large design is decoded at about the size it is shown.
+    const QSize shown = m_controls.preview->size() * m_controls.preview->devicePixelRatioF();
+    if (reader.size().isValid() && reader.size().width() > 2 * shown.width())
+        reader.setScaledSize(shown * 2);
+    const QImage design = reader.read();
+    if (!design.isNull())
+        m_controls.preview->setPixmap(QPixmap::fromImage(design));
+}
+
+void PrintDialog::storeBackY(const QString& text) {
+    const std::optional<qint32> value = PrintFields::backY(text);
+    if (value && m_context.settings)
+        m_context.settings->backY = *value;
+    // Text that is no whole number keeps the last good value and shows in a warning colour.
+    QPalette palette = m_controls.backY->palette();
+    palette.setColor(QPalette::Base, value ? QColor(200, 230, 190) : kInvalidField);
+    m_controls.backY->setPalette(palette);
+}
+
+bool PrintDialog::print() {
+    if (m_printing)
+        return false;
+    BusyCursor busy;
+    const PrintRequest asked = request();
+    const Result<PrintJob> job = PrintJob::prepare(asked);
+    if (!job) {
+        busy.release();
+        report(job.error());
+        return false;
+    }
+    setPrinting(true);
+    sweep();
+    const std::unique_ptr<PageSink> sink = makeSink(job->documentName());
+    const Status printed = job->print(*sink);
+    setPrinting(false);
+    busy.release();
+    if (!printed)
+        report(printed.error());
+    return printed.ok();
+}
+
+void PrintDialog::reject() {
+    if (!m_printing)
+        QDialog::reject();
+}
+
+void PrintDialog::closeEvent(QCloseEvent* event) {
+    if (m_printing)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void PrintDialog::setPrinting(bool printing) {
+    m_printing = printing;
+    m_controls.print->setEnabled(!printing);
+    m_controls.exit->setEnabled(!printing);
+    m_controls.selector->setEnabled(!printing);
+}
+
+void PrintDialog::sweep() {
+    m_controls.sweepLine->show();
+    for (int top = 240; top <= 3060; top += 30) {
+        m_controls.placeSweepLine(top);
+        pause(0.01);
+    }
+    m_controls.sweepLine->hide();
+}
+
+PrintRequest PrintDialog::request() const {
+    PrintRequest asked;
+    asked.copiesText = m_controls.copies->text();
+    asked.position = m_controls.selector->value();
+    asked.deckMode = m_context.deckMode;
+    asked.fronts = m_context.fronts;
+    if (m_context.settings) {
+        asked.backX = m_context.settings->backX;
+        asked.backY = m_context.settings->backY;
+    }
+    asked.designPath = m_designs.picturePath(asked.position);
+    return asked;
+}
+
+std::unique_ptr<PageSink> PrintDialog::makeSink(const QString& documentName) const {
+    if (m_context.makeSink)
+        return m_context.makeSink();
+    return std::make_unique<PrinterPageSink>(documentName);
+}
+
+void PrintDialog::report(const QString& message) const {
+    if (m_context.prompts)
+        m_context.prompts->warn(kMessageTitle, message);
+}

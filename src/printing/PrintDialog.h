@@ -2,14 +2,16 @@
 #pragma once
 
 #include "DeckMode.h"
+#include "DesignsFolder.h"
 #include "FaceSheet.h"
 #include "PageSink.h"
+#include "PrintDialogControls.h"
+#include "PrintRequest.h"
 #include "ProgramFolder.h"
 #include "Settings.h"
 #include "UserPrompts.h"
 
 #include <QDialog>
-
 #include <functional>
 #include <memory>
 
@@ -19,14 +21,46 @@ public:
     struct Context {
         ProgramFolder folder;
         DeckMode deckMode = DeckMode::Normal;
-        Settings* settings = nullptr;            // BackX and BackY are read and written here
-        std::function<FaceSheet()> fronts;       // the current series, photos as print masters
+        Settings* settings = nullptr;      // BackX and BackY are read and written here
+        std::function<FaceSheet()> fronts; // the current series, photos as print masters
         UserPrompts* prompts = nullptr;
         std::function<std::unique_ptr<PageSink>()> makeSink; // the default printer when empty
     };
 
+    static const QString kMessageTitle;
+
+    // Builds the dialog in front mode; a designs folder that cannot be read is reported here,
+    // once, and leaves only the fronts to print.
     explicit PrintDialog(Context context, QWidget* parent = nullptr);
 
+    // Prints one page as the Print button does: checks the fields, sweeps the preview, prints,
+    // and reports any failure. Returns true when the page went to the printer.
+    bool print();
+    // True while a print job runs; Print, Exit and the selector are disabled meanwhile.
+    bool isPrinting() const { return m_printing; }
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void applyDeckLayout();
+    void fillFields();
+    void connectControls();
+    void setPosition(int position);
+    void showMode(int position);
+    void showDesign(int position);
+    void storeBackY(const QString& text);
+    void setPrinting(bool printing);
+    void sweep();
+    PrintRequest request() const;
+    std::unique_ptr<PageSink> makeSink(const QString& documentName) const;
+    void report(const QString& message) const;
+
     Context m_context;
+    DesignsFolder m_designs;
+    PrintDialogControls m_controls;
+    bool m_printing = false;
 };

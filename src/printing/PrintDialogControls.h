@@ -1,0 +1,45 @@
+// The print dialog's controls, created at their places inside the dialog's frame.
+#pragma once
+
+#include <QString>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+struct PrintDialogControls final {
+    QFrame* frame = nullptr;          // Frame1: holds every visible control
+    QLabel* panel = nullptr;          // Label1: the preview card's background
+    QLabel* preview = nullptr;        // Picture2: card outline or design picture, stretched
+    QLabel* subjectMark = nullptr;    // Label11: "Onderwerp" in the normal deck
+    QFrame* photoMark = nullptr;      // Tumble: the photo placeholder
+    QLabel* numbers = nullptr;        // Label12: "1. 2. 3. 4." in the normal deck
+    std::array<QLabel*, 4> squares{}; // Klein_1..Klein_4: the children's deck's small photos
+    QLabel* selectorBorder = nullptr; // Label2
+    QScrollBar* selector = nullptr;   // VScroll1: 1 for fronts, 2 and up for a back design
+    QLabel* backTitle = nullptr;      // Label7
+    QLineEdit* backX = nullptr;       // Text2
+    QLabel* xMark = nullptr;          // Label8
+    QLineEdit* backY = nullptr;       // Text3
+    QLabel* yMark = nullptr;          // Label9
+    QLabel* backHint = nullptr;       // Label10
+    QLabel* modeCaption = nullptr;    // Label4
+    QLineEdit* copies = nullptr;      // Text1
+    QLabel* copiesLabel = nullptr;    // Label5
+    QLabel* buttonBorder = nullptr;   // Label3
+    QPushButton* print = nullptr;     // OkKnop
+    QPushButton* exit = nullptr;      // ExitKnop
+    QFrame* sweepLine = nullptr;      // Line1: the line that sweeps over the preview while printing
+
+    static const QString kBackHint;
+
+    // Creates the controls as children of `dialog`, stacked so that the preview's marks lie on
+    // the preview picture and the sweep line on top of everything.
+    static PrintDialogControls create(QWidget* dialog);
+    // Moves the sweep line to frame top `top` in twips, across the preview.
+    void placeSweepLine(int top) const;
+};
