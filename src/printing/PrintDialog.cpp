@@ -23,6 +23,7 @@ namespace {
 // The outer size of 4305 x 4800 twips less a usual window border and title bar.
 constexpr QSize kClientSize{twipsToPx(4305) - 6, twipsToPx(4800) - 32};
 const QColor kInvalidField(255, 200, 200);
+const QColor kBackField(200, 230, 190);
 
 } // namespace
 
@@ -36,7 +37,6 @@ PrintDialog::PrintDialog(Context context, QWidget* parent)
     m_controls.preview->setPixmap(QPixmap(QStringLiteral(":/pictures/card-outline.png")));
     applyDeckLayout();
     fillFields();
-    m_controls.backHint->setText(PrintDialogControls::kBackHint);
     showMode(1);
     connectControls();
     if (const QScreen* screen = this->screen())
@@ -80,20 +80,21 @@ void PrintDialog::connectControls() {
 }
 
 void PrintDialog::setPosition(int position) {
+    // Dragging the thumb reports each position twice: as moved and as changed.
+    if (position == m_position)
+        return;
+    m_position = position;
     showMode(position);
     showDesign(position);
 }
 
 void PrintDialog::showMode(int position) {
     const bool fronts = position <= 1;
-    for (QWidget* back :
-         {static_cast<QWidget*>(m_controls.backTitle), static_cast<QWidget*>(m_controls.backX),
-          static_cast<QWidget*>(m_controls.backY), static_cast<QWidget*>(m_controls.xMark),
-          static_cast<QWidget*>(m_controls.yMark), static_cast<QWidget*>(m_controls.backHint)})
+    using Widgets = std::initializer_list<QWidget*>;
+    for (QWidget* back : Widgets{m_controls.backTitle, m_controls.backX, m_controls.backY,
+                                 m_controls.xMark, m_controls.yMark, m_controls.backHint})
         back->setVisible(!fronts);
-    for (QWidget* front :
-         {static_cast<QWidget*>(m_controls.photoMark),
-          static_cast<QWidget*>(m_controls.subjectMark), static_cast<QWidget*>(m_controls.numbers)})
+    for (QWidget* front : Widgets{m_controls.photoMark, m_controls.subjectMark, m_controls.numbers})
         front->setVisible(fronts);
     for (QLabel* square : m_controls.squares)
         square->setVisible(fronts && m_context.deckMode == DeckMode::Children);
@@ -119,7 +120,7 @@ void PrintDialog::storeBackY(const QString& text) {
         m_context.settings->backY = *value;
     // Text that is no whole number keeps the last good value and shows in a warning colour.
     QPalette palette = m_controls.backY->palette();
-    palette.setColor(QPalette::Base, value ? QColor(200, 230, 190) : kInvalidField);
+    palette.setColor(QPalette::Base, value ? kBackField : kInvalidField);
     m_controls.backY->setPalette(palette);
 }
 
@@ -181,7 +182,7 @@ PrintRequest PrintDialog::request() const {
     asked.fronts = m_context.fronts;
     if (m_context.settings) {
         asked.backX = m_context.settings->backX;
-        asked.backY = m_context.settings->backY;
+        asked.backY = PrintFields::backY(m_controls.backY->text());
     }
     asked.designPath = m_designs.picturePath(asked.position);
     return asked;

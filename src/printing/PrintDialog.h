@@ -62,5 +62,6 @@ private:
     Context m_context;
     DesignsFolder m_designs;
     PrintDialogControls m_controls;
+    int m_position = 1;
     bool m_printing = false;
 };

@@ -9,10 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-const QString PrintDialogControls::kBackHint = QStringLiteral(
-    "Allen wijzigen indien rugzijde niet precies in het midden op de achterzijde van de kaart "
-    "komt te liggen, zie helpfunctie.");
-
 namespace {
 
 const QColor kDarkGrey(64, 64, 64);
@@ -110,8 +106,11 @@ void createBackControls(PrintDialogControls& c, QWidget* frame) {
     c.yMark = label(frame, "Label9", QStringLiteral("Y"), darkGreen, 3720, 1170);
     c.yMark->setFont(arialBold(9.75));
     c.yMark->adjustSize();
-    c.backHint = label(frame, "Label10", PrintDialogControls::kBackHint, QColor(192, 64, 0), 2910,
-                       1590, 1110, 1800);
+    c.backHint =
+        label(frame, "Label10",
+              QStringLiteral("Allen wijzigen indien rugzijde niet precies in het midden op de "
+                             "achterzijde van de kaart komt te liggen, zie helpfunctie."),
+              QColor(192, 64, 0), 2910, 1590, 1110, 1800);
 }
 
 } // namespace

@@ -35,8 +35,6 @@ struct PrintDialogControls final {
     QPushButton* exit = nullptr;      // ExitKnop
     QFrame* sweepLine = nullptr;      // Line1: the line that sweeps over the preview while printing
 
-    static const QString kBackHint;
-
     // Creates the controls as children of `dialog`, stacked so that the preview's marks lie on
     // the preview picture and the sweep line on top of everything.
     static PrintDialogControls create(QWidget* dialog);

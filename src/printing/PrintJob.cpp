@@ -57,7 +57,11 @@ Result<PrintJob> PrintJob::prepare(const PrintRequest& request) {
                                     "afgedrukt.")
                          .arg(request.backX.display())};
     job.m_backX = *backX;
-    job.m_backY = request.backY;
+    if (!request.backY)
+        return Error{
+            QStringLiteral("De Y-coördinaat van de rugzijde is geen heel getal. Vul bij Y "
+                           "een heel getal in, bijvoorbeeld 2400. Er is niets afgedrukt.")};
+    job.m_backY = *request.backY;
     Result<QImage> design = loadDesign(request.designPath);
     if (!design)
         return Error{design.error()};

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 struct PrintRequest final {
     QString copiesText; // the copies field as typed
@@ -14,6 +15,6 @@ struct PrintRequest final {
     DeckMode deckMode = DeckMode::Normal;
     std::function<FaceSheet()> fronts; // the current series; asked only for a page of fronts
     SettingValue backX = SettingValue::number(1680);
-    qint32 backY = 2400;
-    QString designPath; // the design picture of `position`, for a page of backs
+    std::optional<qint32> backY = 2400; // nothing while the Y field holds no whole number
+    QString designPath;                 // the design picture of `position`, for a page of backs
 };

@@ -29,12 +29,12 @@ private slots:
         QTest::addColumn<QList<int>>("steps"); // selector positions in turn; negative: dragged
         QTest::addColumn<QColor>("preview");
         const QColor outline = QImage(":/pictures/card-outline.png").pixelColor(125, 190);
+        // clang-format off
         QTest::newRow("opens on the outline") << DeckMode::Normal << QList<int>{} << outline;
         QTest::newRow("2: backs") << DeckMode::Normal << QList<int>{2} << QColor(0, 160, 0);
-        QTest::newRow("2 and back to 1")
-            << DeckMode::Children << QList<int>{2, 1} << QColor(220, 220, 220);
-        QTest::newRow("dragged to 3")
-            << DeckMode::Children << QList<int>{-3} << QColor(20, 40, 120);
+        QTest::newRow("2 and back to 1") << DeckMode::Children << QList<int>{2, 1} << QColor(220, 220, 220);
+        QTest::newRow("dragged to 3") << DeckMode::Children << QList<int>{-3} << QColor(20, 40, 120);
+        // clang-format on
     }
     void modeFollowsSelector() {
         QFETCH(DeckMode, deck);
@@ -67,11 +67,12 @@ private slots:
         QTest::addColumn<bool>("folder");
         QTest::addColumn<int>("maximum");
         using D = PrintFixture::Designs;
+        // clang-format off
         QTest::newRow("three") << PrintFixture::threeDesigns() << true << 3;
-        QTest::newRow("capitals") << D{{"kaart1.jpg", Qt::white}, {"KAART2.JPG", Qt::red}} << true
-                                  << 2;
+        QTest::newRow("capitals") << D{{"kaart1.jpg", Qt::white}, {"KAART2.JPG", Qt::red}} << true << 2;
         QTest::newRow("no JPEG: fronts only") << D{{"kaart2.png", Qt::red}} << true << 1;
         QTest::newRow("no folder: fronts only") << D{} << false << 1;
+        // clang-format on
     }
     void selectorOffersTheDesigns() {
         QFETCH(PrintFixture::Designs, designs);
@@ -88,6 +89,7 @@ private slots:
     void fieldsAreBoundToTheSettings_data() {
         QTest::addColumn<QString>("typedY");
         QTest::addColumn<qint32>("backY");
+        // clang-format off
         QTest::newRow("whole") << "3000" << 3000;
         QTest::newRow("negative") << "-250" << -250;
         QTest::newRow("half to even") << "12.5" << 12;
@@ -95,6 +97,7 @@ private slots:
         QTest::newRow("empty: kept") << "" << 2400;
         QTest::newRow("letters: kept") << "12a" << 2400;
         QTest::newRow("beyond 32 bits: kept") << "2147483648" << 2400;
+        // clang-format on
     }
     void fieldsAreBoundToTheSettings() {
         QFETCH(QString, typedY);
@@ -149,33 +152,33 @@ private slots:
     void failuresAreReportedBeforeAnyDocument_data() {
         QTest::addColumn<QString>("copies");
         QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("backX");
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no copies") << "" << 1 << "1680"
-                                   << "Aantal afdrukken";
-        QTest::newRow("0 copies") << "0" << 1 << "1680"
-                                  << "Aantal afdrukken";
-        QTest::newRow("letters") << "abc" << 2 << "1680"
-                                 << "Aantal afdrukken";
-        QTest::newRow("fraction") << "3.5" << 1 << "1680"
-                                  << "Aantal afdrukken";
-        QTest::newRow("too many") << "40000" << 1 << "1680"
-                                  << "Aantal afdrukken";
-        QTest::newRow("X no number") << "1" << 2 << "16 80"
-                                     << "geen getal";
-        QTest::newRow("design unreadable") << "1" << 4 << "1680"
-                                           << "kaart4.jpg";
-        QTest::newRow("printer refuses") << "1" << 1 << "1680"
-                                         << "De printer weigert.";
+        // clang-format off
+        QTest::newRow("no copies") << "" << 1 << "1680" << "2400" << "Aantal afdrukken";
+        // clang-format off
+        QTest::newRow("0 copies") << "0" << 1 << "1680" << "2400" << "Aantal afdrukken";
+        QTest::newRow("letters") << "abc" << 2 << "1680" << "2400" << "Aantal afdrukken";
+        QTest::newRow("fraction") << "3.5" << 1 << "1680" << "2400" << "Aantal afdrukken";
+        QTest::newRow("too many") << "40000" << 1 << "1680" << "2400" << "Aantal afdrukken";
+        QTest::newRow("X no number") << "1" << 2 << "16 80" << "2400" << "geen getal";
+        QTest::newRow("Y no whole number") << "1" << 2 << "1680" << "24OO" << "geen heel getal";
+        QTest::newRow("design unreadable") << "1" << 4 << "1680" << "2400" << "kaart4.jpg";
+        QTest::newRow("printer refuses") << "1" << 1 << "1680" << "2400" << "De printer weigert.";
+        // clang-format on
+        // clang-format on
     }
     void failuresAreReportedBeforeAnyDocument() {
         QFETCH(QString, copies);
         QFETCH(int, position);
-        QFETCH(QString, backX);
+        QFETCH(QString, x);
+        QFETCH(QString, y);
         QFETCH(QString, message);
         PrintFixture fixture;
         QFile(fixture.folder() + "/kaarten/kaart4.jpg").open(QIODevice::WriteOnly); // unreadable
-        fixture.settings.backX = SettingValue::text(backX);
+        fixture.settings.backX = SettingValue::text(x);
+        fixture.typedY = y;
         RefusingSink refusing;
         const bool refuse = message.startsWith("De printer");
         QVERIFY(!fixture.print(copies, position, refuse ? &refusing : nullptr));

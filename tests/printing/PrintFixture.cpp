@@ -60,6 +60,8 @@ std::unique_ptr<PrintDialog> PrintFixture::open(DeckMode deck, PageSink* sink) {
 bool PrintFixture::print(const QString& copies, int position, PageSink* sink, DeckMode deck) {
     const std::unique_ptr<PrintDialog> dialog = open(deck, sink);
     control<QLineEdit>(*dialog, "Text1")->setText(copies);
+    if (!typedY.isEmpty())
+        control<QLineEdit>(*dialog, "Text3")->setText(typedY);
     control<QScrollBar>(*dialog, "VScroll1")->setValue(position);
     return dialog->print();
 }

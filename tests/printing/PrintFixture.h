@@ -22,13 +22,14 @@ public:
 
     // Opens the dialog; its prints go to `sink`, or to `image` when none is given.
     std::unique_ptr<PrintDialog> open(DeckMode deck = DeckMode::Normal, PageSink* sink = nullptr);
-    // Opens the dialog, types the copies, moves the selector and presses Print.
+    // Opens the dialog, types the copies (and `typedY` when set), moves the selector, prints.
     bool print(const QString& copies, int position, PageSink* sink = nullptr,
                DeckMode deck = DeckMode::Normal);
 
     QString folder() const { return m_dir.path(); }
 
     Settings settings;
+    QString typedY;
     ScriptedPrompts prompts;
     ImagePageSink image{192};
 
