@@ -1,11 +1,12 @@
 // Decodes JPEG photos with libjpeg's DCT scaling, reading a large photo at the least size it needs.
 #include "JpegDecoder.h"
 
+#include "BoxReducer.h"
 #include "ExifOrientation.h"
+#include "JpegDeviceSource.h"
 
 #include <csetjmp>
-#include <cstdio> // jpeglib.h needs FILE
-#include <jpeglib.h>
+#include <cstring>
 
 #if !defined(JCS_ALPHA_EXTENSIONS)
 #error "libjpeg-turbo with the extended colour spaces is needed"
@@ -40,14 +41,13 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    bool readHeader(const QByteArray& data) {
+    bool readHeader(JpegDeviceSource& source) {
         if (setjmp(errors.jump))
             return false;
         jpeg_create_decompress(&info);
         m_created = true;
         info.mem->max_memory_to_use = JpegDecoder::kMaxWorkingMemory;
-        jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()),
-                     static_cast<unsigned long>(data.size()));
+        source.attach(info);
         jpeg_save_markers(&info, JPEG_APP0 + 1, 0xffff);
         return jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
     }
@@ -62,19 +62,56 @@ public:
         return true;
     }
 
+    // Decodes straight into the picture's rows.
     bool readRows(uchar* bits, qsizetype bytesPerLine) {
         if (setjmp(errors.jump))
             return false;
         jpeg_start_decompress(&info);
-        JSAMPROW rows[16];
         while (info.output_scanline < info.output_height) {
-            const JDIMENSION count = qMin<JDIMENSION>(16, info.output_height - info.output_scanline);
-            for (JDIMENSION i = 0; i < count; ++i)
-                rows[i] = bits + (info.output_scanline + i) * bytesPerLine;
-            if (jpeg_read_scanlines(&info, rows, count) == 0)
-                return false; // a memory source never suspends, so no progress means a fault
+            if (!readInto(bits + info.output_scanline * bytesPerLine, bytesPerLine,
+                          qMin<JDIMENSION>(16, info.output_height - info.output_scanline)))
+                return false;
         }
         jpeg_finish_decompress(&info);
+        return true;
+    }
+
+    // Decodes a band of `factors.height()` rows at a time into `band` and averages it down into
+    // one row of the picture, so the full-size rows never leave the processor's cache.
+    bool readReducedRows(uchar* bits, qsizetype bytesPerLine, uchar* band, qsizetype bandStride,
+                         QSize factors) {
+        if (setjmp(errors.jump))
+            return false;
+        jpeg_start_decompress(&info);
+        const int rows = factors.height();
+        for (int y = 0; info.output_scanline < info.output_height; ++y) {
+            const int count = int(qMin<JDIMENSION>(JDIMENSION(rows),
+                                                   info.output_height - info.output_scanline));
+            if (!readInto(band, bandStride, JDIMENSION(count)))
+                return false;
+            for (int r = count; r < rows; ++r) // a short last band repeats its last row
+                std::memcpy(band + r * bandStride, band + (count - 1) * bandStride, size_t(bandStride));
+            BoxReducer::reduceRow(reinterpret_cast<const QRgb*>(band), bandStride / 4,
+                                  int(info.output_width), factors,
+                                  reinterpret_cast<QRgb*>(bits + y * bytesPerLine));
+        }
+        jpeg_finish_decompress(&info);
+        return true;
+    }
+
+    // Reads `count` rows into consecutive rows at `first`; only called from the guarded functions.
+    bool readInto(uchar* first, qsizetype bytesPerLine, JDIMENSION count) {
+        JSAMPROW rows[16];
+        JDIMENSION done = 0;
+        while (done < count) {
+            const JDIMENSION step = qMin<JDIMENSION>(16, count - done);
+            for (JDIMENSION i = 0; i < step; ++i)
+                rows[i] = first + (done + i) * bytesPerLine;
+            const JDIMENSION read = jpeg_read_scanlines(&info, rows, step);
+            if (read == 0)
+                return false; // the device source never suspends, so no progress means a fault
+            done += read;
+        }
         return true;
     }
 
@@ -100,7 +137,7 @@ private:
 int ceilDiv(int value, int divisor) { return (value + divisor - 1) / divisor; }
 } // namespace
 
-bool JpegDecoder::isJpeg(const QByteArray& data) { return data.startsWith("\xff\xd8\xff"); }
+bool JpegDecoder::isJpeg(QIODevice& device) { return device.peek(3) == "\xff\xd8\xff"; }
 
 int JpegDecoder::scaleDenominator(QSize stored, QSize cover, bool swapsAxes) {
     const QSize need = swapsAxes ? cover.transposed() : cover;
@@ -112,10 +149,11 @@ int JpegDecoder::scaleDenominator(QSize stored, QSize cover, bool swapsAxes) {
     return 1;
 }
 
-JpegDecoder::Decoded JpegDecoder::decode(const QByteArray& data, QSize cover) {
+JpegDecoder::Decoded JpegDecoder::decode(QIODevice& device, QSize cover) {
     Decoded result;
+    JpegDeviceSource source(device);
     Session session;
-    if (!isJpeg(data) || !session.readHeader(data))
+    if (!isJpeg(device) || !session.readHeader(source))
         return result;
     const jpeg_decompress_struct& info = session.info;
     result.storedSize = QSize(int(info.image_width), int(info.image_height));
@@ -128,23 +166,26 @@ JpegDecoder::Decoded JpegDecoder::decode(const QByteArray& data, QSize cover) {
         return result;
     }
     result.orientation = session.orientation();
-    int denominator =
-        scaleDenominator(result.storedSize, cover, ExifOrientation::swapsAxes(result.orientation));
-    // A photo of extreme proportions may need more pixels than is sensible; it is then read smaller.
-    while (denominator < 8 && qint64(ceilDiv(result.storedSize.width(), denominator)) *
-                                      ceilDiv(result.storedSize.height(), denominator) >
-                                  kMaxDecodedPixels)
-        denominator *= 2;
-    if (!session.setScale(denominator))
+    const bool turned = ExifOrientation::swapsAxes(result.orientation);
+    if (!session.setScale(scaleDenominator(result.storedSize, cover, turned)))
         return result;
-    QImage stored(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
-    if (stored.isNull()) {
+    // The DCT scale fits the tighter direction; a photo of other proportions than the card's
+    // is averaged down further in the other direction while it is decoded.
+    const QSize scaled(int(info.output_width), int(info.output_height));
+    const QSize factors = BoxReducer::factorsFor(scaled, turned ? cover.transposed() : cover);
+    const bool reduce = factors != QSize(1, 1);
+    QImage stored(BoxReducer::reducedSize(scaled, factors), QImage::Format_RGB32);
+    QImage band(reduce ? QSize(scaled.width(), factors.height()) : QSize(), QImage::Format_RGB32);
+    if (stored.isNull() || (reduce && band.isNull())) {
         result.outcome = Outcome::TooLarge;
         return result;
     }
-    if (!session.readRows(stored.bits(), stored.bytesPerLine()))
-        return result;
-    result.picture = stored;
-    result.outcome = Outcome::Decoded;
+    const bool read = reduce ? session.readReducedRows(stored.bits(), stored.bytesPerLine(),
+                                                       band.bits(), band.bytesPerLine(), factors)
+                             : session.readRows(stored.bits(), stored.bytesPerLine());
+    if (read) {
+        result.picture = stored;
+        result.outcome = Outcome::Decoded;
+    }
     return result;
 }

@@ -1,7 +1,7 @@
 // Decodes JPEG photos with libjpeg's DCT scaling, reading a large photo at the least size it needs.
 #pragma once
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QSize>
 
@@ -21,13 +21,14 @@ public:
     };
 
     static constexpr qint64 kMaxPixels = 200'000'000;      // the largest phone photos are 200 MP
-    static constexpr qint64 kMaxDecodedPixels = 16'000'000; // what one decode may hand back
     static constexpr long kMaxWorkingMemory = 768L * 1024 * 1024;
 
-    static bool isJpeg(const QByteArray& data);
-    // Decodes `data` at the smallest of the scales 1, 1/2, 1/4 and 1/8 whose result, once turned
-    // upright, still covers `cover` in both directions (full size when even that is smaller).
-    static Decoded decode(const QByteArray& data, QSize cover);
+    // True when the device's next bytes start a JPEG file (read without consuming them).
+    static bool isJpeg(QIODevice& device);
+    // Decodes the JPEG read from `device` at the smallest of the scales 1, 1/2, 1/4 and 1/8 whose
+    // result, once turned upright, still covers `cover` in both directions (full size when even
+    // that is smaller). A direction still twice `cover` or more is averaged down by powers of two.
+    static Decoded decode(QIODevice& device, QSize cover);
     // The scale denominator (1, 2, 4 or 8) that decode() uses for a photo stored at `stored`
     // whose upright form must cover `cover`; `swapsAxes` when the photo is stored turned.
     static int scaleDenominator(QSize stored, QSize cover, bool swapsAxes);

@@ -1,6 +1,8 @@
 // Draws a picture onto a card's photo canvas: white background, margin, stretched picture, outline.
 #include "PhotoCanvas.h"
 
+#include "BoxReducer.h"
+
 #include <QPainter>
 
 namespace {
@@ -19,19 +21,20 @@ void drawFrame(QPainter& painter, QSize size) {
     ring(outline, Qt::black);
 }
 
-// Draws `picture` stretched over `area`. Below half size an area-averaging filter keeps fine
-// detail from aliasing; above it the painter's bilinear stretch looks the same and is faster.
+// Draws `picture` stretched over `area`: averaged down by powers of two while it is twice the size
+// or more, so no detail aliases, then stretched bilinearly the rest of the way.
 void drawStretched(QPainter& painter, const QRect& area, const QImage& picture) {
     if (picture.isNull()) {
         painter.fillRect(area, Qt::white);
-    } else if (picture.size() == area.size()) {
-        painter.drawImage(area.topLeft(), picture);
-    } else if (picture.width() >= 2 * area.width() || picture.height() >= 2 * area.height()) {
-        painter.drawImage(area.topLeft(), picture.scaled(area.size(), Qt::IgnoreAspectRatio,
-                                                         Qt::SmoothTransformation));
+        return;
+    }
+    const QImage reduced =
+        BoxReducer::reduce(picture, BoxReducer::factorsFor(picture.size(), area.size()));
+    if (reduced.size() == area.size()) {
+        painter.drawImage(area.topLeft(), reduced);
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(area, picture);
+        painter.drawImage(area, reduced);
     }
 }
 

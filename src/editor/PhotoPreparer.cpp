@@ -4,17 +4,12 @@
 #include "ExifOrientation.h"
 #include "PhotoCanvas.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QtConcurrent>
 
 #include <optional>
-
-namespace {
-Error fileTooLarge(const QString& name) {
-    return Error{QStringLiteral("Het bestand \"%1\" is te groot voor een foto.").arg(name)};
-}
-} // namespace
 
 Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path) {
     const QFileInfo info(path);
@@ -23,31 +18,30 @@ Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path) {
     // A folder, a pipe or a device is never opened: reading a pipe could wait for ever.
     if (!info.isFile())
         return Error{QStringLiteral("\"%1\" is geen bestand maar een map of apparaat.").arg(path)};
-    if (info.size() > kMaxFileBytes)
-        return fileTooLarge(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Unbuffered: the JPEG decoder reads large pieces of its own.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(path)};
     return fromDevice(file, path);
 }
 
 Result<PreparedPhoto> PhotoPreparer::fromDevice(QIODevice& device, const QString& displayName) {
-    const QByteArray data = device.read(kMaxFileBytes + 1);
-    if (data.size() > kMaxFileBytes)
-        return fileTooLarge(displayName);
-    return fromData(data, displayName);
-}
-
-Result<PreparedPhoto> PhotoPreparer::fromData(const QByteArray& data, const QString& displayName) {
     const Result<DecodedPicture> picture =
-        PictureReader::read(data, PhotoCanvas::kMasterPhotoArea, displayName);
+        PictureReader::read(device, PhotoCanvas::kMasterPhotoArea, displayName);
     if (!picture)
         return Error{picture.error()};
     return fromDecoded(picture.value());
 }
 
+Result<PreparedPhoto> PhotoPreparer::fromData(const QByteArray& data, const QString& displayName) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return fromDevice(buffer, displayName);
+}
+
 PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
-    return fromDecoded(DecodedPicture{PhotoCanvas::opaque(upright), 1});
+    return fromDecoded(DecodedPicture{PhotoCanvas::opaque(upright), 1, {}});
 }
 
 PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
@@ -60,9 +54,8 @@ PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
         const QSize storedArea = ExifOrientation::swapsAxes(picture.orientation)
                                      ? PhotoCanvas::kMasterPhotoArea.transposed()
                                      : PhotoCanvas::kMasterPhotoArea;
-        const DecodedPicture area{PhotoCanvas::stretched(picture.stored, storedArea),
-                                  picture.orientation};
-        photo.master = PhotoCanvas::master(area.upright());
+        photo.master = PhotoCanvas::master(ExifOrientation::upright(
+            PhotoCanvas::stretched(picture.stored, storedArea), picture.orientation));
     }
     photo.canvas = PhotoCanvas::canvasFromMaster(photo.master);
     // The card on the sheet shows the picture in its own proportions; the canvas's photo area

@@ -16,8 +16,6 @@
 
 class PhotoPreparer final {
 public:
-    static constexpr qint64 kMaxFileBytes = 512LL * 1024 * 1024;
-
     // Decodes the file once (upright by its Exif orientation, only as large as the print master
     // needs) and prepares it. A missing file, a folder or device, an unreadable or damaged picture
     // and an absurdly large one give a Dutch error naming the file.

@@ -5,7 +5,6 @@
 #include "JpegDecoder.h"
 #include "PhotoCanvas.h"
 
-#include <QBuffer>
 #include <QImageReader>
 
 #include <cmath>
@@ -35,31 +34,33 @@ QSize coveringSize(QSize stored, QSize need) {
 } // namespace
 
 QSize DecodedPicture::uprightSize() const {
-    return ExifOrientation::swapsAxes(orientation) ? stored.size().transposed() : stored.size();
+    const QSize size = fullSize.isValid() ? fullSize : stored.size();
+    return ExifOrientation::swapsAxes(orientation) ? size.transposed() : size;
 }
 
 QImage DecodedPicture::upright() const { return ExifOrientation::upright(stored, orientation); }
 
-Result<DecodedPicture> PictureReader::read(const QByteArray& data, QSize cover,
+Result<DecodedPicture> PictureReader::read(QIODevice& device, QSize cover,
                                            const QString& displayName) {
-    if (!JpegDecoder::isJpeg(data))
-        return readWithQt(data, cover, displayName);
-    const JpegDecoder::Decoded jpeg = JpegDecoder::decode(data, cover);
+    if (!JpegDecoder::isJpeg(device))
+        return readWithQt(device, cover, displayName);
+    const qint64 start = device.pos();
+    const JpegDecoder::Decoded jpeg = JpegDecoder::decode(device, cover);
     switch (jpeg.outcome) {
-    case JpegDecoder::Outcome::Decoded: return DecodedPicture{jpeg.picture, jpeg.orientation};
+    case JpegDecoder::Outcome::Decoded:
+        return DecodedPicture{jpeg.picture, jpeg.orientation, jpeg.storedSize};
     case JpegDecoder::Outcome::TooLarge: return tooLarge(displayName, jpeg.storedSize);
     case JpegDecoder::Outcome::Unreadable: return unreadable(displayName);
     case JpegDecoder::Outcome::Unsupported: break;
     }
-    return readWithQt(data, cover, displayName);
+    if (device.isSequential() || !device.seek(start))
+        return unreadable(displayName);
+    return readWithQt(device, cover, displayName);
 }
 
-Result<DecodedPicture> PictureReader::readWithQt(const QByteArray& data, QSize cover,
+Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, QSize cover,
                                                  const QString& displayName) {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&device);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!reader.canRead())
@@ -80,5 +81,5 @@ Result<DecodedPicture> PictureReader::readWithQt(const QByteArray& data, QSize c
             return tooLarge(displayName, stored);
         return unreadable(displayName);
     }
-    return DecodedPicture{PhotoCanvas::opaque(picture), 1}; // Qt has turned it upright
+    return DecodedPicture{PhotoCanvas::opaque(picture), 1, {}}; // Qt has turned it upright
 }

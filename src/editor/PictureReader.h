@@ -3,28 +3,29 @@
 
 #include "Result.h"
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
 // A decoded picture as stored in its file, with the Exif orientation that turns it upright.
 struct DecodedPicture final {
-    QImage stored;       // Format_RGB32
+    QImage stored;       // Format_RGB32; may be shrunk more in one direction than the other
     int orientation = 1; // 1..8; 1 means already upright
+    QSize fullSize;      // the size in the file, as stored, which gives the true proportions
+    // The picture's true size once upright (the size of `stored` when fullSize is not set).
     QSize uprightSize() const;
     QImage upright() const;
 };
 
 class PictureReader final {
 public:
-    // Reads `data` (JPEG, PNG, BMP, GIF, ...), decoding it only as large as needed to cover
+    // Reads the picture on `device` (JPEG, PNG, BMP, GIF, ...) from its current position, decoding it only as large as needed to cover
     // `cover` in both directions once upright; smaller pictures come back whole. The result is
     // opaque (transparency laid on white). Errors are in Dutch and name `displayName`.
-    static Result<DecodedPicture> read(const QByteArray& data, QSize cover,
-                                       const QString& displayName);
+    static Result<DecodedPicture> read(QIODevice& device, QSize cover, const QString& displayName);
 
 private:
-    static Result<DecodedPicture> readWithQt(const QByteArray& data, QSize cover,
+    static Result<DecodedPicture> readWithQt(QIODevice& device, QSize cover,
                                              const QString& displayName);
 };
