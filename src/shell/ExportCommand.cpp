@@ -9,12 +9,9 @@
 #include <optional>
 
 ExportCommand::ExportCommand(UserPrompts& prompts, double pauseSeconds)
-    : m_prompts(prompts), m_pauseSeconds(pauseSeconds)
-{
-}
+    : m_prompts(prompts), m_pauseSeconds(pauseSeconds) {}
 
-void ExportCommand::run(const FaceSheet& sheet)
-{
+void ExportCommand::run(const FaceSheet& sheet) {
     std::optional<BusyCursor> busy(std::in_place);
     const QImage image = SheetExport::render(sheet);
     // The save dialog shows the normal pointer; the busy one returns for the writing.

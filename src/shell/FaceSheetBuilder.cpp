@@ -5,12 +5,10 @@
 #include "SeriesModel.h"
 
 FaceSheetBuilder::FaceSheetBuilder(const SeriesModel& model, const CardPhotos& photos)
-    : m_model(model), m_photos(photos), m_cardFrame(QStringLiteral(":/pictures/card-outline.png"))
-{
+    : m_model(model), m_photos(photos), m_cardFrame(QStringLiteral(":/pictures/card-outline.png")) {
 }
 
-FaceSheet FaceSheetBuilder::build(bool forPrint) const
-{
+FaceSheet FaceSheetBuilder::build(bool forPrint) const {
     FaceSheet sheet;
     sheet.seriesName = m_model.seriesName();
     sheet.subject = m_model.subject();

@@ -16,8 +16,7 @@ namespace {
 
 const QSize kClientSize{234, 328}; // the 3600 x 5400-twip window less its border and title bar
 
-QPalette withColour(QPalette palette, QPalette::ColorRole role, const QColor& colour)
-{
+QPalette withColour(QPalette palette, QPalette::ColorRole role, const QColor& colour) {
     palette.setColor(role, colour);
     return palette;
 }
@@ -26,8 +25,7 @@ QPalette withColour(QPalette palette, QPalette::ColorRole role, const QColor& co
 
 LoadDialog::LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPrompts& prompts,
                        QWidget* parent)
-    : QDialog(parent), m_loader(loader), m_prompts(prompts)
-{
+    : QDialog(parent), m_loader(loader), m_prompts(prompts) {
     setObjectName(QStringLiteral("Loadform"));
     setWindowTitle(QStringLiteral(" Puzzel laden"));
     setModal(true);
@@ -38,8 +36,7 @@ LoadDialog::LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPromp
     // Not moved here: a dialog with a parent opens centred on it.
 }
 
-void LoadDialog::buildControls()
-{
+void LoadDialog::buildControls() {
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -69,7 +66,8 @@ void LoadDialog::buildControls()
     m_nameLabel = new QLabel(QStringLiteral("Naam mosaret"), frame);
     m_nameLabel->setObjectName(QStringLiteral("Label2"));
     m_nameLabel->setGeometry(twips::rectToPx(150, 4560, 990, 195));
-    m_nameLabel->setPalette(withColour(m_nameLabel->palette(), QPalette::WindowText, QColor(64, 64, 64)));
+    m_nameLabel->setPalette(
+        withColour(m_nameLabel->palette(), QPalette::WindowText, QColor(64, 64, 64)));
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &LoadDialog::selectionChanged);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &LoadDialog::loadSelected);
@@ -77,22 +75,19 @@ void LoadDialog::buildControls()
     connect(ok, &QPushButton::clicked, this, &LoadDialog::loadSelected);
 }
 
-void LoadDialog::fillList(const SeriesFolder& folder)
-{
+void LoadDialog::fillList(const SeriesFolder& folder) {
     m_list->addItems(folder.list());
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void LoadDialog::selectionChanged()
-{
+void LoadDialog::selectionChanged() {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     m_selectedFile = selected.isEmpty() ? QString() : selected.first()->text();
     m_nameLabel->setText(m_selectedFile.isEmpty() ? QStringLiteral("Naam mosaret")
                                                   : m_selectedFile.left(m_selectedFile.size() - 4));
 }
 
-void LoadDialog::loadSelected()
-{
+void LoadDialog::loadSelected() {
     if (m_loading)
         return;
     if (m_selectedFile.isEmpty()) {

@@ -15,7 +15,8 @@ class LoadDialog final : public QDialog {
     Q_OBJECT
 public:
     // Lists `folder` afresh, with nothing selected; opens centred on `parent`.
-    LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPrompts& prompts, QWidget* parent);
+    LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPrompts& prompts,
+               QWidget* parent);
 
     QString selectedFile() const { return m_selectedFile; }
 

@@ -11,8 +11,7 @@ namespace {
 // The name text for `line`: the last card group in the file that holds one, as writing the groups
 // in file order through the mirrored lines would leave it. An empty value in a later group does
 // not wipe an earlier one, so a file cut short keeps the names it still has.
-QString nameFor(const Series& series, int line)
-{
+QString nameFor(const Series& series, int line) {
     for (int card = kCards; card >= 1; --card) {
         if (!series.name(card, line).isEmpty())
             return series.name(card, line);
@@ -24,12 +23,10 @@ QString nameFor(const Series& series, int line)
 
 LoadSeries::LoadSeries(SeriesFolder folder, SeriesModel& model, CardPhotos& photos,
                        std::function<void(const QString&)> setInfo)
-    : m_folder(std::move(folder)), m_model(model), m_photos(photos), m_setInfo(std::move(setInfo))
-{
+    : m_folder(std::move(folder)), m_model(model), m_photos(photos), m_setInfo(std::move(setInfo)) {
 }
 
-Status LoadSeries::run(const QString& fileName, QWidget* blocked)
-{
+Status LoadSeries::run(const QString& fileName, QWidget* blocked) {
     // The file is read and checked whole before anything on the cards changes.
     const Result<Series> read = m_folder.load(fileName);
     if (!read.ok())
@@ -51,8 +48,7 @@ Status LoadSeries::run(const QString& fileName, QWidget* blocked)
     return Status::success();
 }
 
-void LoadSeries::apply(const QString& fileName, const Series& series)
-{
+void LoadSeries::apply(const QString& fileName, const Series& series) {
     m_model.setSeriesName(fileName);
     m_model.setSubject(series.subject);
     for (int card = 1; card <= kCards; ++card)

@@ -5,7 +5,6 @@
 #include "SeriesFolder.h"
 
 #include <QString>
-
 #include <functional>
 
 class CardPhotos;

@@ -17,16 +17,15 @@ using Prepared = std::vector<Result<PreparedPhoto>>;
 // Swallows the user's input to one window while it lives, without greying the window out.
 class InputBlock final : public QObject {
 public:
-    explicit InputBlock(QWidget* window) : m_window(window)
-    {
+    explicit InputBlock(QWidget* window) : m_window(window) {
         if (m_window)
             qApp->installEventFilter(this);
     }
     ~InputBlock() override { qApp->removeEventFilter(this); }
 
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (!m_window || !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != m_window->window())
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!m_window || !watched->isWidgetType() ||
+            static_cast<QWidget*>(watched)->window() != m_window->window())
             return false;
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -50,8 +49,7 @@ private:
 };
 
 // Waits for the decoding in a local event loop, so the window repaints instead of freezing.
-Prepared waitFor(const QFuture<Prepared>& future, QWidget* blocked)
-{
+Prepared waitFor(const QFuture<Prepared>& future, QWidget* blocked) {
     const InputBlock block(blocked);
     QFutureWatcher<Prepared> watcher;
     QEventLoop loop;
@@ -65,7 +63,6 @@ Prepared waitFor(const QFuture<Prepared>& future, QWidget* blocked)
 
 } // namespace
 
-std::vector<Result<PreparedPhoto>> PhotoBatch::prepare(const QStringList& paths, QWidget* blocked)
-{
+std::vector<Result<PreparedPhoto>> PhotoBatch::prepare(const QStringList& paths, QWidget* blocked) {
     return waitFor(PhotoPreparer::prepareAll(paths), blocked);
 }

@@ -5,7 +5,6 @@
 #include "Result.h"
 
 #include <QStringList>
-
 #include <vector>
 
 class QWidget;

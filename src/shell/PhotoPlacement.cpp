@@ -9,17 +9,14 @@
 
 PhotoPlacement::PhotoPlacement(SeriesModel& model, CardPhotos& photos, UserPrompts& prompts,
                                QWidget* window)
-    : m_model(model), m_photos(photos), m_prompts(prompts), m_window(window)
-{
+    : m_model(model), m_photos(photos), m_prompts(prompts), m_window(window) {}
+
+QString PhotoPlacement::filter() {
+    return QStringLiteral(
+        "Afbeeldingen (*.jpg *.JPG *.jpeg *.JPEG *.png *.PNG *.bmp *.BMP *.gif *.GIF)");
 }
 
-QString PhotoPlacement::filter()
-{
-    return QStringLiteral("Afbeeldingen (*.jpg *.JPG *.jpeg *.JPEG *.png *.PNG *.bmp *.BMP *.gif *.GIF)");
-}
-
-void PhotoPlacement::run(int card)
-{
+void PhotoPlacement::run(int card) {
     const QString path = m_prompts.openPicture(filter());
     if (path.isEmpty())
         return;

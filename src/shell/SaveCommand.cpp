@@ -10,12 +10,9 @@ const QString kTitle = QStringLiteral(" Save");
 }
 
 SaveCommand::SaveCommand(SeriesFolder folder, const SeriesModel& model, UserPrompts& prompts)
-    : m_folder(std::move(folder)), m_model(model), m_prompts(prompts)
-{
-}
+    : m_folder(std::move(folder)), m_model(model), m_prompts(prompts) {}
 
-void SaveCommand::run()
-{
+void SaveCommand::run() {
     const QString typedName = askName();
     if (typedName.trimmed().isEmpty())
         return;
@@ -32,27 +29,27 @@ void SaveCommand::run()
         m_prompts.warn(kTitle, saved.error());
 }
 
-QString SaveCommand::askName() const
-{
+QString SaveCommand::askName() const {
     // The current file name without its extension: "Default" until a series is loaded.
     const QString current = m_model.seriesName();
-    return m_prompts.askText(kTitle, QStringLiteral("Geef een naam voor deze serie van het mosaret..."),
+    return m_prompts.askText(kTitle,
+                             QStringLiteral("Geef een naam voor deze serie van het mosaret..."),
                              current.left(qMax<qsizetype>(0, current.size() - 4)));
 }
 
-bool SaveCommand::confirmReplace(const QString& typedName) const
-{
-    return !m_folder.exists(typedName)
-        || m_prompts.askYesNo(QStringLiteral(" Exist"), QStringLiteral("Deze naam bestaat reeds, wilt u toch saven?"));
+bool SaveCommand::confirmReplace(const QString& typedName) const {
+    return !m_folder.exists(typedName) ||
+           m_prompts.askYesNo(QStringLiteral(" Exist"),
+                              QStringLiteral("Deze naam bestaat reeds, wilt u toch saven?"));
 }
 
-bool SaveCommand::confirmChangedTexts(const Series& series) const
-{
+bool SaveCommand::confirmChangedTexts(const Series& series) const {
     const QStringList texts = SeriesFile::unencodableTexts(series);
     if (texts.isEmpty())
         return true;
     return m_prompts.askYesNo(
-        kTitle, QStringLiteral("Deze teksten bevatten tekens die een seriebestand niet kan bewaren; "
-                               "elk van die tekens wordt als \"?\" opgeslagen:\n\n%1\n\nWilt u toch saven?")
-                    .arg(texts.join(u'\n')));
+        kTitle,
+        QStringLiteral("Deze teksten bevatten tekens die een seriebestand niet kan bewaren; "
+                       "elk van die tekens wordt als \"?\" opgeslagen:\n\n%1\n\nWilt u toch saven?")
+            .arg(texts.join(u'\n')));
 }

@@ -9,7 +9,6 @@
 #include "UserPrompts.h"
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;
@@ -21,9 +20,9 @@ public:
         SeriesModel* model = nullptr;
         CardPhotos* photos = nullptr;
         UserPrompts* prompts = nullptr;
-        QWidget* window = nullptr;                      // parent of the load dialog
-        std::function<void(const QString&)> setInfo;    // writes the info bar
-        double exportPauseSeconds = 3.0;                // busy pointer kept after an export
+        QWidget* window = nullptr;                   // parent of the load dialog
+        std::function<void(const QString&)> setInfo; // writes the info bar
+        double exportPauseSeconds = 3.0;             // busy pointer kept after an export
     };
 
     explicit SeriesCommands(Context context);

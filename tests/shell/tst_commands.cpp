@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <unistd.h>
 
 namespace {
@@ -32,7 +31,8 @@ struct Session {
     }
     QString picture(const QString& name, const QColor& colour, const char* format = "PNG") {
         const QString path = dir.filePath(name);
-        return TestPictures::write(TestPictures::plain(64, 48, colour), path, format) ? path : QString();
+        return TestPictures::write(TestPictures::plain(64, 48, colour), path, format) ? path
+                                                                                      : QString();
     }
     void place(int card, const QString& path) {
         prompts.answerOpenPicture(path);
@@ -43,8 +43,10 @@ struct Session {
         commands.save();
     }
     bool load(const QString& file) {
-        return LoadSeries(SeriesFolder(seriesFolder()), model, photos, [this](const QString& t) { info << t; })
-            .run(file, nullptr).ok();
+        return LoadSeries(SeriesFolder(seriesFolder()), model, photos,
+                          [this](const QString& t) { info << t; })
+            .run(file, nullptr)
+            .ok();
     }
 };
 
@@ -70,17 +72,18 @@ private slots:
     void exportSheet();
 };
 
-void CommandsTest::saveProposesTheCurrentName_data()
-{
+void CommandsTest::saveProposesTheCurrentName_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("proposed");
-    QTest::newRow("after start-up") << "" << "Default";
-    QTest::newRow("after a load") << "load" << "Vogels";
-    QTest::newRow("after a load and a new design") << "load,new" << "Default";
+    QTest::newRow("after start-up") << ""
+                                    << "Default";
+    QTest::newRow("after a load") << "load"
+                                  << "Vogels";
+    QTest::newRow("after a load and a new design") << "load,new"
+                                                   << "Default";
 }
 
-void CommandsTest::saveProposesTheCurrentName()
-{
+void CommandsTest::saveProposesTheCurrentName() {
     QFETCH(QString, before);
     QFETCH(QString, proposed);
     Session s;
@@ -100,8 +103,7 @@ void CommandsTest::saveProposesTheCurrentName()
     QCOMPARE(s.info, infoBefore);
 }
 
-void CommandsTest::savedNames_data()
-{
+void CommandsTest::savedNames_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<bool>("refused");
@@ -114,8 +116,7 @@ void CommandsTest::savedNames_data()
     QTest::newRow("line break") << "a\nb" << QStringList() << true;
 }
 
-void CommandsTest::savedNames()
-{
+void CommandsTest::savedNames() {
     QFETCH(QString, typed);
     QFETCH(QStringList, files);
     QFETCH(bool, refused);
@@ -126,8 +127,7 @@ void CommandsTest::savedNames()
     QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList()); // nothing beside the folder
 }
 
-void CommandsTest::replaceAndTextQuestions_data()
-{
+void CommandsTest::replaceAndTextQuestions_data() {
     QTest::addColumn<QString>("subject");
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("title");
@@ -137,8 +137,7 @@ void CommandsTest::replaceAndTextQuestions_data()
     QTest::newRow("text the file cannot hold: No") << "Łódź" << false << " Save";
 }
 
-void CommandsTest::replaceAndTextQuestions()
-{
+void CommandsTest::replaceAndTextQuestions() {
     QFETCH(QString, subject);
     QFETCH(bool, yes);
     QFETCH(QString, title);
@@ -154,25 +153,26 @@ void CommandsTest::replaceAndTextQuestions()
     s.saveAs(QStringLiteral("Reeks"));
     const auto& question = s.prompts.asked().last();
     QCOMPARE(question.title, title);
-    QVERIFY(question.text.contains(replacing ? QStringLiteral("Deze naam bestaat reeds, wilt u toch saven?")
-                                             : QStringLiteral("Onderwerp: Łódź")));
+    QVERIFY(question.text.contains(
+        replacing ? QStringLiteral("Deze naam bestaat reeds, wilt u toch saven?")
+                  : QStringLiteral("Onderwerp: Łódź")));
     QVERIFY(!question.text.contains(QStringLiteral("Zoë"))); // Windows-1252 holds ë
-    QCOMPARE(s.bytes(QStringLiteral("Reeks.msr")), yes ? SeriesFile::serialize(s.model.toSeries()) : first);
+    QCOMPARE(s.bytes(QStringLiteral("Reeks.msr")),
+             yes ? SeriesFile::serialize(s.model.toSeries()) : first);
 }
 
-void CommandsTest::unwritableFolderIsReported_data()
-{
+void CommandsTest::unwritableFolderIsReported_data() {
     QTest::addColumn<bool>("folderIsAFile");
     QTest::newRow("read-only series folder") << false;
     QTest::newRow("series folder replaced by a file") << true;
 }
 
-void CommandsTest::unwritableFolderIsReported()
-{
+void CommandsTest::unwritableFolderIsReported() {
     QFETCH(bool, folderIsAFile);
     Session s;
     s.saveAs(QStringLiteral("Vogels"));
-    const QString kept = folderIsAFile ? s.seriesFolder() : s.seriesFolder() + QStringLiteral("/Vogels.msr");
+    const QString kept =
+        folderIsAFile ? s.seriesFolder() : s.seriesFolder() + QStringLiteral("/Vogels.msr");
     if (folderIsAFile) {
         QVERIFY(QDir(s.seriesFolder()).removeRecursively());
         QFile blocker(kept);
@@ -189,20 +189,19 @@ void CommandsTest::unwritableFolderIsReported()
     s.prompts.answerYesNo(true);
     s.saveAs(QStringLiteral("Vogels"));
     QFile::setPermissions(s.seriesFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(s.prompts.asked().last().text.startsWith(QStringLiteral("De serie is niet opgeslagen")));
+    QVERIFY(
+        s.prompts.asked().last().text.startsWith(QStringLiteral("De serie is niet opgeslagen")));
     QVERIFY(file.seek(0));
     QCOMPARE(file.readAll(), before);
 }
 
-void CommandsTest::newDesign_data()
-{
+void CommandsTest::newDesign_data() {
     QTest::addColumn<bool>("yes");
     QTest::newRow("No changes nothing") << false;
     QTest::newRow("Yes resets everything") << true;
 }
 
-void CommandsTest::newDesign()
-{
+void CommandsTest::newDesign() {
     QFETCH(bool, yes);
     Session s;
     s.model.setSubject(QStringLiteral("Vogels"));
@@ -214,14 +213,14 @@ void CommandsTest::newDesign()
     s.commands.newDesign();
     QCOMPARE(s.prompts.asked().last().text, QStringLiteral("Wilt u een nieuw ontwerp maken?"));
     QCOMPARE(s.model.toSeries(), yes ? SeriesModel().toSeries() : before);
-    QCOMPARE(s.model.seriesName(), yes ? QStringLiteral("Default.msr") : QStringLiteral("Vogels.msr"));
+    QCOMPARE(s.model.seriesName(),
+             yes ? QStringLiteral("Default.msr") : QStringLiteral("Vogels.msr"));
     QCOMPARE(s.photos.cardShowsPlaceholder(3), yes);
     QCOMPARE(s.photos.thumbnail(3).isNull(), yes);
     QCOMPARE(s.photos.canvas(3) == PhotoCanvas::blank(PhotoCanvas::kCanvasSize), yes);
 }
 
-void CommandsTest::photoPlacement_data()
-{
+void CommandsTest::photoPlacement_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("placed");
     QTest::newRow("picture for card 2") << "groen.png" << true;
@@ -230,8 +229,7 @@ void CommandsTest::photoPlacement_data()
     QTest::newRow("gone") << "weg.jpg" << false;
 }
 
-void CommandsTest::photoPlacement()
-{
+void CommandsTest::photoPlacement() {
     QFETCH(QString, chosen);
     QFETCH(bool, placed);
     Session s;
@@ -243,7 +241,8 @@ void CommandsTest::photoPlacement()
     s.place(2, path);
 
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QVERIFY(s.prompts.asked().front().text.contains(QStringLiteral("*.jpg *.JPG *.jpeg *.JPEG *.png *.PNG")));
+    QVERIFY(s.prompts.asked().front().text.contains(
+        QStringLiteral("*.jpg *.JPG *.jpeg *.JPEG *.png *.PNG")));
     QCOMPARE(s.model.photoPath(2), placed ? path : QString());
     QCOMPARE(s.photos.cardShowsPlaceholder(2), !placed);
     QVERIFY(s.photos.thumbnail(1).isNull());
@@ -257,13 +256,13 @@ void CommandsTest::photoPlacement()
     QVERIFY(!reported || s.prompts.asked().last().text.contains(path));
 }
 
-void CommandsTest::roundTripKeepsTheSeries()
-{
+void CommandsTest::roundTripKeepsTheSeries() {
     Session s;
     const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
     const QStringList formats{"JPG", "PNG", "BMP", "PNG"};
     for (int card = 1; card <= 4; ++card) {
-        const QString name = QStringLiteral("foto %1, kaart.").arg(card) + formats[card - 1].toLower();
+        const QString name =
+            QStringLiteral("foto %1, kaart.").arg(card) + formats[card - 1].toLower();
         s.place(card, s.picture(name, colours[card - 1], qPrintable(formats[card - 1])));
     }
     s.model.setSubject(QStringLiteral("Vogels, bos & café"));
@@ -287,22 +286,25 @@ void CommandsTest::roundTripKeepsTheSeries()
     for (int card = 1; card <= 4; ++card) {
         QCOMPARE(s.photos.canvas(card), canvases[size_t(card - 1)]);
         QCOMPARE(s.photos.thumbnail(card), canvases[size_t(card - 1)]);
-        QVERIFY(TestPictures::near(s.photos.cardPicture(card).pixel(0, 0), colours[card - 1])); // raw, no outline
+        QVERIFY(TestPictures::near(s.photos.cardPicture(card).pixel(0, 0),
+                                   colours[card - 1])); // raw, no outline
     }
 }
 
-void CommandsTest::exportSheet_data()
-{
+void CommandsTest::exportSheet_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("outcome");
-    QTest::newRow("with extension") << "blad.bmp" << "written";
-    QTest::newRow("without extension") << "blad" << "written";
-    QTest::newRow("cancelled") << "" << "nothing";
-    QTest::newRow("folder missing") << "weg/blad.bmp" << "reported";
+    QTest::newRow("with extension") << "blad.bmp"
+                                    << "written";
+    QTest::newRow("without extension") << "blad"
+                                       << "written";
+    QTest::newRow("cancelled") << ""
+                               << "nothing";
+    QTest::newRow("folder missing") << "weg/blad.bmp"
+                                    << "reported";
 }
 
-void CommandsTest::exportSheet()
-{
+void CommandsTest::exportSheet() {
     QFETCH(QString, chosen);
     QFETCH(QString, outcome);
     Session s;
@@ -315,7 +317,8 @@ void CommandsTest::exportSheet()
     QCOMPARE(s.prompts.asked().at(1).text, QStringLiteral("Bitmap (*.bmp)"));
     QCOMPARE(QFileInfo::exists(path), outcome == u"written");
     QCOMPARE(s.prompts.kinds().contains(QStringLiteral("warn")), outcome == u"reported");
-    QVERIFY(outcome != u"reported" || s.prompts.asked().last().text.contains(QStringLiteral("niet opgeslagen")));
+    QVERIFY(outcome != u"reported" ||
+            s.prompts.asked().last().text.contains(QStringLiteral("niet opgeslagen")));
     if (outcome != u"written")
         return;
     QFile file(path);

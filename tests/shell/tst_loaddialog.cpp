@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <sys/stat.h>
 
 namespace {
@@ -32,7 +31,9 @@ struct Session {
         for (int card = 1; card <= 4; ++card)
             for (int line = 1; line <= 4; ++line)
                 values += QStringLiteral("k%1n%2").arg(card).arg(line);
-        writeBytes(name, (values.mid(0, lines).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+        writeBytes(
+            name,
+            (values.mid(0, lines).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }
     void writeBytes(const QString& name, const QByteArray& bytes) const {
         QFile file(folder.path() + u'/' + name);
@@ -40,13 +41,13 @@ struct Session {
     }
     QString picture(const QString& name, const QColor& colour) const {
         const QString path = dir.filePath(name);
-        return TestPictures::write(TestPictures::plain(40, 30, colour), path, "PNG") ? path : QString();
+        return TestPictures::write(TestPictures::plain(40, 30, colour), path, "PNG") ? path
+                                                                                     : QString();
     }
 };
 
 // Clicks a row of the dialog's list; a double click starts with a click, as it does for the user.
-void click(LoadDialog& dialog, int row, bool twice = false)
-{
+void click(LoadDialog& dialog, int row, bool twice = false) {
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("File1"));
     const QPoint at = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -67,8 +68,7 @@ private slots:
     void menuOpensTheDialogCentred();
 };
 
-void LoadDialogTest::layoutAndList()
-{
+void LoadDialogTest::layoutAndList() {
     Session s;
     for (const char* name : {"b.msr", "A.msr", "c.msr", "notes.txt"})
         s.write(QString::fromLatin1(name), 21);
@@ -78,7 +78,8 @@ void LoadDialogTest::layoutAndList()
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("File1"));
     QCOMPARE(list->geometry(), QRect(8, 14, 207, 278));
     QCOMPARE(list->palette().color(QPalette::Base), QColor(190, 200, 210));
-    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("OkKnop"))->geometry(), QRect(176, 302, 38, 20));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("OkKnop"))->geometry(),
+             QRect(176, 302, 38, 20));
     QStringList shown;
     for (int row = 0; row < list->count(); ++row)
         shown += list->item(row)->text();
@@ -89,8 +90,7 @@ void LoadDialogTest::layoutAndList()
     QCOMPARE(empty.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 0);
 }
 
-void LoadDialogTest::clickShowsNameAndOkWithoutSelectionAsks()
-{
+void LoadDialogTest::clickShowsNameAndOkWithoutSelectionAsks() {
     Session s;
     s.write(QStringLiteral("Vogels.msr"), 21);
     LoadDialog dialog(s.folder, s.loader, s.prompts, nullptr);
@@ -105,8 +105,7 @@ void LoadDialogTest::clickShowsNameAndOkWithoutSelectionAsks()
     QCOMPARE(s.model.seriesName(), QStringLiteral("Default.msr")); // a click only selects
 }
 
-void LoadDialogTest::doubleClickLoadsWhatTheFileHas()
-{
+void LoadDialogTest::doubleClickLoadsWhatTheFileHas() {
     Session s;
     const QString red = s.picture(QStringLiteral("rood.png"), Qt::red);
     s.write(QStringLiteral("Vol.msr"), 21, {red, red, red, red});
@@ -137,8 +136,7 @@ void LoadDialogTest::doubleClickLoadsWhatTheFileHas()
     }
 }
 
-void LoadDialogTest::brokenFileChangesNothing_data()
-{
+void LoadDialogTest::brokenFileChangesNothing_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty file") << QByteArray();
     QTest::newRow("one line") << QByteArray("Vogels\r\n");
@@ -147,8 +145,7 @@ void LoadDialogTest::brokenFileChangesNothing_data()
     QTest::newRow("file gone after listing") << QByteArray("gone");
 }
 
-void LoadDialogTest::brokenFileChangesNothing()
-{
+void LoadDialogTest::brokenFileChangesNothing() {
     QFETCH(QByteArray, bytes);
     Session s;
     s.writeBytes(QStringLiteral("Kapot.msr"), bytes);
@@ -175,20 +172,21 @@ void LoadDialogTest::brokenFileChangesNothing()
     QCOMPARE(s.model.seriesName(), QStringLiteral("Goed.msr"));
 }
 
-void LoadDialogTest::menuOpensTheDialogCentred()
-{
+void LoadDialogTest::menuOpensTheDialogCentred() {
     Session s;
     QWidget window;
     window.resize(400, 600);
     window.show();
-    SeriesCommands commands({ProgramFolder(s.dir.path()), &s.model, &s.photos, &s.prompts, &window, {}});
+    SeriesCommands commands(
+        {ProgramFolder(s.dir.path()), &s.model, &s.photos, &s.prompts, &window, {}});
     QString title;
     QPoint offCentre;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         title = modal->windowTitle();
         offCentre = modal->frameGeometry().center() - window.frameGeometry().center();
-        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("CancelKnop")), Qt::LeftButton);
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("CancelKnop")),
+                          Qt::LeftButton);
     });
     commands.openLoadDialog();
     QCOMPARE(title, QStringLiteral(" Puzzel laden"));
