@@ -14,8 +14,8 @@ public:
     static constexpr int kMasterScale = 3;              // the master is the canvas at three times the size
 
     // A canvas of `size` (the canvas or the master size) with `picture` stretched into its middle
-    // (proportions not kept), a white margin of 3 canvas pixels and a black outline of one canvas
-    // pixel (9 and 3 pixels on the master).
+    // (proportions not kept) inside a 3-pixel margin whose outermost pixel is black and the two
+    // within it white; on the master all of it is three times as wide.
     static QImage prepare(const QImage& picture, QSize size);
     // The print master for `picture`; the same as prepare(picture, kMasterSize).
     static QImage master(const QImage& picture);
