@@ -2,7 +2,6 @@
 #include "BoxReducer.h"
 
 #include <bit>
-#include <cstring>
 
 namespace {
 // Means of `count` blocks of FX x FY pixels (fx x fy when the template arguments are 0). Two
@@ -74,27 +73,4 @@ void BoxReducer::reduceRow(const QRgb* rows, qsizetype stride, int width, QSize 
                 block[y * fx + x] = rows[y * stride + qMin(whole * fx + x, width - 1)];
         sumBlocks<0, 0>(block, fx, 1, out + whole, fx, fy);
     }
-}
-
-QImage BoxReducer::reduce(const QImage& picture, QSize factors) {
-    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    if (factors == QSize(1, 1))
-        return source;
-    const QSize size = reducedSize(source.size(), factors);
-    QImage result(size, QImage::Format_RGB32);
-    QImage band(source.width(), factors.height(), QImage::Format_RGB32); // for a short last band
-    for (int y = 0; y < size.height(); ++y) {
-        const int top = y * factors.height();
-        const QImage* rows = &source;
-        if (top + factors.height() > source.height()) {
-            for (int r = 0; r < factors.height(); ++r)
-                std::memcpy(band.scanLine(r), source.constScanLine(qMin(top + r, source.height() - 1)),
-                       size_t(source.width()) * 4);
-            rows = &band;
-        }
-        reduceRow(reinterpret_cast<const QRgb*>(rows->constScanLine(rows == &band ? 0 : top)),
-                  rows->bytesPerLine() / 4, source.width(), factors,
-                  reinterpret_cast<QRgb*>(result.scanLine(y)));
-    }
-    return result;
 }

@@ -1,7 +1,7 @@
 // Shrinks pictures by whole powers of two, averaging each block of pixels: fast and alias-free.
 #pragma once
 
-#include <QImage>
+#include <QRgb>
 #include <QSize>
 
 class BoxReducer final {
@@ -18,6 +18,4 @@ public:
     // starting at `rows`, `stride` pixels apart, `width` pixels wide. `rowCount` is
     // factors.height() (repeat the last row to fill a short band at the bottom).
     static void reduceRow(const QRgb* rows, qsizetype stride, int width, QSize factors, QRgb* out);
-    // The whole of a Format_RGB32 picture shrunk by `factors`.
-    static QImage reduce(const QImage& picture, QSize factors);
 };
