@@ -47,7 +47,9 @@ PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
 PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
     PreparedPhoto photo;
     const QSize upright = picture.uprightSize();
-    const QSize fitted = upright.scaled(PhotoCanvas::kPhotoArea, Qt::KeepAspectRatio);
+    // At least one pixel each way, however thin the picture.
+    const QSize fitted =
+        upright.scaled(PhotoCanvas::kPhotoArea, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     if (picture.orientation == 1) {
         photo.master = PhotoCanvas::master(picture.stored);
     } else {

@@ -66,6 +66,8 @@ private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
     void squarePictureIsStretchedIntoTheFrame_data();
     void squarePictureIsStretchedIntoTheFrame();
+    void cardPictureKeepsProportions_data();
+    void cardPictureKeepsProportions();
     void emptyPhotoIsOutlinedOnly();
     void photoIsPlacedUpright_data();
     void photoIsPlacedUpright();
@@ -102,7 +104,26 @@ void PhotoPreparerTest::squarePictureIsStretchedIntoTheFrame() {
     QCOMPARE(image.size(), master ? PhotoCanvas::kMasterSize : PhotoCanvas::kCanvasSize);
     checkFrame(image, master ? 3 : 1);
     checkStretchedQuadrants(image, master ? 3 : 1);
-    QCOMPARE(photo.cardImage.size(), QSize(294, 294)); // own proportions, at most the photo area
+}
+
+void PhotoPreparerTest::cardPictureKeepsProportions_data() {
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("card");
+    QTest::newRow("square") << QSize(400, 400) << QSize(294, 294);
+    QTest::newRow("four by three") << QSize(1600, 1200) << QSize(392, 294);
+    QTest::newRow("small stays whole") << QSize(100, 50) << QSize(100, 50);
+    QTest::newRow("one pixel high") << QSize(2000, 1) << QSize(394, 1);
+    QTest::newRow("one pixel wide") << QSize(1, 2000) << QSize(1, 294);
+}
+
+void PhotoPreparerTest::cardPictureKeepsProportions() {
+    QFETCH(QSize, picture);
+    QFETCH(QSize, card);
+    const QImage red = TestPictures::plain(picture.width(), picture.height(), Qt::red);
+    const PreparedPhoto photo = PhotoPreparer::fromPicture(red);
+    QCOMPARE(photo.cardImage.size(), card);
+    QVERIFY(TestPictures::near(photo.cardImage.pixel(card.width() - 1, card.height() - 1), kRed));
+    QVERIFY(TestPictures::near(photo.canvas.pixel(200, 150), kRed));
 }
 
 void PhotoPreparerTest::emptyPhotoIsOutlinedOnly() {
