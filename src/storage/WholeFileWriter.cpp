@@ -24,6 +24,7 @@ Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
         return failure(failureLead,
                        QStringLiteral("er staat al een map met de naam \"%1\".").arg(name));
 
+    const bool replacing = info.exists();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return failure(failureLead,
@@ -36,11 +37,14 @@ Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
     // QSaveFile discards its temporary file when it is destroyed without a successful commit.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size() ||
         !file.commit()) {
+        // Only a file that was there before can be said to be kept.
+        const QString kept = replacing ? QStringLiteral(" Het bestaande bestand is ongewijzigd "
+                                                        "gebleven.")
+                                       : QString();
         return failure(failureLead,
                        QStringLiteral("het bestand \"%1\" kon niet volledig worden geschreven; "
-                                      "misschien is de schijf vol. Een eerder bestand met "
-                                      "deze naam is ongewijzigd gebleven.")
-                           .arg(name));
+                                      "misschien is de schijf vol.%2")
+                           .arg(name, kept));
     }
     return Status::success();
 }

@@ -113,6 +113,10 @@ private slots:
                                  ? QStringLiteral("De instellingen zijn niet opgeslagen: ")
                                  : QStringLiteral("De serie is niet opgeslagen: ");
         QVERIFY2(status.error().startsWith(lead), qPrintable(status.error()));
+        QVERIFY2(status.error().contains(QStringLiteral("misschien is de schijf vol")),
+                 qPrintable(status.error()));
+        // A new file had nothing to keep, so the message does not promise that.
+        QCOMPARE(status.error().contains(QStringLiteral("ongewijzigd")), what != u"new series");
         QCOMPARE(readAll(folder.fileFor(kOldName)), SeriesFile::serialize(seriesAbout(kOldName)));
         QCOMPARE(readAll(settingsPath), SettingsFile::serialize(Settings{}));
         QCOMPARE(folder.list(), QStringList{kOldName + QStringLiteral(".msr")});
