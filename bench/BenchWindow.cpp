@@ -1,0 +1,46 @@
+// The real main window on the benchmark's program folder, driven as a user would drive it.
+#include "BenchWindow.h"
+
+#include "CardSheet.h"
+#include "LoadSeries.h"
+#include "PictureBox.h"
+#include "SeriesFolder.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+namespace {
+void click(QWidget& widget) {
+    const QPointF at = QRectF(widget.rect()).center();
+    const QPointF global = widget.mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &release);
+}
+} // namespace
+
+BenchWindow::BenchWindow(const QString& programFolder)
+    : m_folder(programFolder), m_window(m_folder, m_prompts) {
+    m_window.show();
+    QCoreApplication::processEvents();
+}
+
+bool BenchWindow::place(int card, const QString& path) {
+    const qsizetype messages = m_prompts.messages().size();
+    m_prompts.answerOpenPicture({path});
+    click(*m_window.findChild<CardSheet*>()->card(card).photo());
+    QCoreApplication::processEvents();
+    return m_prompts.messages().size() == messages;
+}
+
+bool BenchWindow::load(const QString& fileName) {
+    LoadSeries loader(SeriesFolder(m_folder.seriesFolder()),
+                      m_window.model(), m_window.photos(),
+                      [this](const QString& text) { m_window.setInfo(text); });
+    const Status loaded = loader.run(fileName, &m_window);
+    QCoreApplication::processEvents();
+    return loaded.ok();
+}

@@ -1,0 +1,29 @@
+// The real main window on the benchmark's program folder, driven as a user would drive it.
+#pragma once
+
+#include "BenchPrompts.h"
+#include "MainWindow.h"
+#include "ProgramFolder.h"
+
+#include <QString>
+#include <QStringList>
+
+class BenchWindow final {
+public:
+    explicit BenchWindow(const QString& programFolder);
+
+    MainWindow& window() { return m_window; }
+    BenchPrompts& prompts() { return m_prompts; }
+
+    // Clicks the photo of `card` and picks `path` in the file dialog; waits until the card has
+    // repainted. False when the program showed a message instead.
+    bool place(int card, const QString& path);
+    // Loads the series file `fileName` from the series folder through the load code, as the load
+    // dialog does, and waits until the cards have repainted.
+    bool load(const QString& fileName);
+
+private:
+    ProgramFolder m_folder;
+    BenchPrompts m_prompts;
+    MainWindow m_window;
+};

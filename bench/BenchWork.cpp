@@ -1,0 +1,24 @@
+// The benchmarks' work folder: generated photos, a program folder of their own, the results.
+#include "BenchWork.h"
+
+#include <QDir>
+#include <QFile>
+
+BenchWork::BenchWork(QString root, const QString& programFiles) : m_root(std::move(root)) {
+    for (const char* sub : {"help", "kaarten", "mosaretten"})
+        QDir().mkpath(programFolder() + '/' + QLatin1String(sub));
+    const QDir from(programFiles);
+    for (const QString& relative : QDir(from.filePath(QStringLiteral("kaarten"))).entryList(QDir::Files))
+        QFile::copy(from.filePath(QStringLiteral("kaarten/") + relative),
+                    programFolder() + QStringLiteral("/kaarten/") + relative);
+    QFile::copy(from.filePath(QStringLiteral("help/help.htm")),
+                programFolder() + QStringLiteral("/help/help.htm"));
+}
+
+QString BenchWork::photo(const BenchPictures::Photo& photo) const {
+    return BenchPictures::ensure(m_root + QStringLiteral("/pictures"), photo);
+}
+
+QString BenchWork::photoPath(const BenchPictures::Photo& photo) const {
+    return BenchPictures::pathIn(m_root + QStringLiteral("/pictures"), photo);
+}

@@ -1,0 +1,18 @@
+// The in-process benchmarks, registered with Google Benchmark group by group.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+class BenchWork;
+
+// decode_baseline/*, prepare/* and place/* for each generated photo.
+void registerPhotoBenchmarks(const BenchWork& work);
+// load_series/*, render_front_page/* and pause/*.
+void registerSeriesBenchmarks(const BenchWork& work);
+// print_to_queue/*: pages printed on the default print queue and read back from its PDF.
+void registerPrintBenchmarks(const BenchWork& work);
+
+// Wall-clock time in milliseconds, which is what the user waits for whatever the threads do.
+inline benchmark::internal::Benchmark* inWallMilliseconds(benchmark::internal::Benchmark* b) {
+    return b->UseRealTime()->Unit(benchmark::kMillisecond);
+}

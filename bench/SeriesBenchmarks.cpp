@@ -1,0 +1,84 @@
+// A series loaded with four phone photos, a page of fronts rendered at 1200 dpi, and a pause.
+#include "BenchPictures.h"
+#include "BenchWindow.h"
+#include "BenchWork.h"
+#include "Benchmarks.h"
+#include "ImagePageSink.h"
+#include "Pause.h"
+#include "PhotoPreparer.h"
+#include "PrintJob.h"
+#include "SeriesFolder.h"
+
+namespace {
+const QString kSeriesName = QStringLiteral("Bench4x24");
+
+// Saves a series whose four cards carry the four 24-megapixel photos, through the series folder.
+bool saveSeries(const BenchWork& work) {
+    Series series;
+    series.subject = QStringLiteral("Dieren");
+    const QList<BenchPictures::Photo> photos = BenchPictures::series(24);
+    for (int card = 1; card <= kCards; ++card) {
+        series.photoPath(card) = work.photo(photos[card - 1]);
+        for (int line = 1; line <= kLines; ++line)
+            series.name(card, line) = QStringList{"Aap", "Beer", "Kat", "Uil"}[line - 1];
+    }
+    ProgramFolder folder(work.programFolder());
+    return SeriesFolder(folder.seriesFolder()).save(kSeriesName, series).ok();
+}
+
+void loadSeries(benchmark::State& state, const BenchWork& work) {
+    if (!saveSeries(work)) {
+        state.SkipWithError("the series file could not be saved");
+        return;
+    }
+    BenchWindow window(work.programFolder());
+    window.window().setDeckMode(DeckMode::Children); // every thumbnail shows a photo
+    bool loaded = true;
+    for (auto _ : state)
+        loaded = window.load(kSeriesName + QStringLiteral(".msr")) && loaded;
+    for (int card = 1; card <= kCards; ++card)
+        loaded = loaded && !window.window().photos().cardPicture(card).isNull();
+    if (!loaded)
+        state.SkipWithError("the series did not load with its four photos");
+}
+
+void renderFrontPage(benchmark::State& state, const BenchWork& work, DeckMode deck) {
+    FaceSheet sheet{QStringLiteral("Bench.msr"), QStringLiteral("Dieren"), {}, {}, {}};
+    const QList<BenchPictures::Photo> photos = BenchPictures::series(24);
+    for (int card = 1; card <= kCards; ++card) {
+        const Result<PreparedPhoto> photo = PhotoPreparer::fromFile(work.photo(photos[card - 1]));
+        if (!photo)
+            return state.SkipWithError("a photo could not be prepared");
+        sheet.photos[size_t(card - 1)] = photo->master;
+        sheet.names[size_t(card - 1)] = {"Aap", "Beer", "Kat", "Uil"};
+    }
+    PrintRequest request;
+    request.copiesText = QStringLiteral("1");
+    request.deckMode = deck;
+    request.fronts = [sheet] { return sheet; };
+    for (auto _ : state) {
+        ImagePageSink page(1200);
+        const Result<PrintJob> job = PrintJob::prepare(request);
+        if (!job || !job->print(page))
+            return state.SkipWithError("the page could not be rendered");
+        benchmark::DoNotOptimize(page.image().constBits());
+    }
+}
+
+void pauseOneSecond(benchmark::State& state) {
+    for (auto _ : state)
+        pause(1.0);
+}
+} // namespace
+
+void registerSeriesBenchmarks(const BenchWork& work) {
+    inWallMilliseconds(benchmark::RegisterBenchmark("load_series/4x24mp", loadSeries, work));
+    inWallMilliseconds(benchmark::RegisterBenchmark("render_front_page/names", renderFrontPage,
+                                                    work, DeckMode::Normal));
+    inWallMilliseconds(benchmark::RegisterBenchmark("render_front_page/pictures",
+                                                    renderFrontPage, work, DeckMode::Children));
+    // The processor time of the whole process, every thread, against the time on the clock.
+    inWallMilliseconds(benchmark::RegisterBenchmark("pause/1s", pauseOneSecond))
+        ->MeasureProcessCPUTime()
+        ->Iterations(2);
+}
