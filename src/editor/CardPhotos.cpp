@@ -26,11 +26,22 @@ void CardPhotos::set(int card, const PreparedPhoto& photo, const QImage& picture
     emit changed(card);
 }
 
+const QImage& CardPhotos::master(int card) const {
+    const Card& c = m_cards[card - 1];
+    if (!c.master.isNull())
+        return c.master;
+    if (m_blankMaster.isNull())
+        m_blankMaster = PhotoCanvas::blank(PhotoCanvas::kMasterSize);
+    return m_blankMaster;
+}
+
 void CardPhotos::reset() {
+    // The four cards share one blank canvas until photos replace it.
+    const QImage canvas = PhotoCanvas::blank(PhotoCanvas::kCanvasSize);
     for (int card = 1; card <= kCards; ++card) {
         Card& c = m_cards[card - 1];
-        c.canvas = PhotoCanvas::blank(PhotoCanvas::kCanvasSize);
-        c.master = PhotoCanvas::blank(PhotoCanvas::kMasterSize);
+        c.canvas = canvas;
+        c.master = QImage();
         c.cardPicture = QImage();
         c.cardPlaceholder = true;
         c.thumbnailPlaceholder = true;

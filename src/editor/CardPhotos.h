@@ -19,7 +19,8 @@ public:
     explicit CardPhotos(QObject* parent = nullptr);
 
     const QImage& canvas(int card) const { return m_cards[card - 1].canvas; }
-    const QImage& master(int card) const { return m_cards[card - 1].master; }
+    // The card's print master; a plain white one while the card has no photo.
+    const QImage& master(int card) const;
     // The card's picture on the sheet; meaningful when cardShowsPlaceholder() is false (a null
     // image then means an empty photo).
     const QImage& cardPicture(int card) const { return m_cards[card - 1].cardPicture; }
@@ -47,5 +48,8 @@ private:
         bool thumbnailPlaceholder = true;
     };
     void set(int card, const PreparedPhoto& photo, const QImage& picture);
-    std::array<Card, kCards> m_cards;
+    std::array<Card, kCards> m_cards; // a null master stands for a plain white one
+    // Made when first asked for: only printing a card without photo needs it, and 4 MB of white
+    // would otherwise be written at every start.
+    mutable QImage m_blankMaster;
 };

@@ -5,8 +5,7 @@
 #include "SeriesModel.h"
 
 FaceSheetBuilder::FaceSheetBuilder(const SeriesModel& model, const CardPhotos& photos)
-    : m_model(model), m_photos(photos), m_cardFrame(QStringLiteral(":/pictures/card-outline.png")) {
-}
+    : m_model(model), m_photos(photos) {}
 
 FaceSheet FaceSheetBuilder::build(bool forPrint) const {
     FaceSheet sheet;
@@ -17,6 +16,8 @@ FaceSheet FaceSheetBuilder::build(bool forPrint) const {
             sheet.names[size_t(card - 1)][size_t(line - 1)] = m_model.name(card, line);
         sheet.photos[size_t(card - 1)] = forPrint ? m_photos.master(card) : m_photos.canvas(card);
     }
+    if (m_cardFrame.isNull())
+        m_cardFrame = QImage(QStringLiteral(":/pictures/card-outline.png"));
     sheet.cardFrame = m_cardFrame;
     return sheet;
 }

@@ -10,7 +10,7 @@ class SeriesModel;
 
 class FaceSheetBuilder final {
 public:
-    // Loads the built-in card outline once; every sheet is drawn on it.
+    // Every sheet is drawn on the built-in card outline, loaded once when first needed.
     FaceSheetBuilder(const SeriesModel& model, const CardPhotos& photos);
 
     // The series name, subject, names as the boxes hold them, and per card the print master
@@ -20,5 +20,5 @@ public:
 private:
     const SeriesModel& m_model;
     const CardPhotos& m_photos;
-    QImage m_cardFrame;
+    mutable QImage m_cardFrame; // not read at start-up, which has enough to do
 };
