@@ -12,10 +12,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QLabel window(QStringLiteral("Mosaret"));
-    FirstPaint firstPaint(window);
+    const bool memory = argc > 1 && std::strcmp(argv[1], "--memory") == 0;
+    FirstPaint firstPaint(window, [memory] {
+        if (memory)
+            std::printf("%lld\n", static_cast<long long>(PeakMemory::residentKb()));
+    });
     window.show();
-    const int status = app.exec();
-    if (argc > 1 && std::strcmp(argv[1], "--memory") == 0)
-        std::printf("%lld\n", static_cast<long long>(PeakMemory::residentKb()));
-    return status;
+    return app.exec();
 }

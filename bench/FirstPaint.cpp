@@ -1,4 +1,4 @@
-// Ends the application as soon as a window has painted itself for the first time.
+// Ends the process as soon as a window has painted itself for the first time.
 #include "FirstPaint.h"
 
 #include <QCoreApplication>
@@ -6,13 +6,23 @@
 #include <QTimer>
 #include <QWidget>
 
-FirstPaint::FirstPaint(QWidget& window) { window.installEventFilter(this); }
+#include <cstdio>
+#include <cstdlib>
+
+FirstPaint::FirstPaint(QWidget& window, std::function<void()> last) : m_last(std::move(last)) {
+    window.installEventFilter(this);
+}
 
 bool FirstPaint::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && !m_seen) {
         m_seen = true;
-        // Quit once this paint has reached the window's backing store.
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // The next turn of the event loop comes after this paint has reached the window.
+        QTimer::singleShot(0, qApp, [this] {
+            if (m_last)
+                m_last();
+            std::fflush(stdout);
+            std::_Exit(0);
+        });
     }
     return QObject::eventFilter(watched, event);
 }
