@@ -1,7 +1,7 @@
 // Reads the orientation tag of a photo's Exif block and turns a picture upright by it.
 #include "ExifOrientation.h"
 
-#include <QTransform>
+#include <algorithm>
 
 namespace {
 constexpr int kTiffStart = 6; // after "Exif\0\0"
@@ -57,16 +57,50 @@ int ExifOrientation::fromApp1(const QByteArray& payload) {
 }
 
 QImage ExifOrientation::upright(const QImage& stored, int orientation) {
-    // Mirror first, then turn a quarter clockwise where needed; both are Qt's fast paths.
-    const bool mirror = orientation == 2 || orientation == 7;
-    const bool flip = orientation == 4 || orientation == 5;
-    const QImage mirrored = mirror || flip ? stored.mirrored(mirror, flip) : stored;
+    if (orientation < 2 || orientation > 8 || stored.isNull())
+        return stored;
+    const QImage source = stored.depth() == 32 ? stored : stored.convertToFormat(QImage::Format_ARGB32);
+    QImage turned(swapsAxes(orientation) ? source.size().transposed() : source.size(),
+                  source.format());
+    if (turned.isNull())
+        return {};
+    drawUpright(source, orientation, turned, QPoint(0, 0));
+    return turned;
+}
+
+void ExifOrientation::drawUpright(const QImage& stored, int orientation, QImage& target,
+                                  QPoint at) {
+    const int w = stored.width();
+    const int h = stored.height();
+    const qsizetype stride = target.bytesPerLine() / 4;
+    QRgb* const corner = reinterpret_cast<QRgb*>(target.scanLine(at.y())) + at.x();
+    // Where the stored top-left pixel lands, and how far a step across or down the stored
+    // picture moves in the target.
+    qsizetype origin = 0;
+    qsizetype across = 1;
+    qsizetype down = stride;
     switch (orientation) {
-    case 3: return stored.mirrored(true, true); // both mirrors make half a turn
-    case 5:
-    case 6:
-    case 7: return mirrored.transformed(QTransform().rotate(90));
-    case 8: return stored.transformed(QTransform().rotate(270));
-    default: return mirrored;
+    case 2: origin = w - 1, across = -1; break;                                   // mirrored
+    case 3: origin = (h - 1) * stride + w - 1, across = -1, down = -stride; break; // half a turn
+    case 4: origin = (h - 1) * stride, down = -stride; break;                     // upside down
+    case 5: across = stride, down = 1; break;                                     // transposed
+    case 6: origin = h - 1, across = stride, down = -1; break;                    // a quarter right
+    case 7: origin = (w - 1) * stride + h - 1, across = -stride, down = -1; break;
+    case 8: origin = (w - 1) * stride, across = -stride, down = 1; break;         // a quarter left
+    default: break;
+    }
+    // Square tiles keep both the rows read and the columns written in the first-level cache.
+    constexpr int kTile = 32;
+    for (int top = 0; top < h; top += kTile) {
+        const int bottom = std::min(top + kTile, h);
+        for (int left = 0; left < w; left += kTile) {
+            const int right = std::min(left + kTile, w);
+            for (int y = top; y < bottom; ++y) {
+                const QRgb* in = reinterpret_cast<const QRgb*>(stored.constScanLine(y));
+                QRgb* out = corner + origin + y * down;
+                for (int x = left; x < right; ++x)
+                    out[x * across] = in[x];
+            }
+        }
     }
 }

@@ -1,6 +1,8 @@
 // Draws a picture onto a card's photo canvas: white background, margin, stretched picture, outline.
 #include "PhotoCanvas.h"
 
+#include "ExifOrientation.h"
+
 #include <QPainter>
 
 namespace {
@@ -97,7 +99,18 @@ QImage PhotoCanvas::prepare(const QImage& picture, QSize size) {
     return framed(opaque(picture), size);
 }
 
-QImage PhotoCanvas::master(const QImage& picture) { return prepare(picture, kMasterSize); }
+QImage PhotoCanvas::master(const QImage& picture, int orientation) {
+    if (orientation == 1)
+        return prepare(picture, kMasterSize);
+    const bool turned = ExifOrientation::swapsAxes(orientation);
+    const QImage photo =
+        stretched(opaque(picture), turned ? kMasterPhotoArea.transposed() : kMasterPhotoArea);
+    QImage image(kMasterSize, QImage::Format_RGB32);
+    ExifOrientation::drawUpright(photo, orientation, image, photoRectOf(kMasterSize).topLeft());
+    QPainter painter(&image);
+    drawFrame(painter, kMasterSize);
+    return image;
+}
 
 QImage PhotoCanvas::photoAreaOf(const QImage& canvas) {
     const QRect area = photoRectOf(canvas.size());

@@ -17,8 +17,10 @@ public:
     // (proportions not kept) inside a 3-pixel margin whose outermost pixel is black and the two
     // within it white; on the master all of it is three times as wide.
     static QImage prepare(const QImage& picture, QSize size);
-    // The print master for `picture`; the same as prepare(picture, kMasterSize).
-    static QImage master(const QImage& picture);
+    // The print master for `picture`; the same as prepare(picture, kMasterSize). A picture still
+    // to be turned upright by its Exif `orientation` is stretched as it is stored and turned
+    // straight into place, which costs less than turning the picture first.
+    static QImage master(const QImage& picture, int orientation = 1);
     // The screen canvas made from a print master by averaging each 3 x 3 block of its photo area,
     // so both show the same picture without reading the photo again.
     static QImage canvasFromMaster(const QImage& master);

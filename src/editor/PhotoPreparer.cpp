@@ -1,7 +1,6 @@
 // Reads a picture file once and makes the canvas, the print master and the card picture from it.
 #include "PhotoPreparer.h"
 
-#include "ExifOrientation.h"
 #include "PhotoCanvas.h"
 
 #include <QBuffer>
@@ -50,15 +49,7 @@ PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
     // At least one pixel each way, however thin the picture.
     const QSize fitted =
         upright.scaled(PhotoCanvas::kPhotoArea, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    if (picture.orientation == 1) {
-        photo.master = PhotoCanvas::master(picture.stored);
-    } else {
-        const QSize storedArea = ExifOrientation::swapsAxes(picture.orientation)
-                                     ? PhotoCanvas::kMasterPhotoArea.transposed()
-                                     : PhotoCanvas::kMasterPhotoArea;
-        photo.master = PhotoCanvas::master(ExifOrientation::upright(
-            PhotoCanvas::stretched(picture.stored, storedArea), picture.orientation));
-    }
+    photo.master = PhotoCanvas::master(picture.stored, picture.orientation);
     photo.canvas = PhotoCanvas::canvasFromMaster(photo.master);
     // The card on the sheet shows the picture in its own proportions; the canvas's photo area
     // holds more detail than the card's 120 x 80 box can show.

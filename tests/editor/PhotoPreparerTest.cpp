@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTransform>
 
 #include <sys/stat.h>
 
@@ -80,6 +81,8 @@ private slots:
     void decodeScaleCoversThePrintArea();
     void exifOrientationIsReadSafely_data();
     void exifOrientationIsReadSafely();
+    void everyOrientationTurnsUpright_data();
+    void everyOrientationTurnsUpright();
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -293,6 +296,43 @@ void PhotoPreparerTest::exifOrientationIsReadSafely() {
     QFETCH(QByteArray, payload);
     QFETCH(int, orientation);
     QCOMPARE(ExifOrientation::fromApp1(payload), orientation);
+}
+
+void PhotoPreparerTest::everyOrientationTurnsUpright_data() {
+    // What each Exif orientation means: a turn clockwise, then a mirror of the turned picture.
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("degrees");
+    QTest::addColumn<bool>("mirrorAcross");
+    QTest::addColumn<bool>("mirrorDown");
+    QTest::newRow("1 as stored") << 1 << 0 << false << false;
+    QTest::newRow("2 mirrored") << 2 << 0 << true << false;
+    QTest::newRow("3 half a turn") << 3 << 180 << false << false;
+    QTest::newRow("4 upside down") << 4 << 0 << false << true;
+    QTest::newRow("5 transposed") << 5 << 90 << true << false;
+    QTest::newRow("6 a quarter right") << 6 << 90 << false << false;
+    QTest::newRow("7 transversed") << 7 << 90 << false << true;
+    QTest::newRow("8 a quarter left") << 8 << 270 << false << false;
+}
+
+void PhotoPreparerTest::everyOrientationTurnsUpright() {
+    QFETCH(int, orientation);
+    QFETCH(int, degrees);
+    QFETCH(bool, mirrorAcross);
+    QFETCH(bool, mirrorDown);
+    QImage stored(37, 70, QImage::Format_RGB32); // more than one tile down, part of one across
+    for (int y = 0; y < stored.height(); ++y)
+        for (int x = 0; x < stored.width(); ++x)
+            stored.setPixel(x, y, qRgb(x * 6, y * 3, (x + y) % 256));
+    const QImage expected =
+        stored.transformed(QTransform().rotate(degrees)).mirrored(mirrorAcross, mirrorDown);
+    QCOMPARE(ExifOrientation::upright(stored, orientation), expected);
+    // Turned into place inside a larger picture, nothing around it is touched.
+    QImage target(100, 100, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    ExifOrientation::drawUpright(stored, orientation, target, QPoint(5, 7));
+    QCOMPARE(target.copy(QRect(QPoint(5, 7), expected.size())), expected);
+    QCOMPARE(target.copy(0, 0, 100, 7), PhotoCanvas::blank(QSize(100, 7)));
+    QCOMPARE(target.copy(0, 7, 5, 93), PhotoCanvas::blank(QSize(5, 93)));
 }
 
 QTEST_MAIN(PhotoPreparerTest)
