@@ -1,5 +1,6 @@
 // Printing through the real printer code on the default print queue, read back from its PDF.
 #include "PrintFixture.h"
+#include "PhotoCanvas.h"
 #include "PrinterPageSink.h"
 #include "TestPictures.h"
 
@@ -42,6 +43,27 @@ bool dark(QRgb pixel) {
     return qGray(pixel) < 200;
 }
 
+// A picture on a printed page as pdfimages lists it: its pixels and the size it is drawn at.
+struct PdfImage {
+    QSize pixels;
+    QSizeF ppi;
+    bool drawnAt(QSizeF twips) const {
+        return std::abs(pixels.width() / ppi.width() * 1440 / twips.width() - 1) < 0.03 &&
+               std::abs(pixels.height() / ppi.height() * 1440 / twips.height() - 1) < 0.03;
+    }
+};
+
+QList<PdfImage> imagesIn(const QString& pdf) {
+    QList<PdfImage> images;
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    for (const QString& line : run("pdfimages", {"-list", pdf}).split('\n').mid(2)) {
+        const QStringList f = line.simplified().split(' ');
+        if (f.size() >= 14 && f[2] == "image")
+            images.append({QSize(f[3].toInt(), f[4].toInt()), QSizeF(f[12].toDouble(), f[13].toDouble())});
+    }
+    return images;
+}
+
 } // namespace
 
 class PrintEndToEndTest final : public QObject {
@@ -59,7 +81,24 @@ class PrintEndToEndTest final : public QObject {
         return QDir(m_pdfDir).entryList({"*" + name + "*.pdf"}, QDir::Files);
     }
 
-    // Prints through the dialog and waits (up to 30 s) until the queue has written the whole PDF.
+    // The whole PDF of the job named `name`, once the queue has written it (up to 30 s).
+    QString waitForPdf(const QString& name) const {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 30000) {
+            for (const QString& file : pdfsNamed(name)) {
+                bool ok = false;
+                if (run("pdfinfo", {m_pdfDir + '/' + file}, &ok).contains("Pages:") && ok) {
+                    m_written << m_pdfDir + '/' + file;
+                    return m_written.last();
+                }
+            }
+            QTest::qWait(50);
+        }
+        return {};
+    }
+
+    // Prints through the dialog and waits until the queue has written the whole PDF.
     Printed print(PrintFixture& fixture, const QString& copies, int position) const {
         const QString name = uniqueName("Page");
         PrinterPageSink printer(name);
@@ -69,14 +108,7 @@ class PrintEndToEndTest final : public QObject {
         if (!fixture.print(copies, position, &printer))
             return printed;
         const qint64 handedOver = clock.elapsed();
-        while (printed.pdf.isEmpty() && clock.elapsed() < 30000) {
-            for (const QString& file : pdfsNamed(name)) {
-                bool ok = false;
-                if (run("pdfinfo", {m_pdfDir + '/' + file}, &ok).contains("Pages:") && ok)
-                    m_written << (printed.pdf = m_pdfDir + '/' + file);
-            }
-            QTest::qWait(50);
-        }
+        printed.pdf = waitForPdf(name);
         qInfo("job handed over after %lld ms, PDF written after %lld ms (%lld ms less the sweep)",
               handedOver, clock.elapsed(), clock.elapsed() - 950);
         const QString png = QDir::temp().filePath(name);
@@ -154,10 +186,49 @@ private slots:
             const QPointF expected = printed.at(offset.x(), offset.y());
             QVERIFY(std::abs(corners.last().x() - expected.x()) <= 1.5);
             QVERIFY(std::abs(corners.last().y() - expected.y()) <= 1.5);
+            // The four backs carry the design's own pixels, neither thinned out nor blown up.
+            const QList<PdfImage> images = imagesIn(printed.pdf);
+            QCOMPARE(std::count_if(images.begin(), images.end(), [](const PdfImage& image) {
+                         return image.drawnAt({3750, 5700}) && image.pixels == QSize(250, 380);
+                     }),
+                     4);
         }
         const QPointF moved = corners[1] - corners[0];
         QVERIFY(std::abs(moved.x() - 320 * kDpi / 1440) <= 1.5);
         QVERIFY(std::abs(moved.y() - 600 * kDpi / 1440) <= 1.5);
+    }
+
+    void photosPrintAtTheirOwnResolution_data() {
+        QTest::addColumn<DeckMode>("deck");
+        QTest::addColumn<QList<QSizeF>>("boxes"); // where photos are drawn, in twips
+        QTest::addColumn<int>("photos");
+        QTest::newRow("names layout") << DeckMode::Normal << QList<QSizeF>{{3220, 2400}} << 4;
+        QTest::newRow("pictures layout")
+            << DeckMode::Children << QList<QSizeF>{{3120, 3000}, {900, 900}} << 20;
+    }
+
+    // Every photo reaches the paper as its whole 1200 x 900 print master, which is 300 pixels
+    // per inch or more in every box it is drawn in.
+    void photosPrintAtTheirOwnResolution() {
+        QFETCH(DeckMode, deck);
+        QFETCH(QList<QSizeF>, boxes);
+        QFETCH(int, photos);
+        PrintFixture fixture;
+        const QString name = uniqueName("Sharp");
+        PrinterPageSink printer(name);
+        QVERIFY(fixture.print("1", 1, &printer, deck));
+        const QString pdf = waitForPdf(name);
+        QVERIFY2(!pdf.isEmpty(), "The queue wrote no PDF.");
+        int found = 0;
+        for (const PdfImage& image : imagesIn(pdf)) {
+            if (std::none_of(boxes.begin(), boxes.end(), [&](QSizeF b) { return image.drawnAt(b); }))
+                continue;
+            ++found;
+            QCOMPARE(image.pixels, PhotoCanvas::kMasterSize);
+            QVERIFY2(image.ppi.width() >= 300 && image.ppi.height() >= 300,
+                     qPrintable(QStringLiteral("%1 x %2 ppi").arg(image.ppi.width()).arg(image.ppi.height())));
+        }
+        QCOMPARE(found, photos);
     }
 
     void failuresPrintNothing() {
