@@ -21,7 +21,7 @@ private slots:
     }
 
     void endsWhenTheProgramQuits() {
-        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        QTimer::singleShot(50, QCoreApplication::instance(), &QCoreApplication::quit);
         QElapsedTimer clock;
         clock.start();
         // Stands in for the window's own event loop, which the quit request ends.
