@@ -1,6 +1,7 @@
 // The card-sheet frame: the four cards, the deck buttons between them and the help pane on top.
 #include "CardSheet.h"
 
+#include "BuiltInPictures.h"
 #include "CardOutline.h"
 #include "CardPhotos.h"
 #include "DeckSwitcher.h"
@@ -16,8 +17,8 @@
 
 CardSheet::CardSheet(QWidget* parent)
     : QFrame(parent),
-      m_photoPlaceholder(QStringLiteral(":/pictures/photo-placeholder.png")),
-      m_thumbnailPlaceholder(QStringLiteral(":/pictures/thumb-placeholder.png")) {
+      m_photoPlaceholder(BuiltInPictures::image(QStringLiteral("photo-placeholder.png"))),
+      m_thumbnailPlaceholder(BuiltInPictures::image(QStringLiteral("thumb-placeholder.png"))) {
     setObjectName(QStringLiteral("Frame2"));
     m_deckSwitcher = new DeckSwitcher(this);
     for (int card = 1; card <= kCards; ++card) {

@@ -1,6 +1,7 @@
 // One card on the card sheet: outline, subject box, photo, four name lines and four thumbnails.
 #include "CardView.h"
 
+#include "BuiltInPictures.h"
 #include "CardOutline.h"
 #include "PictureBox.h"
 #include "Twips.h"
@@ -31,7 +32,7 @@ CardView::CardView(int card, QWidget* frame) : m_card(card) {
 
     m_photo = new PictureBox(frame);
     m_photo->setObjectName(QStringLiteral("Foto_") + k);
-    m_photo->setCursor(QCursor(QPixmap(QStringLiteral(":/pictures/photo-pointer.png")), 1, 1));
+    m_photo->setCursor(QCursor(BuiltInPictures::pixmap(QStringLiteral("photo-pointer.png")), 1, 1));
 
     for (int slot = 1; slot <= 4; ++slot) {
         auto* thumb = new PictureBox(frame);

@@ -1,6 +1,7 @@
 // The middle column of the card sheet: card numbers, the two deck buttons and their captions.
 #include "DeckSwitcher.h"
 
+#include "BuiltInPictures.h"
 #include "ShellFonts.h"
 #include "Twips.h"
 
@@ -27,9 +28,9 @@ DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
     box->setGeometry(twips::rectToPx(2610, 3060, 600, 1140));
 
     m_normal = makeButton(frame, QStringLiteral("NormaalKnop"),
-                          QStringLiteral(":/pictures/deck-normaal.png"), 3090);
+                          QStringLiteral("deck-normaal.png"), 3090);
     m_children = makeButton(frame, QStringLiteral("KinderKnop"),
-                            QStringLiteral(":/pictures/deck-kinder.png"), 3630);
+                            QStringLiteral("deck-kinder.png"), 3630);
     connect(m_normal, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Normal); });
     connect(m_children, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Children); });
 
@@ -62,7 +63,7 @@ QPushButton* DeckSwitcher::makeButton(QWidget* frame, const QString& objectName,
                                       const QString& picture, int top) {
     auto* button = new QPushButton(frame);
     button->setObjectName(objectName);
-    button->setIcon(QIcon(picture));
+    button->setIcon(BuiltInPictures::icon(picture));
     button->setIconSize(QSize(32, 32));
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, Qt::white);

@@ -1,6 +1,7 @@
 // Gathers what a page of card fronts or the exported sheet shows from the current series.
 #include "FaceSheetBuilder.h"
 
+#include "BuiltInPictures.h"
 #include "CardPhotos.h"
 #include "SeriesModel.h"
 
@@ -17,7 +18,7 @@ FaceSheet FaceSheetBuilder::build(bool forPrint) const {
         sheet.photos[size_t(card - 1)] = forPrint ? m_photos.master(card) : m_photos.canvas(card);
     }
     if (m_cardFrame.isNull())
-        m_cardFrame = QImage(QStringLiteral(":/pictures/card-outline.png"));
+        m_cardFrame = BuiltInPictures::image(QStringLiteral("card-outline.png"));
     sheet.cardFrame = m_cardFrame;
     return sheet;
 }

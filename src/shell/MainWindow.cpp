@@ -1,6 +1,7 @@
 // The main window: menu row, card sheet, info bar and Exit button around the current series.
 #include "MainWindow.h"
 
+#include "BuiltInPictures.h"
 #include "CardSheet.h"
 #include "DeckSwitcher.h"
 #include "HelpPane.h"
@@ -34,7 +35,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
                                          [this](const QString& text) { setInfo(text); }}) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Mosaret Designer V2"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(BuiltInPictures::icon(QStringLiteral("icon.png")));
     setFont(shellFont(8.25));
     setFixedSize(kClientSize);
     buildWidgets();

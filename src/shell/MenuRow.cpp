@@ -1,6 +1,7 @@
 // The menu frame: six picture buttons with their captions, each pressed in briefly when clicked.
 #include "MenuRow.h"
 
+#include "BuiltInPictures.h"
 #include "MenuCaptions.h"
 #include "Pause.h"
 #include "PictureBox.h"
@@ -21,7 +22,8 @@ MenuRow::MenuRow(QWidget* parent) : QFrame(parent) {
     for (int index = 1; index <= kButtons; ++index) {
         auto* button = new PictureBox(this);
         button->setObjectName(QStringLiteral("Menuknop_%1").arg(index));
-        button->setPicture(QImage(QStringLiteral(":/pictures/%1.png").arg(kPictures[index - 1])));
+        button->setPicture(
+            BuiltInPictures::image(QStringLiteral("%1.png").arg(QLatin1String(kPictures[index - 1]))));
         button->setGeometry(QRect(restPosition(index), QSize(twipsToPx(480), twipsToPx(480))));
         connect(button, &PictureBox::clicked, this, [this, index] { press(index); });
         m_buttons[index - 1] = button;
