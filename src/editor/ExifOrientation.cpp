@@ -59,7 +59,8 @@ int ExifOrientation::fromApp1(const QByteArray& payload) {
 QImage ExifOrientation::upright(const QImage& stored, int orientation) {
     if (orientation < 2 || orientation > 8 || stored.isNull())
         return stored;
-    const QImage source = stored.depth() == 32 ? stored : stored.convertToFormat(QImage::Format_ARGB32);
+    const QImage source =
+        stored.depth() == 32 ? stored : stored.convertToFormat(QImage::Format_ARGB32);
     QImage turned(swapsAxes(orientation) ? source.size().transposed() : source.size(),
                   source.format());
     if (turned.isNull())

@@ -77,6 +77,8 @@ private slots:
     void prepareAllKeepsOrder();
     void boxReductionAveragesBlocks_data();
     void boxReductionAveragesBlocks();
+    void pairsAcrossAreRoundedMeans_data();
+    void pairsAcrossAreRoundedMeans();
     void decodeScaleCoversThePrintArea_data();
     void decodeScaleCoversThePrintArea();
     void exifOrientationIsReadSafely_data();
@@ -256,6 +258,29 @@ void PhotoPreparerTest::boxReductionAveragesBlocks() {
     BoxReducer::reduceRow(reinterpret_cast<const QRgb*>(picture.constBits()),
                           picture.bytesPerLine() / 4, 3, factors, reduced.data());
     QCOMPARE(reduced, expected);
+}
+
+void PhotoPreparerTest::pairsAcrossAreRoundedMeans_data() {
+    QTest::addColumn<int>("width");
+    QTest::newRow("one block of four and a rest") << 11;
+    QTest::newRow("a photo's row") << 3000;
+}
+
+// Long rows take the vector path; every channel, alpha included, is (a + b + 1) / 2.
+void PhotoPreparerTest::pairsAcrossAreRoundedMeans() {
+    QFETCH(int, width);
+    QList<QRgb> row(width);
+    for (int x = 0; x < width; ++x)
+        row[x] = qRgba((x * 37) % 256, (x * 101 + 7) % 256, (x * x) % 256, 255 - x % 2);
+    QList<QRgb> reduced((width + 1) / 2);
+    BoxReducer::reduceRow(row.constData(), width, width, QSize(2, 1), reduced.data());
+    const auto mean = [](int a, int b) { return (a + b + 1) / 2; };
+    for (int o = 0; o < reduced.size(); ++o) {
+        const QRgb a = row[2 * o];
+        const QRgb b = row[qMin(2 * o + 1, width - 1)];
+        QCOMPARE(reduced[o], qRgba(mean(qRed(a), qRed(b)), mean(qGreen(a), qGreen(b)),
+                                   mean(qBlue(a), qBlue(b)), mean(qAlpha(a), qAlpha(b))));
+    }
 }
 
 void PhotoPreparerTest::decodeScaleCoversThePrintArea_data() {
