@@ -38,7 +38,8 @@ BaselineDecoder::Decoded BaselineDecoder::decode(const QString& path, QSize cove
     const auto pixels = std::make_unique_for_overwrite<JSAMPLE[]>(stride * info.output_height);
     while (info.output_scanline < info.output_height) {
         JSAMPROW rows[16];
-        const JDIMENSION count = std::min<JDIMENSION>(16, info.output_height - info.output_scanline);
+        const JDIMENSION count =
+            std::min<JDIMENSION>(16, info.output_height - info.output_scanline);
         for (JDIMENSION i = 0; i < count; ++i)
             rows[i] = pixels.get() + (info.output_scanline + i) * stride;
         jpeg_read_scanlines(&info, rows, count);

@@ -39,8 +39,10 @@ void fillRow(std::vector<JSAMPLE>& row, int y, QSize size, int variant) {
         const float noise = float(int(n & 31) - 16);
         const float base = v < 0.55f ? 120.0f + 100.0f * (1.0f - v) : 90.0f + 60.0f * v;
         row[size_t(3 * x)] = clampByte(base * 0.7f + disc + ripple + noise);
-        row[size_t(3 * x + 1)] = clampByte(base * 0.85f + disc * 0.5f + ripple + float(int(n >> 8 & 31) - 16));
-        row[size_t(3 * x + 2)] = clampByte((v < 0.55f ? 255.0f : 60.0f) * (1.0f - v * 0.5f) - disc * 0.3f + noise);
+        const float noise2 = float(int(n >> 8 & 31) - 16);
+        const float sky = v < 0.55f ? 255.0f : 60.0f;
+        row[size_t(3 * x + 1)] = clampByte(base * 0.85f + disc * 0.5f + ripple + noise2);
+        row[size_t(3 * x + 2)] = clampByte(sky * (1.0f - v * 0.5f) - disc * 0.3f + noise);
     }
 }
 

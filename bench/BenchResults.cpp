@@ -49,7 +49,9 @@ BenchResults::BenchResults(const QString& folder) {
 void BenchResults::readBenchmarks(const QString& path) {
     const QJsonObject root = readJson(path);
     QStringList load;
-    for (const QJsonValue& value : root[QLatin1String("context")][QLatin1String("load_avg")].toArray())
+    const QJsonObject context = root[QLatin1String("context")].toObject();
+    const QJsonArray loadAverage = context[QLatin1String("load_avg")].toArray();
+    for (const QJsonValue& value : loadAverage)
         load << QString::number(value.toDouble(), 'f', 2);
     m_loadAverage = load.join(QStringLiteral(", "));
     const QSet<QString> known{QStringLiteral("name"), QStringLiteral("run_name"),
@@ -64,7 +66,8 @@ void BenchResults::readBenchmarks(const QString& path) {
     for (const QJsonValue& value : root[QLatin1String("benchmarks")].toArray()) {
         const QJsonObject b = value.toObject();
         // Only the medians of the repetitions (a run without repetitions has none; take it whole).
-        const bool median = b[QLatin1String("aggregate_name")].toString() == QLatin1String("median");
+        const bool median =
+            b[QLatin1String("aggregate_name")].toString() == QLatin1String("median");
         const bool single = b[QLatin1String("run_type")].toString() == QLatin1String("iteration") &&
                             b[QLatin1String("repetitions")].toInt(1) <= 1;
         if ((!median && !single) || b[QLatin1String("error_occurred")].toBool())

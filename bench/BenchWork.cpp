@@ -8,7 +8,8 @@ BenchWork::BenchWork(QString root, const QString& programFiles) : m_root(std::mo
     for (const char* sub : {"help", "kaarten", "mosaretten"})
         QDir().mkpath(programFolder() + '/' + QLatin1String(sub));
     const QDir from(programFiles);
-    for (const QString& relative : QDir(from.filePath(QStringLiteral("kaarten"))).entryList(QDir::Files))
+    const QDir designs(from.filePath(QStringLiteral("kaarten")));
+    for (const QString& relative : designs.entryList(QDir::Files))
         QFile::copy(from.filePath(QStringLiteral("kaarten/") + relative),
                     programFolder() + QStringLiteral("/kaarten/") + relative);
     QFile::copy(from.filePath(QStringLiteral("help/help.htm")),

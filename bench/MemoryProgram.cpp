@@ -29,7 +29,8 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::setApplicationName(QStringLiteral("Mosaret Designer"));
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QStringLiteral("qtbase_nl"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
 
     BenchWindow window(work.programFolder());

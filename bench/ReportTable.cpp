@@ -22,7 +22,9 @@ std::optional<bool> atMost(std::optional<double> value, double goal) {
 }
 
 QString met(std::optional<bool> met) {
-    return !met ? QStringLiteral("no figure") : *met ? QStringLiteral("yes") : QStringLiteral("**NO**");
+    if (!met)
+        return QStringLiteral("no figure");
+    return *met ? QStringLiteral("yes") : QStringLiteral("**NO**");
 }
 } // namespace
 
@@ -46,7 +48,8 @@ void ReportTable::addPlacements() {
         const QString name = QLatin1String(photo.name);
         const std::optional<double> placed = m_results.milliseconds("place/" + name);
         const std::optional<double> baseline = m_results.milliseconds("decode_baseline/" + name);
-        const int denominator = int(m_results.counter("decode_baseline/" + name, "scale_denom").value_or(0));
+        const int denominator =
+            int(m_results.counter("decode_baseline/" + name, "scale_denom").value_or(0));
         const std::optional<double> ratio = divide(placed, baseline);
         add({QLatin1String(photo.figure), ms(placed),
              QStringLiteral("libjpeg-turbo decode at 1/%1: %2").arg(denominator).arg(ms(baseline)),
@@ -72,11 +75,13 @@ void ReportTable::addWholeProgram() {
         program && bare ? std::optional<double>(*program - *bare) : std::nullopt;
     add({QStringLiteral("Peak resident memory, program with four 48 MP photos placed"),
          program ? QStringLiteral("%1 MB").arg(*program, 0, 'f', 1) : QStringLiteral("-"),
-         bare ? QStringLiteral("bare widgets window: %1 MB").arg(*bare, 0, 'f', 1) : QStringLiteral("-"),
+         bare ? QStringLiteral("bare widgets window: %1 MB").arg(*bare, 0, 'f', 1)
+              : QStringLiteral("-"),
          extra ? QStringLiteral("+%1 MB").arg(*extra, 0, 'f', 1) : QStringLiteral("-"),
          QStringLiteral("<= +80 MB"), atMost(extra, 80)});
 
-    const std::optional<double> startup = divide(m_results.startupProgram(), m_results.startupBare());
+    const std::optional<double> startup =
+        divide(m_results.startupProgram(), m_results.startupBare());
     add({QStringLiteral("Start-up to the first painted main window (whole process, offscreen)"),
          ms(m_results.startupProgram()),
          QStringLiteral("bare window with one label: %1").arg(ms(m_results.startupBare())),
@@ -125,7 +130,8 @@ void ReportTable::addPrintedPdf(const QString& page, int photos) {
     const std::optional<double> mb = m_results.counter(name, QStringLiteral("pdf_mb"));
     add({QStringLiteral("Printed PDF of a front page with four 24 MP photos, ") + page +
              QStringLiteral(" layout"),
-         mb ? QStringLiteral("%1 MB").arg(*mb, 0, 'f', 2) : QStringLiteral("-"), QStringLiteral("-"),
+         mb ? QStringLiteral("%1 MB").arg(*mb, 0, 'f', 2) : QStringLiteral("-"),
+         QStringLiteral("-"),
          QStringLiteral("-"), QStringLiteral("< 10 MB"),
          mb ? std::optional<bool>(*mb < 10) : std::nullopt});
     const std::optional<double> found = m_results.counter(name, QStringLiteral("photos"));

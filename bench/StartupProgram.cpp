@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Mosaret Designer"));
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QStringLiteral("qtbase_nl"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
 
     QtUserPrompts prompts;
