@@ -15,12 +15,19 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
 namespace {
+// The whole file, or nothing when it cannot be read.
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The frames are plain etched boxes without caption, opaque so a frame lying above another hides it.
 void makeEtched(QFrame* frame, QRect geometry) {
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -54,7 +61,10 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     m_sheet->card(1).subject()->setFocus();
 
     m_settings = SettingsFile::load(m_folder.settingsFile());
-    writeSettings();
+    // Written straight back, so a missing or damaged file is made whole; a file that already holds
+    // exactly these bytes is left as it is, which spares a wait for the disk at every start.
+    if (fileBytes(m_folder.settingsFile()) != SettingsFile::serialize(m_settings))
+        writeSettings();
 }
 
 MainWindow::~MainWindow() = default;
