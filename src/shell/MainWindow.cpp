@@ -15,19 +15,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
 namespace {
-// The whole file, or nothing when it cannot be read.
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The frames are plain etched boxes without caption, opaque so a frame lying above another hides it.
 void makeEtched(QFrame* frame, QRect geometry) {
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -63,7 +56,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     m_settings = SettingsFile::load(m_folder.settingsFile());
     // Written straight back, so a missing or damaged file is made whole; a file that already holds
     // exactly these bytes is left as it is, which spares a wait for the disk at every start.
-    if (fileBytes(m_folder.settingsFile()) != SettingsFile::serialize(m_settings))
+    if (!SettingsFile::holds(m_folder.settingsFile(), m_settings))
         writeSettings();
 }
 

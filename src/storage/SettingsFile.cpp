@@ -191,6 +191,14 @@ Settings SettingsFile::load(const QString& path) {
     return parse(file.read(kMaxFileBytes));
 }
 
+bool SettingsFile::holds(const QString& path, const Settings& settings) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    const QByteArray expected = serialize(settings);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(expected.size() + 1) == expected;
+}
+
 Status SettingsFile::save(const QString& path, const Settings& settings) {
     return WholeFileWriter::write(path, serialize(settings),
                                   QStringLiteral("De instellingen zijn niet opgeslagen"));
