@@ -23,6 +23,12 @@ Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
     if (info.isDir())
         return failure(failureLead,
                        QStringLiteral("er staat al een map met de naam \"%1\".").arg(name));
+    // A pipe or device under the name (or a link to one) is not the program's file, and QSaveFile
+    // would put a regular file in its place (through a link: beside the device it points to).
+    if (info.exists() && !info.isFile())
+        return failure(failureLead,
+                       QStringLiteral("\"%1\" is geen gewoon bestand en wordt niet overschreven.")
+                           .arg(name));
 
     const bool replacing = info.exists();
     QSaveFile file(path);
