@@ -21,6 +21,13 @@ Error tooLarge(const QString& name, QSize size) {
                      .arg(size.height())};
 }
 
+// A side longer than any JPEG or GIF can have is a damaged or hostile header: stretching such a
+// thin picture onto the canvas would take many seconds. So is more pixels than the largest photo.
+bool beyondLimits(QSize size) {
+    return size.width() > PictureReader::kMaxSide || size.height() > PictureReader::kMaxSide ||
+           qint64(size.width()) * size.height() > JpegDecoder::kMaxPixels;
+}
+
 // The smallest size of the picture's own proportions that still covers `need`, or `stored`
 // itself when that is already small enough.
 QSize coveringSize(QSize stored, QSize need) {
@@ -66,7 +73,7 @@ Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, QSize cover,
     if (!reader.canRead())
         return unreadable(displayName);
     if (stored.isValid()) {
-        if (qint64(stored.width()) * stored.height() > JpegDecoder::kMaxPixels)
+        if (beyondLimits(stored))
             return tooLarge(displayName, stored);
         // The scaled size is taken before the picture is turned upright.
         const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
@@ -81,5 +88,7 @@ Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, QSize cover,
             return tooLarge(displayName, stored);
         return unreadable(displayName);
     }
+    if (beyondLimits(picture.size())) // a reader that could not tell the size beforehand
+        return tooLarge(displayName, picture.size());
     return DecodedPicture{PhotoCanvas::opaque(picture), 1, {}}; // Qt has turned it upright
 }
