@@ -6,8 +6,7 @@
 CardPhotos::CardPhotos(QObject* parent) : QObject(parent) { reset(); }
 
 QImage CardPhotos::thumbnail(int photoCard) const {
-    const Card& c = m_cards[photoCard - 1];
-    return c.thumbnailPlaceholder ? QImage() : c.canvas;
+    return m_cards[photoCard - 1].thumbnailPlaceholder ? QImage() : canvas(photoCard);
 }
 
 void CardPhotos::place(int card, const PreparedPhoto& photo) { set(card, photo, photo.canvas); }
@@ -26,21 +25,26 @@ void CardPhotos::set(int card, const PreparedPhoto& photo, const QImage& picture
     emit changed(card);
 }
 
+const QImage& CardPhotos::canvas(int card) const {
+    const QImage& canvas = m_cards[card - 1].canvas;
+    return canvas.isNull() ? blank(m_blankCanvas, PhotoCanvas::kCanvasSize) : canvas;
+}
+
 const QImage& CardPhotos::master(int card) const {
-    const Card& c = m_cards[card - 1];
-    if (!c.master.isNull())
-        return c.master;
-    if (m_blankMaster.isNull())
-        m_blankMaster = PhotoCanvas::blank(PhotoCanvas::kMasterSize);
-    return m_blankMaster;
+    const QImage& master = m_cards[card - 1].master;
+    return master.isNull() ? blank(m_blankMaster, PhotoCanvas::kMasterSize) : master;
+}
+
+const QImage& CardPhotos::blank(QImage& cached, QSize size) const {
+    if (cached.isNull())
+        cached = PhotoCanvas::blank(size);
+    return cached;
 }
 
 void CardPhotos::reset() {
-    // The four cards share one blank canvas until photos replace it.
-    const QImage canvas = PhotoCanvas::blank(PhotoCanvas::kCanvasSize);
     for (int card = 1; card <= kCards; ++card) {
         Card& c = m_cards[card - 1];
-        c.canvas = canvas;
+        c.canvas = QImage();
         c.master = QImage();
         c.cardPicture = QImage();
         c.cardPlaceholder = true;

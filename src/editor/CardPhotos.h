@@ -18,8 +18,8 @@ class CardPhotos final : public QObject {
 public:
     explicit CardPhotos(QObject* parent = nullptr);
 
-    const QImage& canvas(int card) const { return m_cards[card - 1].canvas; }
-    // The card's print master; a plain white one while the card has no photo.
+    // The card's canvas and print master; plain white ones while the card has no photo.
+    const QImage& canvas(int card) const;
     const QImage& master(int card) const;
     // The card's picture on the sheet; meaningful when cardShowsPlaceholder() is false (a null
     // image then means an empty photo).
@@ -48,8 +48,11 @@ private:
         bool thumbnailPlaceholder = true;
     };
     void set(int card, const PreparedPhoto& photo, const QImage& picture);
-    std::array<Card, kCards> m_cards; // a null master stands for a plain white one
-    // Made when first asked for: only printing a card without photo needs it, and 4 MB of white
-    // would otherwise be written at every start.
+    // A null canvas or master stands for a plain white one.
+    std::array<Card, kCards> m_cards;
+    // Made when first asked for: at start-up no card shows its canvas and none is printed, and
+    // the white pictures (4 MB for the master) would otherwise be written at every start.
+    const QImage& blank(QImage& cached, QSize size) const;
+    mutable QImage m_blankCanvas;
     mutable QImage m_blankMaster;
 };
