@@ -70,6 +70,7 @@ private slots:
     void cardPictureKeepsProportions_data();
     void cardPictureKeepsProportions();
     void emptyPhotoIsOutlinedOnly();
+    void canvasIsTheMasterAveragedByThree();
     void photoIsPlacedUpright_data();
     void photoIsPlacedUpright();
     void badFilesGiveAMessageNamingThem_data();
@@ -233,6 +234,25 @@ void PhotoPreparerTest::prepareAllKeepsOrder() {
     }
     QCOMPARE(results[2]->canvas, PhotoPreparer::emptyPhoto().canvas);
     QVERIFY(results[4].error().contains("weg.gif"));
+}
+
+void PhotoPreparerTest::canvasIsTheMasterAveragedByThree() {
+    QImage picture(PhotoCanvas::kMasterPhotoArea, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb((x * 7 + y) % 256, (x * y) % 256, (x ^ y) % 256));
+    const PreparedPhoto photo = PhotoPreparer::fromPicture(picture);
+    checkFrame(photo.canvas, 1);
+    for (const QPoint p : {QPoint(0, 0), QPoint(100, 37), QPoint(393, 293), QPoint(250, 200)}) {
+        int sum[3] = {0, 0, 0};
+        for (int dy = 0; dy < 3; ++dy)
+            for (int dx = 0; dx < 3; ++dx) {
+                const QRgb m = photo.master.pixel(9 + 3 * p.x() + dx, 9 + 3 * p.y() + dy);
+                sum[0] += qRed(m), sum[1] += qGreen(m), sum[2] += qBlue(m);
+            }
+        QCOMPARE(photo.canvas.pixel(p + QPoint(3, 3)),
+                 qRgb((sum[0] + 4) / 9, (sum[1] + 4) / 9, (sum[2] + 4) / 9));
+    }
 }
 
 void PhotoPreparerTest::boxReductionAveragesBlocks_data() {
