@@ -11,6 +11,7 @@
 #include "ThumbnailSlots.h"
 #include "Twips.h"
 
+#include <QCursor>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -21,8 +22,9 @@ CardSheet::CardSheet(QWidget* parent)
       m_thumbnailPlaceholder(BuiltInPictures::image(QStringLiteral("thumb-placeholder.png"))) {
     setObjectName(QStringLiteral("Frame2"));
     m_deckSwitcher = new DeckSwitcher(this);
+    const QCursor photoPointer(BuiltInPictures::pixmap(QStringLiteral("photo-pointer.png")), 1, 1);
     for (int card = 1; card <= kCards; ++card) {
-        m_cards[card - 1] = std::make_unique<CardView>(card, this);
+        m_cards[card - 1] = std::make_unique<CardView>(card, this, photoPointer);
         const CardView& view = *m_cards[card - 1];
         view.photo()->setPicture(m_photoPlaceholder);
         for (int slot = 1; slot <= 4; ++slot)

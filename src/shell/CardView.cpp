@@ -1,13 +1,11 @@
 // One card on the card sheet: outline, subject box, photo, four name lines and four thumbnails.
 #include "CardView.h"
 
-#include "BuiltInPictures.h"
 #include "CardOutline.h"
 #include "PictureBox.h"
 #include "Twips.h"
 
 #include <QLineEdit>
-#include <QPixmap>
 
 namespace {
 // Card origins in twips inside the card-sheet frame: two columns, two rows.
@@ -19,7 +17,7 @@ constexpr std::array<QPoint, 4> kThumbnailOffsets{
     QPoint(150, 1770), QPoint(765, 1770), QPoint(1380, 1770), QPoint(765, 2370)};
 } // namespace
 
-CardView::CardView(int card, QWidget* frame) : m_card(card) {
+CardView::CardView(int card, QWidget* frame, const QCursor& photoPointer) : m_card(card) {
     const QString k = QString::number(card);
 
     m_outline = new CardOutline(frame);
@@ -32,7 +30,7 @@ CardView::CardView(int card, QWidget* frame) : m_card(card) {
 
     m_photo = new PictureBox(frame);
     m_photo->setObjectName(QStringLiteral("Foto_") + k);
-    m_photo->setCursor(QCursor(BuiltInPictures::pixmap(QStringLiteral("photo-pointer.png")), 1, 1));
+    m_photo->setCursor(photoPointer);
 
     for (int slot = 1; slot <= 4; ++slot) {
         auto* thumb = new PictureBox(frame);

@@ -5,6 +5,7 @@
 #include "Series.h"
 
 #include <QColor>
+#include <QCursor>
 
 #include <array>
 
@@ -13,10 +14,11 @@ class PictureBox;
 class QLineEdit;
 class QWidget;
 
-// Creates the card's widgets as children of the card-sheet frame, placed from the card's origin.
+// Creates the card's widgets as children of the card-sheet frame, placed from the card's origin;
+// the photo shows `photoPointer` as its mouse pointer.
 class CardView final {
 public:
-    CardView(int card, QWidget* frame);
+    CardView(int card, QWidget* frame, const QCursor& photoPointer);
 
     static QColor subjectColour() { return QColor(200, 230, 240); }
     static QColor ownNameColour() { return QColor(255, 255, 192); }
