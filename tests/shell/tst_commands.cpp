@@ -1,4 +1,6 @@
-// Save, new design, photo placement, export and a full round trip through the series commands.
+// The series commands in a temporary program folder: save, new design, photos, export, and the
+// load dialog with good, short and broken files.
+#include "LoadDialog.h"
 #include "LoadSeries.h"
 #include "PhotoCanvas.h"
 #include "ScriptedPrompts.h"
@@ -6,12 +8,25 @@
 #include "SeriesFile.h"
 #include "TestPictures.h"
 
-#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 // One user's session in a temporary program folder.
 struct Session {
@@ -22,17 +37,25 @@ struct Session {
     QStringList info;
     SeriesCommands commands{{ProgramFolder(dir.path()), &model, &photos, &prompts, nullptr,
                              [this](const QString& text) { info << text; }, 0.01}};
+    SeriesFolder folder{dir.filePath(u"mosaretten"_s)};
+    LoadSeries loader{folder, model, photos, [this](const QString& text) { info << text; }};
 
-    QString seriesFolder() const { return dir.filePath(QStringLiteral("mosaretten")); }
-    QStringList files() const { return QDir(seriesFolder()).entryList(QDir::Files | QDir::Hidden); }
-    QByteArray bytes(const QString& file) const {
-        QFile f(seriesFolder() + u'/' + file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QByteArray bytes(const QString& file) const { return readAll(folder.path() + u'/' + file); }
+    void writeBytes(const QString& file, const QByteArray& bytes) const {
+        QDir().mkpath(folder.path());
+        QVERIFY(writeAll(folder.path() + u'/' + file, bytes));
+    }
+    // The first `lines` lines of a series: subject, photo paths, names "k<card>n<line>".
+    void write(const QString& file, int lines, const QStringList& paths = {"", "", "", ""}) const {
+        QStringList values = QStringList{u"Vogels, bos"_s} + paths;
+        for (int card = 1; card <= 4; ++card)
+            for (int line = 1; line <= 4; ++line)
+                values += u"k%1n%2"_s.arg(card).arg(line);
+        writeBytes(file, (values.mid(0, lines).join(u"\r\n"_s) + "\r\n").toUtf8());
     }
     QString picture(const QString& name, const QColor& colour, const char* format = "PNG") {
-        const QString path = dir.filePath(name);
-        return TestPictures::write(TestPictures::plain(64, 48, colour), path, format) ? path
-                                                                                      : QString();
+        TestPictures::write(TestPictures::plain(64, 48, colour), dir.filePath(name), format);
+        return dir.filePath(name);
     }
     void place(int card, const QString& path) {
         prompts.answerOpenPicture(path);
@@ -42,292 +65,247 @@ struct Session {
         prompts.answerText(name);
         commands.save();
     }
-    bool load(const QString& file) {
-        return LoadSeries(SeriesFolder(seriesFolder()), model, photos,
-                          [this](const QString& t) { info << t; })
-            .run(file, nullptr)
-            .ok();
+    bool load(const QString& file) { return loader.run(file, nullptr).ok(); }
+    // The name the save question proposes; the question is then cancelled.
+    QString proposedName() {
+        saveAs(QString());
+        return prompts.asked().last().defaultAnswer;
+    }
+    void newDesign(bool yes) {
+        prompts.answerYesNo(yes);
+        commands.newDesign();
     }
 };
+
+// Clicks a row of the dialog's list; a double click starts with a click, as it does for the user.
+void click(LoadDialog& dialog, int row, bool twice = false) {
+    auto* list = dialog.findChild<QListWidget*>(u"File1"_s);
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
 
 } // namespace
 
 class CommandsTest final : public QObject {
     Q_OBJECT
 private slots:
-    void saveProposesTheCurrentName_data();
-    void saveProposesTheCurrentName();
-    void savedNames_data();
-    void savedNames();
-    void replaceAndTextQuestions_data();
-    void replaceAndTextQuestions();
-    void unwritableFolderIsReported_data();
-    void unwritableFolderIsReported();
-    void newDesign_data();
-    void newDesign();
-    void photoPlacement_data();
-    void photoPlacement();
-    void roundTripKeepsTheSeries();
-    void exportSheet_data();
-    void exportSheet();
+    void savedNames_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("leading blank kept") << u" Zoë"_s << QStringList{u" Zoë.msr"_s} << false;
+        QTest::newRow(".msr twice") << u"a.msr"_s << QStringList{u"a.msr.msr"_s} << false;
+        QTest::newRow("blanks only") << u"   "_s << QStringList() << false;
+        QTest::newRow("cancelled") << u""_s << QStringList() << false;
+        QTest::newRow("parent folder") << u"../x"_s << QStringList() << true;
+        QTest::newRow("backslash") << u"a\\b"_s << QStringList() << true;
+        QTest::newRow("line break") << u"a\nb"_s << QStringList() << true;
+    }
+    void savedNames() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, files);
+        QFETCH(bool, refused);
+        Session s;
+        s.saveAs(typed);
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden), files);
+        QCOMPARE(s.prompts.kinds().contains(u"warn"_s), refused);
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList()); // none beside it
+    }
+
+    void replaceAndTextQuestions_data() {
+        QTest::addColumn<bool>("replacing"); // or a subject Windows-1252 cannot hold
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("replace: Yes") << true << true;
+        QTest::newRow("replace: No") << true << false;
+        QTest::newRow("text the file cannot hold: Yes") << false << true;
+        QTest::newRow("text the file cannot hold: No") << false << false;
+    }
+    void replaceAndTextQuestions() {
+        QFETCH(bool, replacing);
+        QFETCH(bool, yes);
+        Session s;
+        s.model.setSubject(u"Een veel langer eerste onderwerp"_s);
+        s.model.setName(1, 2, u" 2. Zoë"_s);
+        if (replacing)
+            s.saveAs(u"Reeks"_s);
+        const QByteArray first = s.bytes(u"Reeks.msr"_s);
+        s.model.setSubject(replacing ? u"Kort"_s : u"Łódź"_s);
+        s.prompts.answerYesNo(yes);
+        s.saveAs(u"Reeks"_s);
+        const QString question = s.prompts.asked().last().text;
+        QVERIFY(question.contains(replacing ? u"Deze naam bestaat reeds"_s : u"Onderwerp: Łódź"_s));
+        QVERIFY(!question.contains(u"Zoë"_s)); // Windows-1252 holds ë
+        QCOMPARE(s.bytes(u"Reeks.msr"_s), yes ? SeriesFile::serialize(s.model.toSeries()) : first);
+    }
+
+    void unwritableFolderIsReported_data() {
+        QTest::addColumn<bool>("readOnly"); // or replaced by a file
+        QTest::newRow("read-only series folder") << true;
+        QTest::newRow("series folder replaced by a file") << false;
+    }
+    void unwritableFolderIsReported() {
+        QFETCH(bool, readOnly);
+        if (readOnly && geteuid() == 0)
+            QSKIP("root writes into read-only folders; the other row makes the write fail");
+        Session s;
+        s.saveAs(u"Vogels"_s);
+        const QString kept = readOnly ? s.folder.path() + u"/Vogels.msr"_s : s.folder.path();
+        QVERIFY(readOnly
+                    ? QFile::setPermissions(s.folder.path(), QFile::ReadOwner | QFile::ExeOwner)
+                    : QDir(kept).removeRecursively() && writeAll(kept, "keep"));
+        const QByteArray before = readAll(kept);
+        s.model.setSubject(u"Nieuw"_s);
+        s.prompts.answerYesNo(true);
+        s.saveAs(u"Vogels"_s);
+        QFile::setPermissions(s.folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(s.prompts.asked().last().text.startsWith(u"De serie is niet opgeslagen"_s));
+        QCOMPARE(readAll(kept), before);
+    }
+
+    void photoPlacement_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("placed");
+        QTest::newRow("picture for card 2") << u"groen.png"_s << true;
+        QTest::newRow("cancelled") << u""_s << false;
+        QTest::newRow("not a picture") << u"tekst.jpg"_s << false;
+    }
+    void photoPlacement() {
+        QFETCH(QString, chosen);
+        QFETCH(bool, placed);
+        Session s;
+        s.picture(u"groen.png"_s, Qt::green);
+        QVERIFY(writeAll(s.dir.filePath(u"tekst.jpg"_s), "geen foto"));
+        const QString path = chosen.isEmpty() ? QString() : s.dir.filePath(chosen);
+        s.place(2, path);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(s.model.photoPath(2), placed ? path : QString());
+        QCOMPARE(s.photos.cardShowsPlaceholder(2), !placed);
+        QVERIFY(!placed || TestPictures::near(s.photos.canvas(2).pixel(200, 150), Qt::green));
+        QCOMPARE(s.prompts.kinds().contains(u"warn"_s), !chosen.isEmpty() && !placed);
+    }
+
+    void roundTripKeepsTheSeriesAndProposesItsName() {
+        Session s;
+        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        const QStringList formats{"JPG", "PNG", "BMP", "PNG"};
+        std::array<QImage, 4> canvases;
+        for (int card = 1; card <= 4; ++card) {
+            const QString name = u"foto %1, kaart."_s.arg(card) + formats[card - 1].toLower();
+            s.place(card, s.picture(name, colours[card - 1], qPrintable(formats[card - 1])));
+            canvases[size_t(card - 1)] = s.photos.canvas(card);
+        }
+        s.model.setSubject(u"Vogels, bos & café"_s);
+        s.model.setName(1, 2, u" 2. Zoë \"de uil\""_s);
+        const Series expected = s.model.toSeries();
+        QCOMPARE(s.proposedName(), u"Default"_s);
+        s.saveAs(u"Bos"_s);
+        QCOMPARE(s.proposedName(), u"Default"_s); // a save does not rename the series
+        s.newDesign(false);
+        QCOMPARE(s.model.toSeries(), expected);
+        s.newDesign(true);
+        QCOMPARE(s.model.toSeries(), SeriesModel().toSeries());
+        QVERIFY(s.photos.cardShowsPlaceholder(1) && s.photos.thumbnail(1).isNull());
+
+        QVERIFY(s.load(u"Bos.msr"_s));
+        QCOMPARE(s.bytes(u"Bos.msr"_s).count("\r\n"), 21);
+        QCOMPARE(s.model.toSeries(), expected);
+        QCOMPARE(s.info.last(), u"Naam van deze serie: Bos.msr"_s);
+        for (int card = 1; card <= 4; ++card) {
+            QCOMPARE(s.photos.canvas(card), canvases[size_t(card - 1)]);
+            QCOMPARE(s.photos.thumbnail(card), canvases[size_t(card - 1)]);
+            // A loaded card shows the picture itself, without the canvas outline.
+            QVERIFY(TestPictures::near(s.photos.cardPicture(card).pixel(0, 0), colours[card - 1]));
+        }
+        QCOMPARE(s.proposedName(), u"Bos"_s);
+        s.newDesign(true);
+        QCOMPARE(s.proposedName(), u"Default"_s);
+    }
+
+    void exportSheet_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("written") << u"blad"_s << u"written"_s;
+        QTest::newRow("cancelled") << u""_s << u"nothing"_s;
+        QTest::newRow("folder missing") << u"weg/blad.bmp"_s << u"reported"_s;
+    }
+    void exportSheet() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, outcome);
+        Session s;
+        s.place(1, s.picture(u"rood.png"_s, Qt::red));
+        const QString path = chosen.isEmpty() ? QString() : s.dir.filePath(chosen);
+        s.prompts.answerSaveBitmapPath(path);
+        s.commands.exportSheet();
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(QFileInfo::exists(path), outcome == u"written");
+        QCOMPARE(s.prompts.kinds().contains(u"warn"_s), outcome == u"reported");
+        if (outcome == u"written") // card 1's photo box, 3220 x 2400 twips at (580, 1700)
+            QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
+    }
+
+    void loadDialogListsSelectsAndLoads() {
+        Session s;
+        const QString red = s.picture(u"rood.png"_s, Qt::red), gone = s.dir.filePath(u"weg.jpg"_s);
+        for (const char* name : {"b.msr", "c.msr", "notes.txt"})
+            s.write(QString::fromLatin1(name), 21, {red, red, red, red});
+        s.write(u"A.msr"_s, 10, {red, "", gone, gone}); // a short file
+        QDir().mkpath(s.folder.path() + u"/map.msr"_s);
+        QVERIFY(s.load(u"b.msr"_s));
+        LoadDialog dialog(s.folder, s.loader, s.prompts, nullptr);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>(u"File1"_s);
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown += list->item(row)->text();
+        QCOMPARE(shown, (QStringList{"A.msr", "b.msr", "c.msr"}));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(u"OkKnop"_s), Qt::LeftButton);
+        QCOMPARE(s.prompts.asked().front().text, u"Géén bestand geselecteerd!"_s);
+        click(dialog, 0);
+        QCOMPARE(dialog.findChild<QLabel*>(u"Label2"_s)->text(), u"A"_s);
+        QCOMPARE(s.model.seriesName(), u"b.msr"_s); // a click only selects
+        click(dialog, 0, true);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(s.info.last(), u"Naam van deze serie: A.msr"_s);
+        // Line 10 is name 1 of card 2; names 2 to 4 come from card 1; nothing is left of b.msr.
+        const QStringList names{" k2n1", " k1n2", " k1n3", " k1n4"};
+        for (int line = 1; line <= 4; ++line)
+            QCOMPARE(s.model.name(3, line), names[line - 1]);
+        QVERIFY(TestPictures::near(s.photos.canvas(1).pixel(200, 150), Qt::red));
+        // An empty photo line and a missing photo give an empty outlined canvas and an empty card.
+        for (int card : {2, 3, 4}) {
+            QCOMPARE(s.photos.canvas(card), PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize));
+            QVERIFY(!s.photos.cardShowsPlaceholder(card) && s.photos.cardPicture(card).isNull());
+        }
+    }
+
+    void loadDialogBrokenFileChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("one line") << QByteArray("Vogels\r\n");
+        QTest::newRow("binary without line end") << QByteArray(3000, '\0') + "\xff\xfe";
+        QTest::newRow("file gone after listing") << QByteArray("gone");
+    }
+    void loadDialogBrokenFileChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        Session s;
+        s.writeBytes(u"Kapot.msr"_s, bytes);
+        s.model.setSubject(u"Mijn werk"_s);
+        const Series before = s.model.toSeries();
+        LoadDialog dialog(s.folder, s.loader, s.prompts, nullptr);
+        dialog.show();
+        if (bytes == "gone")
+            QFile::remove(s.folder.path() + u"/Kapot.msr"_s);
+        click(dialog, 0, true);
+        QCOMPARE(s.prompts.kinds(), QStringList{u"warn"_s});
+        QCOMPARE(s.prompts.asked().front().text, u"Fout bij het laden!"_s);
+        QCOMPARE(s.model.toSeries(), before);
+        QCOMPARE(s.model.seriesName(), u"Default.msr"_s);
+        QVERIFY(s.info.isEmpty());
+    }
 };
-
-void CommandsTest::saveProposesTheCurrentName_data() {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("proposed");
-    QTest::newRow("after start-up") << ""
-                                    << "Default";
-    QTest::newRow("after a load") << "load"
-                                  << "Vogels";
-    QTest::newRow("after a load and a new design") << "load,new"
-                                                   << "Default";
-}
-
-void CommandsTest::saveProposesTheCurrentName() {
-    QFETCH(QString, before);
-    QFETCH(QString, proposed);
-    Session s;
-    s.saveAs(QStringLiteral("Vogels"));
-    if (before.contains(u"load"))
-        QVERIFY(s.load(QStringLiteral("Vogels.msr")));
-    s.prompts.answerYesNo(true);
-    if (before.contains(u"new"))
-        s.commands.newDesign();
-    const QStringList infoBefore = s.info;
-    s.prompts.clear();
-    s.saveAs(QStringLiteral("Anders"));
-    QCOMPARE(s.prompts.asked().size(), 1);
-    QCOMPARE(s.prompts.asked().front().title, QStringLiteral(" Save"));
-    QCOMPARE(s.prompts.asked().front().defaultAnswer, proposed);
-    QCOMPARE(s.model.seriesName(), proposed + QStringLiteral(".msr")); // a save never renames
-    QCOMPARE(s.info, infoBefore);
-}
-
-void CommandsTest::savedNames_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("leading blank kept") << " Zoë" << QStringList{" Zoë.msr"} << false;
-    QTest::newRow(".msr twice") << "a.msr" << QStringList{"a.msr.msr"} << false;
-    QTest::newRow("blanks only") << "   " << QStringList() << false;
-    QTest::newRow("cancelled") << "" << QStringList() << false;
-    QTest::newRow("parent folder") << "../x" << QStringList() << true;
-    QTest::newRow("backslash") << "a\\b" << QStringList() << true;
-    QTest::newRow("line break") << "a\nb" << QStringList() << true;
-}
-
-void CommandsTest::savedNames() {
-    QFETCH(QString, typed);
-    QFETCH(QStringList, files);
-    QFETCH(bool, refused);
-    Session s;
-    s.saveAs(typed);
-    QCOMPARE(s.files(), files);
-    QCOMPARE(s.prompts.kinds().contains(QStringLiteral("warn")), refused);
-    QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files), QStringList()); // nothing beside the folder
-}
-
-void CommandsTest::replaceAndTextQuestions_data() {
-    QTest::addColumn<QString>("subject");
-    QTest::addColumn<bool>("yes");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("replace: Yes") << "Kort" << true << " Exist";
-    QTest::newRow("replace: No") << "Kort" << false << " Exist";
-    QTest::newRow("text the file cannot hold: Yes") << "Łódź" << true << " Save";
-    QTest::newRow("text the file cannot hold: No") << "Łódź" << false << " Save";
-}
-
-void CommandsTest::replaceAndTextQuestions() {
-    QFETCH(QString, subject);
-    QFETCH(bool, yes);
-    QFETCH(QString, title);
-    Session s;
-    const bool replacing = title == u" Exist";
-    s.model.setSubject(QStringLiteral("Een veel langer eerste onderwerp"));
-    s.model.setName(1, 2, QStringLiteral(" 2. Zoë"));
-    if (replacing)
-        s.saveAs(QStringLiteral("Reeks"));
-    const QByteArray first = s.bytes(QStringLiteral("Reeks.msr"));
-    s.model.setSubject(subject);
-    s.prompts.answerYesNo(yes);
-    s.saveAs(QStringLiteral("Reeks"));
-    const auto& question = s.prompts.asked().last();
-    QCOMPARE(question.title, title);
-    QVERIFY(question.text.contains(
-        replacing ? QStringLiteral("Deze naam bestaat reeds, wilt u toch saven?")
-                  : QStringLiteral("Onderwerp: Łódź")));
-    QVERIFY(!question.text.contains(QStringLiteral("Zoë"))); // Windows-1252 holds ë
-    QCOMPARE(s.bytes(QStringLiteral("Reeks.msr")),
-             yes ? SeriesFile::serialize(s.model.toSeries()) : first);
-}
-
-void CommandsTest::unwritableFolderIsReported_data() {
-    QTest::addColumn<bool>("folderIsAFile");
-    QTest::newRow("read-only series folder") << false;
-    QTest::newRow("series folder replaced by a file") << true;
-}
-
-void CommandsTest::unwritableFolderIsReported() {
-    QFETCH(bool, folderIsAFile);
-    Session s;
-    s.saveAs(QStringLiteral("Vogels"));
-    const QString kept =
-        folderIsAFile ? s.seriesFolder() : s.seriesFolder() + QStringLiteral("/Vogels.msr");
-    if (folderIsAFile) {
-        QVERIFY(QDir(s.seriesFolder()).removeRecursively());
-        QFile blocker(kept);
-        QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write("keep") == 4);
-    } else if (geteuid() == 0) {
-        QSKIP("root writes into read-only folders; the other row makes the write fail");
-    } else {
-        QVERIFY(QFile::setPermissions(s.seriesFolder(), QFile::ReadOwner | QFile::ExeOwner));
-    }
-    QFile file(kept);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    s.model.setSubject(QStringLiteral("Nieuw"));
-    s.prompts.answerYesNo(true);
-    s.saveAs(QStringLiteral("Vogels"));
-    QFile::setPermissions(s.seriesFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(
-        s.prompts.asked().last().text.startsWith(QStringLiteral("De serie is niet opgeslagen")));
-    QVERIFY(file.seek(0));
-    QCOMPARE(file.readAll(), before);
-}
-
-void CommandsTest::newDesign_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("No changes nothing") << false;
-    QTest::newRow("Yes resets everything") << true;
-}
-
-void CommandsTest::newDesign() {
-    QFETCH(bool, yes);
-    Session s;
-    s.model.setSubject(QStringLiteral("Vogels"));
-    s.model.setName(2, 3, QStringLiteral(" 3. Mees"));
-    s.model.setSeriesName(QStringLiteral("Vogels.msr"));
-    s.place(3, s.picture(QStringLiteral("rood.png"), Qt::red));
-    const Series before = s.model.toSeries();
-    s.prompts.answerYesNo(yes);
-    s.commands.newDesign();
-    QCOMPARE(s.prompts.asked().last().text, QStringLiteral("Wilt u een nieuw ontwerp maken?"));
-    QCOMPARE(s.model.toSeries(), yes ? SeriesModel().toSeries() : before);
-    QCOMPARE(s.model.seriesName(),
-             yes ? QStringLiteral("Default.msr") : QStringLiteral("Vogels.msr"));
-    QCOMPARE(s.photos.cardShowsPlaceholder(3), yes);
-    QCOMPARE(s.photos.thumbnail(3).isNull(), yes);
-    QCOMPARE(s.photos.canvas(3) == PhotoCanvas::blank(PhotoCanvas::kCanvasSize), yes);
-}
-
-void CommandsTest::photoPlacement_data() {
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<bool>("placed");
-    QTest::newRow("picture for card 2") << "groen.png" << true;
-    QTest::newRow("cancelled") << "" << false;
-    QTest::newRow("not a picture") << "tekst.jpg" << false;
-    QTest::newRow("gone") << "weg.jpg" << false;
-}
-
-void CommandsTest::photoPlacement() {
-    QFETCH(QString, chosen);
-    QFETCH(bool, placed);
-    Session s;
-    s.picture(QStringLiteral("groen.png"), Qt::green);
-    QFile text(s.dir.filePath(QStringLiteral("tekst.jpg")));
-    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("geen foto") > 0);
-    text.close();
-    const QString path = chosen.isEmpty() ? QString() : s.dir.filePath(chosen);
-    s.place(2, path);
-
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QVERIFY(s.prompts.asked().front().text.contains(
-        QStringLiteral("*.jpg *.JPG *.jpeg *.JPEG *.png *.PNG")));
-    QCOMPARE(s.model.photoPath(2), placed ? path : QString());
-    QCOMPARE(s.photos.cardShowsPlaceholder(2), !placed);
-    QVERIFY(s.photos.thumbnail(1).isNull());
-    if (placed) {
-        QCOMPARE(s.photos.cardPicture(2), s.photos.canvas(2)); // the card shows the canvas
-        QCOMPARE(s.photos.thumbnail(2), s.photos.canvas(2));
-        QVERIFY(TestPictures::near(s.photos.canvas(2).pixel(200, 150), Qt::green));
-    }
-    const bool reported = !chosen.isEmpty() && !placed;
-    QCOMPARE(s.prompts.kinds().contains(QStringLiteral("warn")), reported);
-    QVERIFY(!reported || s.prompts.asked().last().text.contains(path));
-}
-
-void CommandsTest::roundTripKeepsTheSeries() {
-    Session s;
-    const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-    const QStringList formats{"JPG", "PNG", "BMP", "PNG"};
-    for (int card = 1; card <= 4; ++card) {
-        const QString name =
-            QStringLiteral("foto %1, kaart.").arg(card) + formats[card - 1].toLower();
-        s.place(card, s.picture(name, colours[card - 1], qPrintable(formats[card - 1])));
-    }
-    s.model.setSubject(QStringLiteral("Vogels, bos & café"));
-    s.model.setName(1, 1, QStringLiteral(" 1. Géén"));
-    s.model.setName(1, 2, QStringLiteral("   2. Zoë \"de uil\""));
-    Series expected = s.model.toSeries();
-    for (auto& group : expected.names)
-        group[1] = QStringLiteral(" 2. Zoë \"de uil\""); // one leading blank comes back
-    std::array<QImage, 4> canvases;
-    for (int card = 1; card <= 4; ++card)
-        canvases[size_t(card - 1)] = s.photos.canvas(card);
-
-    s.saveAs(QStringLiteral("Bos"));
-    s.prompts.answerYesNo(true);
-    s.commands.newDesign();
-    QVERIFY(s.load(QStringLiteral("Bos.msr")));
-
-    QCOMPARE(s.bytes(QStringLiteral("Bos.msr")).count("\r\n"), 21);
-    QCOMPARE(s.model.toSeries(), expected);
-    QCOMPARE(s.info.last(), QStringLiteral("Naam van deze serie: Bos.msr"));
-    for (int card = 1; card <= 4; ++card) {
-        QCOMPARE(s.photos.canvas(card), canvases[size_t(card - 1)]);
-        QCOMPARE(s.photos.thumbnail(card), canvases[size_t(card - 1)]);
-        QVERIFY(TestPictures::near(s.photos.cardPicture(card).pixel(0, 0),
-                                   colours[card - 1])); // raw, no outline
-    }
-}
-
-void CommandsTest::exportSheet_data() {
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("outcome");
-    QTest::newRow("with extension") << "blad.bmp"
-                                    << "written";
-    QTest::newRow("without extension") << "blad"
-                                       << "written";
-    QTest::newRow("cancelled") << ""
-                               << "nothing";
-    QTest::newRow("folder missing") << "weg/blad.bmp"
-                                    << "reported";
-}
-
-void CommandsTest::exportSheet() {
-    QFETCH(QString, chosen);
-    QFETCH(QString, outcome);
-    Session s;
-    s.place(1, s.picture(QStringLiteral("rood.png"), Qt::red));
-    const QString path = chosen.isEmpty() ? QString() : s.dir.filePath(chosen);
-    s.prompts.answerSaveBitmapPath(path);
-    s.commands.exportSheet();
-
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QCOMPARE(s.prompts.asked().at(1).text, QStringLiteral("Bitmap (*.bmp)"));
-    QCOMPARE(QFileInfo::exists(path), outcome == u"written");
-    QCOMPARE(s.prompts.kinds().contains(QStringLiteral("warn")), outcome == u"reported");
-    QVERIFY(outcome != u"reported" ||
-            s.prompts.asked().last().text.contains(QStringLiteral("niet opgeslagen")));
-    if (outcome != u"written")
-        return;
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly) && file.read(2) == "BM");
-    const QImage sheet(path, "BMP");
-    QCOMPARE(sheet.size(), QSize(600, 900));
-    // Card 1's photo box, 3220 x 2400 twips at (580, 1700), shows the canvas of card 1.
-    QVERIFY(TestPictures::near(sheet.pixel(146, 193), Qt::red));
-}
 
 QTEST_MAIN(CommandsTest)
 #include "tst_commands.moc"
