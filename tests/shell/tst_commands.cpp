@@ -53,8 +53,8 @@ struct Session {
                 values += u"k%1n%2"_s.arg(card).arg(line);
         writeBytes(file, (values.mid(0, lines).join(u"\r\n"_s) + "\r\n").toUtf8());
     }
-    QString picture(const QString& name, const QColor& colour, const char* format = "PNG") {
-        TestPictures::write(TestPictures::plain(64, 48, colour), dir.filePath(name), format);
+    QString picture(const QString& name, const QColor& colour) {
+        TestPictures::write(TestPictures::plain(64, 48, colour), dir.filePath(name), "PNG");
         return dir.filePath(name);
     }
     void place(int card, const QString& path) {
@@ -190,11 +190,9 @@ private slots:
     void roundTripKeepsTheSeriesAndProposesItsName() {
         Session s;
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-        const QStringList formats{"JPG", "PNG", "BMP", "PNG"};
         std::array<QImage, 4> canvases;
         for (int card = 1; card <= 4; ++card) {
-            const QString name = u"foto %1, kaart."_s.arg(card) + formats[card - 1].toLower();
-            s.place(card, s.picture(name, colours[card - 1], qPrintable(formats[card - 1])));
+            s.place(card, s.picture(u"foto %1, kaart.png"_s.arg(card), colours[card - 1]));
             canvases[size_t(card - 1)] = s.photos.canvas(card);
         }
         s.model.setSubject(u"Vogels, bos & café"_s);

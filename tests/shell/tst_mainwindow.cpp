@@ -174,13 +174,14 @@ private slots:
         }
         QCOMPARE(edited->cursorPosition(), 3); // just after the typed or pasted text
         const bool subject = boxName.startsWith(u"Onderwerp"_s);
+        const int line = boxName.back().digitValue();
+        const SeriesModel& model = m_window->model();
         for (int card = 1; card <= 4; ++card) {
             const QString name =
-                subject ? u"Onderwerp1_%1"_s.arg(card) : u"Naam%1_"_s.arg(card) + boxName.back();
+                subject ? u"Onderwerp1_%1"_s.arg(card) : u"Naam%1_%2"_s.arg(card).arg(line);
             QCOMPARE(box(name)->text(), expected);
+            QCOMPARE(subject ? model.subject() : model.name(card, line), expected);
         }
-        const int line = boxName.back().digitValue();
-        QCOMPARE(subject ? m_window->model().subject() : m_window->model().name(1, line), expected);
         verifyOwnNameMarks();
     }
 
