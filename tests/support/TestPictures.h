@@ -12,10 +12,12 @@ public:
     static QImage quadrants(int width, int height);
     static QImage plain(int width, int height, const QColor& colour);
     // Writes `image` to `path` in `format` ("JPG", "PNG", "BMP"); returns false when it cannot.
-    static bool write(const QImage& image, const QString& path, const char* format, int quality = 90);
+    static bool write(const QImage& image, const QString& path, const char* format,
+                      int quality = 90);
     // A JPEG whose pixels are stored as `image` rotated, with an EXIF orientation tag (6 = the
     // stored picture must be turned 90 degrees clockwise) so a correct reader shows `image`.
-    static bool writeJpegWithOrientation(const QImage& upright, const QString& path, int orientation);
+    static bool writeJpegWithOrientation(const QImage& upright, const QString& path,
+                                         int orientation);
     // True when `actual` is within `tolerance` of `expected` in every channel.
     static bool near(QRgb actual, const QColor& expected, int tolerance = 40);
 };

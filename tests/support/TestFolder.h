@@ -1,0 +1,30 @@
+// A temporary folder for one test: entries made by name, files read back, and snapshots of it all.
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class TestFolder final {
+public:
+    enum class Entry { File, Folder, Pipe, LinkToPipe };
+    // Every entry by its path relative to the folder: a regular file by its bytes, others by kind.
+    using Snapshot = QMap<QString, QByteArray>;
+
+    // `name` inside the folder (an absolute path stays as it is); the folder itself for "".
+    QString path(const QString& name = {}) const;
+    // Makes `name` and the folders above it; a link to a pipe points to the pipe "<name>.pijp".
+    bool make(const QString& name, Entry entry, const QByteArray& bytes = {}) const;
+    bool write(const QString& name, const QByteArray& bytes) const {
+        return make(name, Entry::File, bytes);
+    }
+    // The bytes of a file, or "<missing>" when it cannot be read.
+    QByteArray read(const QString& name) const;
+    Snapshot snapshot() const;
+    // The paths whose entries were added, removed or changed between two snapshots.
+    static QStringList changed(const Snapshot& before, const Snapshot& after);
+
+private:
+    QTemporaryDir m_dir;
+};
