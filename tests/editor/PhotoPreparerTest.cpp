@@ -119,6 +119,8 @@ void PhotoPreparerTest::jpegIsPlacedUpright_data() {
     QTest::newRow("panorama") << QSize(6000, 1000) << 1 << none;
     QTest::newRow("tall, odd height") << QSize(1000, 6001) << 1 << none;
     QTest::newRow("tall, stored turned") << QSize(1000, 6000) << 6 << none;
+    // Stored 3000 x 2000 on its side: pairs of pixels across are averaged by the vector path.
+    QTest::newRow("held upright, halved across") << QSize(2000, 3000) << 6 << none;
     QTest::newRow("48 MP") << QSize(8000, 6000) << 1 << none; // more than Qt's reader allocates
 }
 
