@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QDataStream>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
