@@ -1,4 +1,4 @@
-// The print dialog and its job on a page in memory: modes, fields, checks before printing, pages.
+// The print dialog and its job on a page in memory: modes, fields, locks while printing.
 #include "PrintFixture.h"
 #include "TestPictures.h"
 
@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-class RefusingSink final : public PageSink {
-public:
-    Result<QPainter*> begin(int) override { return Error{QStringLiteral("De printer weigert.")}; }
-    Status finish() override { return Error{QStringLiteral("finish without begin")}; }
-};
+QColor outlineAt(int x, int y) {
+    return QImage(u":/pictures/card-outline.png"_s).pixelColor(x, y);
+}
 
 } // namespace
 
@@ -25,92 +25,80 @@ class PrintDialogTest final : public QObject {
 
 private slots:
     void modeFollowsSelector_data() {
+        QTest::addColumn<QStringList>("designs");
         QTest::addColumn<DeckMode>("deck");
         QTest::addColumn<QList<int>>("steps"); // selector positions in turn; negative: dragged
-        QTest::addColumn<QColor>("preview");
-        const QColor outline = QImage(":/pictures/card-outline.png").pixelColor(125, 190);
-        // clang-format off
-        QTest::newRow("opens on the outline") << DeckMode::Normal << QList<int>{} << outline;
-        QTest::newRow("2: backs") << DeckMode::Normal << QList<int>{2} << QColor(0, 160, 0);
-        QTest::newRow("2 and back to 1") << DeckMode::Children << QList<int>{2, 1} << QColor(220, 220, 220);
-        QTest::newRow("dragged to 3") << DeckMode::Children << QList<int>{-3} << QColor(20, 40, 120);
-        // clang-format on
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("shown"); // the design in the preview; 0: the card outline
+        using L = QList<int>;
+        const QStringList three = PrintFixture::kThreeDesigns;
+        const DeckMode normal = DeckMode::Normal, children = DeckMode::Children;
+        QTest::newRow("opens on the outline") << three << normal << L{} << 3 << 0;
+        QTest::newRow("2: backs") << three << normal << L{2} << 3 << 2;
+        QTest::newRow("2 and back to 1") << three << children << L{2, 1} << 3 << 1;
+        QTest::newRow("dragged to 3") << three << children << L{-3} << 3 << 3;
+        QTest::newRow("capitals") << QStringList{"kaart1.jpg", "KAART2.JPG"} << normal << L{2} << 2
+                                  << 2;
+        QTest::newRow("no JPEG: fronts only")
+            << QStringList{"kaart2.png"} << normal << L{2} << 1 << 0;
+        QTest::newRow("no folder: fronts only") << QStringList{} << normal << L{2} << 1 << 0;
     }
     void modeFollowsSelector() {
+        QFETCH(QStringList, designs);
         QFETCH(DeckMode, deck);
         QFETCH(QList<int>, steps);
-        QFETCH(QColor, preview);
-        PrintFixture fixture;
+        QFETCH(int, maximum);
+        QFETCH(int, shown);
+        PrintFixture fixture(designs);
         const auto dialog = fixture.open(deck);
         dialog->show();
+        auto* selector = control<QScrollBar>(*dialog, "VScroll1");
+        QCOMPARE(selector->maximum(), maximum);
+        QCOMPARE(fixture.prompts.kinds(),
+                 designs.isEmpty() ? QStringList{"inform"} : QStringList());
+        if (designs.isEmpty())
+            QCOMPARE(fixture.prompts.asked().first().text, "Kan de map (Kaarten) niet vinden!");
         for (int step : steps) {
-            control<QScrollBar>(*dialog, "VScroll1")->setSliderDown(step < 0);
-            control<QScrollBar>(*dialog, "VScroll1")->setSliderPosition(std::abs(step));
+            selector->setSliderDown(step < 0);
+            selector->setSliderPosition(std::abs(step));
         }
-        const bool backs = !steps.isEmpty() && steps.last() != 1;
+        const bool backs = shown > 1;
         QCOMPARE(control<QLabel>(*dialog, "Label4")->text(),
                  backs ? "Afdrukken van de rugzijde" : "Afdrukken van de voorkant");
         for (const char* name : {"Label7", "Text2", "Text3", "Label8", "Label9", "Label10"})
             QCOMPARE(control(*dialog, name)->isVisible(), backs);
         for (const char* name : {"Tumble", "Label11", "Label12"})
             QCOMPARE(control(*dialog, name)->isVisible(), !backs);
-        const bool squares = !backs && deck == DeckMode::Children;
         for (const char* name : {"Klein_1", "Klein_2", "Klein_3", "Klein_4"})
-            QCOMPARE(control(*dialog, name)->isVisible(), squares);
+            QCOMPARE(control(*dialog, name)->isVisible(), !backs && deck == DeckMode::Children);
         QCOMPARE(control<QLabel>(*dialog, "Label11")->text().isEmpty(), deck == DeckMode::Children);
-        const QImage shown = control<QLabel>(*dialog, "Picture2")->pixmap().toImage();
-        QVERIFY(TestPictures::near(shown.pixel(shown.rect().center()), preview, 12));
-    }
-
-    void selectorOffersTheDesigns_data() {
-        QTest::addColumn<PrintFixture::Designs>("designs");
-        QTest::addColumn<bool>("folder");
-        QTest::addColumn<int>("maximum");
-        using D = PrintFixture::Designs;
-        // clang-format off
-        QTest::newRow("three") << PrintFixture::threeDesigns() << true << 3;
-        QTest::newRow("capitals") << D{{"kaart1.jpg", Qt::white}, {"KAART2.JPG", Qt::red}} << true << 2;
-        QTest::newRow("no JPEG: fronts only") << D{{"kaart2.png", Qt::red}} << true << 1;
-        QTest::newRow("no folder: fronts only") << D{} << false << 1;
-        // clang-format on
-    }
-    void selectorOffersTheDesigns() {
-        QFETCH(PrintFixture::Designs, designs);
-        QFETCH(bool, folder);
-        QFETCH(int, maximum);
-        PrintFixture fixture(designs, folder);
-        const auto dialog = fixture.open();
-        QCOMPARE(control<QScrollBar>(*dialog, "VScroll1")->maximum(), maximum);
-        QCOMPARE(fixture.prompts.kinds(), folder ? QStringList() : QStringList{"inform"});
-        if (!folder)
-            QCOMPARE(fixture.prompts.asked().first().text, "Kan de map (Kaarten) niet vinden!");
+        const QImage preview = control<QLabel>(*dialog, "Picture2")->pixmap().toImage();
+        QVERIFY(TestPictures::near(preview.pixel(preview.rect().center()),
+                                   shown ? PrintFixture::designColour(shown) : outlineAt(125, 190),
+                                   12));
     }
 
     void fieldsAreBoundToTheSettings_data() {
         QTest::addColumn<QString>("typedY");
-        QTest::addColumn<qint32>("backY");
-        // clang-format off
-        QTest::newRow("whole") << "3000" << 3000;
-        QTest::newRow("negative") << "-250" << -250;
-        QTest::newRow("half to even") << "12.5" << 12;
-        QTest::newRow("decimal comma") << "13,5" << 14;
-        QTest::newRow("empty: kept") << "" << 2400;
-        QTest::newRow("letters: kept") << "12a" << 2400;
-        QTest::newRow("beyond 32 bits: kept") << "2147483648" << 2400;
-        // clang-format on
+        QTest::addColumn<qint32>("backY"); // 2400: the last valid value is kept
+        QTest::newRow("half to even") << u"12.5"_s << 12;
+        QTest::newRow("decimal comma") << u"13,5"_s << 14;
+        QTest::newRow("letters") << u"12a"_s << 2400;
+        QTest::newRow("beyond 32 bits") << u"2147483648"_s << 2400;
     }
+    // X and Y write through to the settings, which the next opening shows; copies start at 1.
     void fieldsAreBoundToTheSettings() {
         QFETCH(QString, typedY);
         QFETCH(qint32, backY);
         PrintFixture fixture;
         auto dialog = fixture.open();
+        auto* text3 = control<QLineEdit>(*dialog, "Text3");
         QCOMPARE(control<QLineEdit>(*dialog, "Text2")->text(), "1680");
         QCOMPARE(fixture.settings.backX, SettingValue::text("1680")); // stored back as text
-        auto* text3 = control<QLineEdit>(*dialog, "Text3");
         QCOMPARE(text3->text(), "2400");
+        const QColor normal = text3->palette().color(QPalette::Base);
         control<QLineEdit>(*dialog, "Text2")->setText("1700");
         control<QLineEdit>(*dialog, "Text1")->setText("5");
-        const QColor normal = text3->palette().color(QPalette::Base);
         text3->setText(typedY);
         QCOMPARE(fixture.settings.backX, SettingValue::text("1700"));
         QCOMPARE(fixture.settings.backY, backY);
@@ -149,69 +137,15 @@ private slots:
         QVERIFY(!control(*dialog, "Line1")->isVisible() && !QGuiApplication::overrideCursor());
     }
 
-    void failuresAreReportedBeforeAnyDocument_data() {
-        QTest::addColumn<QString>("copies");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("x");
-        QTest::addColumn<QString>("y");
-        QTest::addColumn<QString>("message");
-        // clang-format off
-        QTest::newRow("no copies") << "" << 1 << "1680" << "2400" << "Aantal afdrukken";
-        // clang-format off
-        QTest::newRow("0 copies") << "0" << 1 << "1680" << "2400" << "Aantal afdrukken";
-        QTest::newRow("letters") << "abc" << 2 << "1680" << "2400" << "Aantal afdrukken";
-        QTest::newRow("fraction") << "3.5" << 1 << "1680" << "2400" << "Aantal afdrukken";
-        QTest::newRow("too many") << "40000" << 1 << "1680" << "2400" << "Aantal afdrukken";
-        QTest::newRow("X no number") << "1" << 2 << "16 80" << "2400" << "geen getal";
-        QTest::newRow("Y no whole number") << "1" << 2 << "1680" << "24OO" << "geen heel getal";
-        QTest::newRow("design unreadable") << "1" << 4 << "1680" << "2400" << "kaart4.jpg";
-        QTest::newRow("printer refuses") << "1" << 1 << "1680" << "2400" << "De printer weigert.";
-        // clang-format on
-        // clang-format on
-    }
-    void failuresAreReportedBeforeAnyDocument() {
-        QFETCH(QString, copies);
-        QFETCH(int, position);
-        QFETCH(QString, x);
-        QFETCH(QString, y);
-        QFETCH(QString, message);
+    // Fronts printed after backs from the same dialog stand on the card outline again.
+    void frontsAfterBacksStandOnTheOutline() {
         PrintFixture fixture;
-        QFile(fixture.folder() + "/kaarten/kaart4.jpg").open(QIODevice::WriteOnly); // unreadable
-        fixture.settings.backX = SettingValue::text(x);
-        fixture.typedY = y;
-        RefusingSink refusing;
-        const bool refuse = message.startsWith("De printer");
-        QVERIFY(!fixture.print(copies, position, refuse ? &refusing : nullptr));
-        QCOMPARE(fixture.prompts.kinds(), QStringList{"warn"});
-        QVERIFY(fixture.prompts.asked().first().text.contains(message));
-        QCOMPARE(fixture.image.beginCount(), 0);
-        QVERIFY(!QGuiApplication::overrideCursor());
-    }
-
-    void backsThenFrontsOnOnePage() {
-        PrintFixture fixture;
-        fixture.settings.backX = SettingValue::text("1700");
+        const auto dialog = fixture.open();
+        QVERIFY(PrintFixture::print(*dialog, "1", 2));
+        QVERIFY(PrintFixture::print(*dialog, "1", 1));
         const ImagePageSink& page = fixture.image;
-        const QList<QPointF> marks = {{375, 2407}, {11075, 8107}, {1687, 375}, {6187, 15975}};
-        const auto at = [&page](double x, double y) {
-            return page.image().pixel(int(x * page.pixelsPerTwip()), int(y * page.pixelsPerTwip()));
-        };
-        QVERIFY(fixture.print(" 3 ", 2));
-        QCOMPARE(page.copies(), 3);
-        for (const QPointF m : marks) // a back page has no cut marks
-            QVERIFY(TestPictures::near(at(m.x(), m.y()), Qt::white, 8));
-        QVERIFY(TestPictures::near(at(1690, 4000), Qt::white, 16)); // backs start at X = 1700
-        QVERIFY(TestPictures::near(at(1712, 4000), QColor(0, 160, 0), 16));
-        QVERIFY(TestPictures::near(at(4680, 7700), QColor(0, 160, 0), 16));
-
-        QVERIFY(fixture.print("2", 1));
-        QCOMPARE(page.finishCount(), 2); // drawn once per job: the print system makes the copies
-        for (const QPointF m : marks)
-            QVERIFY(TestPictures::near(at(m.x(), m.y()), QColor(112, 96, 96), 8));
-        QVERIFY(TestPictures::near(at(3555, 4400), PrintFixture::photoColour(1), 16));
-        // The fronts stand on the card outline again, not on the design of the backs.
-        const QColor outline = QImage(":/pictures/card-outline.png").pixelColor(200, 353);
-        QVERIFY(TestPictures::near(at(4680, 7700), outline, 16));
+        const QPoint onCard1 = (QPointF(4680, 7700) * page.pixelsPerTwip()).toPoint();
+        QVERIFY(TestPictures::near(page.image().pixel(onCard1), outlineAt(200, 353), 16));
     }
 };
 

@@ -1,5 +1,4 @@
-// A program folder with generated designs, a dialog on it, and a series whose photos are plain
-// colours.
+// A program folder with generated designs, and print dialogs on it for a series of plain colours.
 #include "PrintFixture.h"
 
 #include "TestPictures.h"
@@ -32,22 +31,12 @@ FaceSheet fronts() {
 
 } // namespace
 
-PrintFixture::Designs PrintFixture::threeDesigns() {
-    return {{"kaart1.jpg", QColor(220, 220, 220)},
-            {"kaart2.jpg", QColor(0, 160, 0)},
-            {"kaart3.jpg", QColor(20, 40, 120)}};
-}
-
-QColor PrintFixture::photoColour(int card) {
-    return QList<QColor>{{220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150, 0, 150}}[card - 1];
-}
-
-PrintFixture::PrintFixture(const Designs& designs, bool withFolder) {
-    if (withFolder)
+PrintFixture::PrintFixture(const QStringList& designs) {
+    if (!designs.isEmpty())
         QDir(m_dir.path()).mkdir("kaarten");
-    for (const auto& [name, colour] : designs)
-        TestPictures::write(TestPictures::plain(250, 380, colour),
-                            m_dir.path() + "/kaarten/" + name, "JPG", 95);
+    for (int n = 1; n <= designs.size(); ++n)
+        TestPictures::write(TestPictures::plain(250, 380, designColour(n)),
+                            m_dir.path() + "/kaarten/" + designs[n - 1], "JPG", 95);
 }
 
 std::unique_ptr<PrintDialog> PrintFixture::open(DeckMode deck, PageSink* sink) {
@@ -57,11 +46,8 @@ std::unique_ptr<PrintDialog> PrintFixture::open(DeckMode deck, PageSink* sink) {
                              [&target] { return std::make_unique<BorrowedSink>(target); }});
 }
 
-bool PrintFixture::print(const QString& copies, int position, PageSink* sink, DeckMode deck) {
-    const std::unique_ptr<PrintDialog> dialog = open(deck, sink);
-    control<QLineEdit>(*dialog, "Text1")->setText(copies);
-    if (!typedY.isEmpty())
-        control<QLineEdit>(*dialog, "Text3")->setText(typedY);
-    control<QScrollBar>(*dialog, "VScroll1")->setValue(position);
-    return dialog->print();
+bool PrintFixture::print(PrintDialog& dialog, const QString& copies, int position) {
+    control<QLineEdit>(dialog, "Text1")->setText(copies);
+    control<QScrollBar>(dialog, "VScroll1")->setValue(position);
+    return dialog.print();
 }

@@ -1,5 +1,4 @@
-// A program folder with generated designs, a dialog on it, and a series whose photos are plain
-// colours.
+// A program folder with generated designs, and print dialogs on it for a series of plain colours.
 #pragma once
 
 #include "ImagePageSink.h"
@@ -11,25 +10,25 @@
 
 class PrintFixture final {
 public:
-    using Designs = QList<QPair<QString, QColor>>; // file in the designs folder, its plain colour
+    static inline const QStringList kThreeDesigns{"kaart1.jpg", "kaart2.jpg", "kaart3.jpg"};
+    static QColor designColour(int n) {
+        return QList<QColor>{{220, 220, 220}, {0, 160, 0}, {20, 40, 120}}[n - 1];
+    }
+    static QColor photoColour(int card) {
+        return QList<QColor>{{220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150, 0, 150}}[card - 1];
+    }
 
-    // kaart1..3.jpg in light grey, green and navy.
-    static Designs threeDesigns();
-    static QColor photoColour(int card);
+    // A designs folder holding `designs`, the n-th in designColour(n); no folder for none.
+    explicit PrintFixture(const QStringList& designs = kThreeDesigns);
 
-    // A designs folder holding `designs`, or none at all when `withFolder` is false.
-    explicit PrintFixture(const Designs& designs = threeDesigns(), bool withFolder = true);
-
-    // Opens the dialog; its prints go to `sink`, or to `image` when none is given.
+    // A dialog whose prints go to `sink`, or to `image` when none is given.
     std::unique_ptr<PrintDialog> open(DeckMode deck = DeckMode::Normal, PageSink* sink = nullptr);
-    // Opens the dialog, types the copies (and `typedY` when set), moves the selector, prints.
-    bool print(const QString& copies, int position, PageSink* sink = nullptr,
-               DeckMode deck = DeckMode::Normal);
+    // Types the copies, moves the selector to `position` and prints.
+    static bool print(PrintDialog& dialog, const QString& copies, int position);
 
     QString folder() const { return m_dir.path(); }
 
     Settings settings;
-    QString typedY;
     ScriptedPrompts prompts;
     ImagePageSink image{192};
 
