@@ -6,6 +6,7 @@
 #include "ScriptedPrompts.h"
 #include "SeriesCommands.h"
 #include "SeriesFile.h"
+#include "TestFolder.h"
 #include "TestPictures.h"
 
 #include <QLabel>
@@ -19,15 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // One user's session in a temporary program folder.
 struct Session {
     QTemporaryDir dir;
@@ -40,10 +32,12 @@ struct Session {
     SeriesFolder folder{dir.filePath(u"mosaretten"_s)};
     LoadSeries loader{folder, model, photos, [this](const QString& text) { info << text; }};
 
-    QByteArray bytes(const QString& file) const { return readAll(folder.path() + u'/' + file); }
+    QByteArray bytes(const QString& file) const {
+        return TestFolder::readFile(folder.path() + u'/' + file);
+    }
     void writeBytes(const QString& file, const QByteArray& bytes) const {
         QDir().mkpath(folder.path());
-        QVERIFY(writeAll(folder.path() + u'/' + file, bytes));
+        QVERIFY(TestFolder::writeFile(folder.path() + u'/' + file, bytes));
     }
     // The first `lines` lines of a series: subject, photo paths, names "k<card>n<line>".
     void write(const QString& file, int lines, const QStringList& paths = {"", "", "", ""}) const {
@@ -154,15 +148,15 @@ private slots:
         const QString kept = readOnly ? s.folder.path() + u"/Vogels.msr"_s : s.folder.path();
         QVERIFY(readOnly
                     ? QFile::setPermissions(s.folder.path(), QFile::ReadOwner | QFile::ExeOwner)
-                    : QDir(kept).removeRecursively() && writeAll(kept, "keep"));
-        const QByteArray before = readAll(kept);
+                    : QDir(kept).removeRecursively() && TestFolder::writeFile(kept, "keep"));
+        const QByteArray before = TestFolder::readFile(kept);
         s.model.setSubject(u"Nieuw"_s);
         s.prompts.answerYesNo(true);
         s.saveAs(u"Vogels"_s);
         QFile::setPermissions(s.folder.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(s.prompts.asked().last().text.startsWith(u"De serie is niet opgeslagen"_s));
-        QCOMPARE(readAll(kept), before);
+        QCOMPARE(TestFolder::readFile(kept), before);
     }
 
     void photoPlacement_data() {
@@ -177,7 +171,7 @@ private slots:
         QFETCH(bool, placed);
         Session s;
         s.picture(u"groen.png"_s, Qt::green);
-        QVERIFY(writeAll(s.dir.filePath(u"tekst.jpg"_s), "geen foto"));
+        QVERIFY(TestFolder::writeFile(s.dir.filePath(u"tekst.jpg"_s), "geen foto"));
         const QString path = chosen.isEmpty() ? QString() : s.dir.filePath(chosen);
         s.place(2, path);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);

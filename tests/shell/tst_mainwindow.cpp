@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "MenuRow.h"
 #include "ScriptedPrompts.h"
+#include "TestFolder.h"
 #include "TestPictures.h"
 
 #include <QApplication>
@@ -19,14 +20,6 @@ using namespace Qt::StringLiterals;
 namespace {
 QRect px(int left, int top, int width, int height) {
     return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 } // namespace
 
@@ -83,7 +76,8 @@ private slots:
     void settingsAreWrittenAtStartAndAtTheEnd() {
         QFETCH(bool, exitButton);
         const QString file = m_dir->filePath(u"Mosaret.ini"_s);
-        QCOMPARE(readAll(file), QByteArray("0,0,0\r\n0,0,0\r\n1680,2400\r\n")); // empty folder
+        QCOMPARE(TestFolder::readFile(file),
+                 QByteArray("0,0,0\r\n0,0,0\r\n1680,2400\r\n")); // empty folder
         m_window->settings().backX = SettingValue::text(u"2100"_s);
         m_window->settings().backY = -150;
         if (exitButton)
@@ -91,16 +85,16 @@ private slots:
         else
             QVERIFY(m_window->close());
         QVERIFY(!m_window->isVisible());
-        QCOMPARE(readAll(file), QByteArray("0,0,0\r\n0,0,0\r\n\"2100\",-150\r\n"));
-        QVERIFY(writeAll(file, "0,0,0\r\n0,0,0\r\n2000,3000\r\n"));
+        QCOMPARE(TestFolder::readFile(file), QByteArray("0,0,0\r\n0,0,0\r\n\"2100\",-150\r\n"));
+        QVERIFY(TestFolder::writeFile(file, "0,0,0\r\n0,0,0\r\n2000,3000\r\n"));
         open(m_dir->path());
         QVERIFY(m_window->close());
-        QCOMPARE(readAll(file), QByteArray("0,0,0\r\n0,0,0\r\n2000,3000\r\n"));
+        QCOMPARE(TestFolder::readFile(file), QByteArray("0,0,0\r\n0,0,0\r\n2000,3000\r\n"));
         QVERIFY(m_prompts.asked().isEmpty());
     }
 
     void unwritableProgramFolderStartsAndEndsQuietly() {
-        QVERIFY(writeAll(m_dir->filePath(u"bestand"_s), "not a folder"));
+        QVERIFY(TestFolder::writeFile(m_dir->filePath(u"bestand"_s), "not a folder"));
         open(m_dir->filePath(u"bestand/map"_s));
         QTest::mouseClick(child(u"ExitKnop"_s), Qt::LeftButton);
         QVERIFY(!m_window->isVisible() && m_prompts.asked().isEmpty());
@@ -240,7 +234,7 @@ private slots:
         for (int index : {1, 2, 3, 5})
             QVERIFY(child(u"Menuknop_%1"_s.arg(index))->isEnabled());
         QVERIFY(QDir(m_dir->path()).mkpath(u"help"_s));
-        QVERIFY(writeAll(m_dir->filePath(u"help/help.htm"_s), "<p>Eerste hulp</p>"));
+        QVERIFY(TestFolder::writeFile(m_dir->filePath(u"help/help.htm"_s), "<p>Eerste hulp</p>"));
         clickMenu(4);
         QVERIFY(help->toPlainText().contains(u"Eerste hulp"_s));
     }

@@ -14,10 +14,9 @@ bool TestFolder::make(const QString& name, Entry entry, const QByteArray& bytes)
     const QString target = path(name);
     if (!QDir().mkpath(entry == Entry::Folder ? target : QFileInfo(target).absolutePath()))
         return false;
-    QFile file(target);
     switch (entry) {
     case Entry::File:
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return writeFile(target, bytes);
     case Entry::Folder:
         return true;
     case Entry::Pipe:
@@ -29,9 +28,14 @@ bool TestFolder::make(const QString& name, Entry entry, const QByteArray& bytes)
     return false;
 }
 
-QByteArray TestFolder::read(const QString& name) const {
-    QFile file(path(name));
+QByteArray TestFolder::readFile(const QString& path) {
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool TestFolder::writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 TestFolder::Snapshot TestFolder::snapshot() const {
@@ -44,7 +48,7 @@ TestFolder::Snapshot TestFolder::snapshot() const {
         entries[QDir(m_dir.path()).relativeFilePath(info.filePath())] =
             info.isSymLink() ? "link to " + QFile::encodeName(info.symLinkTarget())
             : info.isDir()   ? QByteArray("folder")
-            : info.isFile()  ? read(info.filePath())
+            : info.isFile()  ? readFile(info.filePath())
                              : QByteArray("pipe or device");
     }
     return entries;

@@ -20,7 +20,9 @@ public:
         return make(name, Entry::File, bytes);
     }
     // The bytes of a file, or "<missing>" when it cannot be read.
-    QByteArray read(const QString& name) const;
+    QByteArray read(const QString& name) const { return readFile(path(name)); }
+    static QByteArray readFile(const QString& path);
+    static bool writeFile(const QString& path, const QByteArray& bytes);
     Snapshot snapshot() const;
     // The paths whose entries were added, removed or changed between two snapshots.
     static QStringList changed(const Snapshot& before, const Snapshot& after);
