@@ -4,10 +4,12 @@
 #include "CardFaces.h"
 #include "TwipsPainter.h"
 
+#include "WholeFileWriter.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace {
 
@@ -53,16 +55,12 @@ QImage SheetExport::render(const FaceSheet& sheet) {
 Status SheetExport::save(const QImage& image, const QString& path) {
     if (image.isNull())
         return notSaved(path, QStringLiteral("er is geen afbeelding"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return notSaved(path, file.errorString());
     // The format is named explicitly so that a name without ".bmp" still gets a BMP file.
-    QImageWriter writer(&file, "BMP");
-    if (!writer.write(image)) {
-        file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "BMP");
+    if (!writer.write(image))
         return notSaved(path, writer.errorString());
-    }
-    if (!file.commit())
-        return notSaved(path, file.errorString());
-    return Status::success();
+    return WholeFileWriter::write(path, bytes, QStringLiteral("De afbeelding is niet opgeslagen"));
 }
