@@ -55,6 +55,7 @@ class PhotoPreparerTest final : public QObject {
 private slots:
     void canvasAndMasterAreFramed_data();
     void canvasAndMasterAreFramed();
+    void canvasAveragesFineDetail();
     void jpegIsPlacedUpright_data();
     void jpegIsPlacedUpright();
     void prepareAllKeepsOrder();
@@ -97,6 +98,19 @@ void PhotoPreparerTest::canvasAndMasterAreFramed() {
         else if (picture.boundedTo(PhotoCanvas::kPhotoArea) == PhotoCanvas::kPhotoArea)
             checkStretchedQuadrants(image, scale); // a blown-up picture blurs the seam
     }
+}
+
+// Fine detail is averaged on the canvas, not thinned out: a one-pixel checkerboard turns grey.
+void PhotoPreparerTest::canvasAveragesFineDetail() {
+    QImage board(PhotoCanvas::kMasterPhotoArea, QImage::Format_RGB32);
+    for (int y = 0; y < board.height(); ++y)
+        for (int x = 0; x < board.width(); ++x)
+            board.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    const QImage canvas = PhotoPreparer::fromPicture(board).canvas;
+    const QRect area = PhotoCanvas::photoRectOf(canvas.size());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            QVERIFY(qAbs(qGray(canvas.pixel(x, y)) - 128) < 20);
 }
 
 void PhotoPreparerTest::jpegIsPlacedUpright_data() {
