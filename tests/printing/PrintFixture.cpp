@@ -23,7 +23,8 @@ private:
 FaceSheet fronts() {
     FaceSheet sheet{QStringLiteral("Dieren.msr"), QStringLiteral("Dieren"), {}, {}, {}};
     for (int card = 1; card <= kCards; ++card) {
-        sheet.photos[card - 1] = TestPictures::plain(1200, 900, PrintFixture::photoColour(card));
+        sheet.photos[card - 1] =
+            TestPictures::plain(1200, 900, PrintFixture::kPhotoColours[card - 1]);
         sheet.names[card - 1] = {"Aap", "Beer", "Kat", "Uil"};
     }
     return sheet;
@@ -35,7 +36,7 @@ PrintFixture::PrintFixture(const QStringList& designs) {
     if (!designs.isEmpty())
         QDir(m_dir.path()).mkdir("kaarten");
     for (int n = 1; n <= designs.size(); ++n)
-        TestPictures::write(TestPictures::plain(250, 380, designColour(n)),
+        TestPictures::write(TestPictures::plain(250, 380, kDesignColours[n - 1]),
                             m_dir.path() + "/kaarten/" + designs[n - 1], "JPG", 95);
 }
 

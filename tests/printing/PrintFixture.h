@@ -11,14 +11,11 @@
 class PrintFixture final {
 public:
     static inline const QStringList kThreeDesigns{"kaart1.jpg", "kaart2.jpg", "kaart3.jpg"};
-    static QColor designColour(int n) {
-        return QList<QColor>{{220, 220, 220}, {0, 160, 0}, {20, 40, 120}}[n - 1];
-    }
-    static QColor photoColour(int card) {
-        return QList<QColor>{{220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150, 0, 150}}[card - 1];
-    }
+    static inline const QList<QColor> kDesignColours{{220, 220, 220}, {0, 160, 0}, {20, 40, 120}};
+    static inline const QList<QColor> kPhotoColours{
+        {220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150, 0, 150}};
 
-    // A designs folder holding `designs`, the n-th in designColour(n); no folder for none.
+    // A designs folder holding `designs` in kDesignColours; no folder for none.
     explicit PrintFixture(const QStringList& designs = kThreeDesigns);
 
     // A dialog whose prints go to `sink`, or to `image` when none is given.
