@@ -65,7 +65,8 @@ void LoadDialog::buildControls() {
 
     m_nameLabel = new QLabel(QStringLiteral("Naam mosaret"), frame);
     m_nameLabel->setObjectName(QStringLiteral("Label2"));
-    m_nameLabel->setGeometry(twips::rectToPx(150, 4560, 990, 195));
+    // Reaches to the black band so that a series name is not cut off after a few letters.
+    m_nameLabel->setGeometry(twips::rectToPx(150, 4560, 1620, 195));
     m_nameLabel->setPalette(
         withColour(m_nameLabel->palette(), QPalette::WindowText, QColor(64, 64, 64)));
 
