@@ -166,9 +166,12 @@ class BadInputTest final : public QObject {
             entry == Entry::File ? outcome == Outcome::Starts : outcome == Outcome::LoadFails;
         QVERIFY2(changed.isEmpty() || (mayChange && changed == QStringList{path}),
                  qPrintable(changed.join(u' ')));
-        if (outcome == Outcome::LoadFails)
+        if (outcome == Outcome::LoadFails) {
             QCOMPARE(f.window->model().toSeries(), earlier);
-        else if (outcome == Outcome::Starts)
+            // The next save must not propose the broken file's name.
+            QCOMPARE(f.window->model().seriesName(), SeriesModel::defaultSeriesName());
+            QVERIFY(!f.window->info().contains(u"Kapot"));
+        } else if (outcome == Outcome::Starts)
             QCOMPARE(SettingsFile::serialize(f.window->settings()),
                      entry == Entry::File ? f.dir.read(path) : kDefaults);
         else if (outcome != Outcome::Refused)

@@ -272,31 +272,6 @@ private slots:
             QVERIFY(!s.photos.cardShowsPlaceholder(card) && s.photos.cardPicture(card).isNull());
         }
     }
-
-    void loadDialogBrokenFileChangesNothing_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("one line") << QByteArray("Vogels\r\n");
-        QTest::newRow("binary without line end") << QByteArray(3000, '\0') + "\xff\xfe";
-        QTest::newRow("file gone after listing") << QByteArray("gone");
-    }
-    void loadDialogBrokenFileChangesNothing() {
-        QFETCH(QByteArray, bytes);
-        Session s;
-        s.writeBytes(u"Kapot.msr"_s, bytes);
-        s.model.setSubject(u"Mijn werk"_s);
-        const Series before = s.model.toSeries();
-        LoadDialog dialog(s.folder, s.loader, s.prompts, nullptr);
-        dialog.show();
-        if (bytes == "gone")
-            QFile::remove(s.folder.path() + u"/Kapot.msr"_s);
-        click(dialog, 0, true);
-        QCOMPARE(s.prompts.kinds(), QStringList{u"warn"_s});
-        QCOMPARE(s.prompts.asked().front().text, u"Fout bij het laden!"_s);
-        QCOMPARE(s.model.toSeries(), before);
-        QCOMPARE(s.model.seriesName(), u"Default.msr"_s);
-        QVERIFY(s.info.isEmpty());
-    }
 };
 
 QTEST_MAIN(CommandsTest)
