@@ -86,18 +86,7 @@ private slots:
             QVERIFY(m_window->close());
         QVERIFY(!m_window->isVisible());
         QCOMPARE(TestFolder::readFile(file), QByteArray("0,0,0\r\n0,0,0\r\n\"2100\",-150\r\n"));
-        QVERIFY(TestFolder::writeFile(file, "0,0,0\r\n0,0,0\r\n2000,3000\r\n"));
-        open(m_dir->path());
-        QVERIFY(m_window->close());
-        QCOMPARE(TestFolder::readFile(file), QByteArray("0,0,0\r\n0,0,0\r\n2000,3000\r\n"));
         QVERIFY(m_prompts.asked().isEmpty());
-    }
-
-    void unwritableProgramFolderStartsAndEndsQuietly() {
-        QVERIFY(TestFolder::writeFile(m_dir->filePath(u"bestand"_s), "not a folder"));
-        open(m_dir->filePath(u"bestand/map"_s));
-        QTest::mouseClick(child(u"ExitKnop"_s), Qt::LeftButton);
-        QVERIFY(!m_window->isVisible() && m_prompts.asked().isEmpty());
     }
 
     void controlsStandAtTheirPlaces_data() {

@@ -1,6 +1,5 @@
-// Tests of the settings file: reading the eight fields, the exact rewritten bytes, and saving.
+// Tests of the settings file: reading the eight fields and the exact rewritten bytes.
 #include "SettingsFile.h"
-#include "TestFolder.h"
 
 #include <QTest>
 
@@ -47,19 +46,6 @@ private slots:
         QFETCH(QByteArray, rewritten);
         const QByteArray bytes = SettingsFile::serialize(SettingsFile::parse(input));
         QCOMPARE(bytes, rewritten.isNull() ? input : rewritten);
-    }
-
-    void saveAndLoad() {
-        TestFolder dir;
-        const QString path = dir.path(QStringLiteral("Mosaret.ini"));
-        QVERIFY(SettingsFile::load(path) == Settings{}); // missing file
-        Settings settings;
-        settings.reserved2 = SettingValue();
-        settings.backX = SettingValue::text(QStringLiteral("12,5"));
-        settings.backY = -40;
-        QVERIFY(SettingsFile::save(path, settings).ok());
-        QCOMPARE(dir.read(path), QByteArray("0,,0\r\n0,0,0\r\n\"12,5\",-40\r\n"));
-        QVERIFY(SettingsFile::load(path) == settings);
     }
 };
 
