@@ -1,10 +1,6 @@
-// Tests of the series model's mirroring, the thumbnail slot rule and the cards' photo store.
+// Tests of the series model's mirroring and the thumbnail slot rule.
 #include "SeriesModel.h"
 
-#include "CardPhotos.h"
-#include "PhotoCanvas.h"
-#include "PhotoPreparer.h"
-#include "TestPictures.h"
 #include "ThumbnailSlots.h"
 
 #include <QSignalSpy>
@@ -18,7 +14,6 @@ private slots:
     void writeShowsOnAllCards_data();
     void writeShowsOnAllCards();
     void thumbnailSlots();
-    void cardPhotoStates();
 };
 
 void SeriesModelTest::writeShowsOnAllCards_data() {
@@ -64,29 +59,6 @@ void SeriesModelTest::thumbnailSlots() {
             QCOMPARE(ThumbnailSlots::photoCardOf(card, slot), table[card - 1][slot - 1]);
             QCOMPARE(ThumbnailSlots::slotOf(card, table[card - 1][slot - 1]), slot);
         }
-}
-
-void SeriesModelTest::cardPhotoStates() {
-    CardPhotos photos;
-    QSignalSpy changed(&photos, &CardPhotos::changed);
-    const PreparedPhoto red = PhotoPreparer::fromPicture(TestPictures::plain(800, 600, Qt::red));
-    photos.place(2, red);
-    photos.load(3, red);
-    photos.load(4, PhotoPreparer::emptyPhoto());
-    QCOMPARE(changed.size(), 3);
-    QVERIFY(photos.cardShowsPlaceholder(1) && photos.thumbnail(1).isNull());
-    QCOMPARE(photos.master(1).size(), PhotoCanvas::kMasterSize);
-    QCOMPARE(photos.cardPicture(2), red.canvas);    // a placed photo shows its outlined canvas
-    QCOMPARE(photos.cardPicture(3), red.cardImage); // a loaded one the picture itself
-    QVERIFY(!photos.cardShowsPlaceholder(4) && photos.cardPicture(4).isNull());
-    QCOMPARE(photos.thumbnail(2), red.canvas);
-    QCOMPARE(photos.thumbnail(4), PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize));
-    QCOMPARE(photos.master(3), red.master);
-    photos.reset();
-    for (int card = 1; card <= kCards; ++card) {
-        QVERIFY(photos.cardShowsPlaceholder(card) && photos.thumbnail(card).isNull());
-        QCOMPARE(photos.canvas(card), PhotoCanvas::blank(PhotoCanvas::kCanvasSize));
-    }
 }
 
 QTEST_MAIN(SeriesModelTest)

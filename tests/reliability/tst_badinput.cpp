@@ -181,6 +181,8 @@ class BadInputTest final : public QObject {
             const CardPhotos& photos = f.window->photos();
             QCOMPARE(photos.canvas(1) == PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize),
                      outcome == Outcome::Empty);
+            QCOMPARE(photos.cardPicture(1).isNull(), outcome == Outcome::Empty); // not another's
+            QVERIFY(!photos.cardShowsPlaceholder(1) && photos.thumbnail(1) == photos.canvas(1));
             QVERIFY(TestPictures::near(photos.canvas(2).pixel(200, 150), Qt::red)); // went on
             QCOMPARE(f.window->model().photoPath(1), f.dir.path(path)); // kept for the next save
         }
