@@ -159,10 +159,10 @@ void PhotoPreparerTest::jpegIsPlacedUpright() {
 
 // Result i belongs to path i whatever finishes first; unreadable files are reported by name.
 void PhotoPreparerTest::prepareAllKeepsOrder() {
-    QVERIFY(
-        TestPictures::write(TestPictures::plain(640, 480, Qt::red), m_dir.path("rood.png"), "PNG"));
-    QVERIFY(TestPictures::write(TestPictures::plain(64, 48, Qt::green), m_dir.path("groen.png"),
-                                "PNG"));
+    QVERIFY(m_dir.write("rood.png",
+                        TestPictures::encode(TestPictures::plain(640, 480, Qt::red), "PNG")));
+    QVERIFY(m_dir.write("groen.png",
+                        TestPictures::encode(TestPictures::plain(64, 48, Qt::green), "PNG")));
     QVERIFY(m_dir.write("tekst.jpg", "geen foto\n") && m_dir.write("leeg.jpg", {}) &&
             m_dir.make("map.jpg", TestFolder::Entry::Folder));
     QStringList paths;

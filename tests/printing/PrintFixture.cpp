@@ -36,8 +36,8 @@ PrintFixture::PrintFixture(const QStringList& designs) {
     if (!designs.isEmpty())
         QDir(m_dir.path()).mkdir("kaarten");
     for (int n = 1; n <= designs.size(); ++n)
-        TestPictures::write(TestPictures::plain(250, 380, kDesignColours[n - 1]),
-                            m_dir.path() + "/kaarten/" + designs[n - 1], "JPG", 95);
+        TestPictures::plain(250, 380, kDesignColours[n - 1])
+            .save(m_dir.path() + "/kaarten/" + designs[n - 1], "JPG", 95);
 }
 
 std::unique_ptr<PrintDialog> PrintFixture::open(DeckMode deck, PageSink* sink) {

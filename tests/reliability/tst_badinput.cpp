@@ -9,7 +9,6 @@
 #include "TestPictures.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,17 +40,6 @@ enum class Outcome {
     Placed,    // card 1's photo in "Foto.msr": shown, and the load goes on
     Empty,     // card 1's photo in "Foto.msr": an empty outlined canvas, and the load goes on
     Refused,   // a typed name for a save (null: an absolute path): refused with a warning
-};
-
-// Aborts the run when an action takes over ten seconds, so a hang fails at once and says where.
-class HangGuard final {
-public:
-    HangGuard() {
-        std::signal(SIGALRM, [](int) { std::abort(); });
-        ::alarm(10);
-    }
-    ~HangGuard() { ::alarm(0); }
-    Q_DISABLE_COPY_MOVE(HangGuard)
 };
 
 // A series about birds: `photo` on card 1, `others` on cards 2 to 4, every line ended by `end`.
@@ -91,12 +79,6 @@ QByteArray bmpClaiming(qint32 width, qint32 height) {
            QByteArray(30, '\x40');
 }
 
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format) ? bytes : QByteArray();
-}
-
 // A program folder inside a test folder, and the window started on it.
 struct Fixture final {
     TestFolder dir;
@@ -133,13 +115,13 @@ struct Fixture final {
         poll.start(10);
         click(QStringLiteral("Menuknop_2"));
     }
-    // Runs `action` under a hang guard; what it changed on disk.
+    // What `action` changed on disk; an action that takes over ten seconds aborts the run there.
     QStringList changedBy(const std::function<void()>& action) const {
         const TestFolder::Snapshot before = dir.snapshot();
-        {
-            const HangGuard guard;
-            action();
-        }
+        std::signal(SIGALRM, [](int) { std::abort(); });
+        ::alarm(10);
+        action();
+        ::alarm(0);
         return TestFolder::changed(before, dir.snapshot());
     }
 };
@@ -211,7 +193,7 @@ private slots:
             return "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text), bytes);
         };
         const QByteArray good = seriesFile(),
-                         jpeg = encoded(TestPictures::quadrants(400, 300), "JPG");
+                         jpeg = TestPictures::encode(TestPictures::quadrants(400, 300), "JPG");
         QByteArray binary(512, 0);
         std::iota(binary.begin(), binary.end(), 0);
         using O = Outcome;
@@ -237,7 +219,7 @@ private slots:
         photo("claiming 16252674 x 2.bmp", bmpClaiming(16'252'674, 2), O::Empty);
         photo("truncated.jpg", jpeg.left(jpeg.size() * 6 / 10), O::Placed);
         photo("108 MP.jpg", plainJpeg(12000, 9000), O::Placed);
-        photo("PNG named.jpg", encoded(TestPictures::plain(60, 40, Qt::green), "PNG"), O::Placed);
+        photo("PNG named.jpg", TestPictures::encode(TestPictures::plain(60, 40, Qt::green), "PNG"), O::Placed);
         settings("NUL bytes in settings", QByteArray(64, '\0'));
         settings("binary settings", binary.mid(128));
         settings("UTF-8 settings", "\"Caf\xc3\xa9\",0,0\r\n0,0,0\r\n\"\xe2\x82\xac\",5\r\n");
@@ -262,7 +244,7 @@ private slots:
         Fixture f;
         const bool photo = outcome == Outcome::Placed || outcome == Outcome::Empty;
         const bool swap = path == kBroken && entry != Entry::File;
-        QVERIFY(!photo || f.dir.write(kRed, encoded(TestPictures::plain(40, 30, Qt::red), "PNG")));
+        QVERIFY(!photo || f.dir.write(kRed, TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG")));
         QVERIFY(!photo || f.dir.write(kSeries + "Foto.msr", seriesFile(f.dir.path(path).toUtf8(),
                                                                        f.dir.path(kRed).toUtf8())));
         // A folder or pipe is never listed: it reaches the load only by taking a listed file's

@@ -45,7 +45,7 @@ struct Session {
                                       (values.mid(0, lines).join(u"\r\n"_s) + "\r\n").toUtf8()));
     }
     QString picture(const QString& name, const QColor& colour) {
-        TestPictures::write(TestPictures::plain(64, 48, colour), dir.filePath(name), "PNG");
+        TestPictures::plain(64, 48, colour).save(dir.filePath(name), "PNG");
         return dir.filePath(name);
     }
     void place(int card, const QString& path) {

@@ -1,4 +1,4 @@
-// Pictures made by the tests themselves: plain or patterned images written as JPEG, PNG or BMP.
+// Pictures made by the tests themselves: plain or patterned images and the bytes of their files.
 #include "TestPictures.h"
 
 #include <QBuffer>
@@ -23,27 +23,25 @@ QImage TestPictures::plain(int width, int height, const QColor& colour) {
     return image;
 }
 
-bool TestPictures::write(const QImage& image, const QString& path, const char* format,
-                         int quality) {
-    return image.save(path, format, quality);
+QByteArray TestPictures::encode(const QImage& image, const char* format, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format, quality) ? bytes
+                                                                                     : QByteArray();
 }
 
 bool TestPictures::writeJpegWithOrientation(const QImage& upright, const QString& path,
                                             int orientation) {
     // The pixels are stored turned the other way, so that applying the tag gives `upright` back.
     const int turn = orientation == 6 ? -90 : orientation == 8 ? 90 : orientation == 3 ? 180 : 0;
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    if (!buffer.open(QIODevice::WriteOnly) ||
-        !upright.transformed(QTransform().rotate(turn)).save(&buffer, "JPG", 90))
-        return false;
+    QByteArray jpeg = encode(upright.transformed(QTransform().rotate(turn)), "JPG");
     // A big-endian Exif block holding only the orientation tag, right after the start marker.
     QByteArray exif = QByteArray::fromHex("ffe100224578696600004d4d002a00000008000101120003"
                                           "000000010000000000000000");
     exif[29] = char(orientation);
     jpeg.insert(2, exif);
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
+    return !jpeg.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
 }
 
 bool TestPictures::near(QRgb actual, const QColor& expected, int tolerance) {

@@ -1,4 +1,4 @@
-// Pictures made by the tests themselves: plain or patterned images written as JPEG, PNG or BMP.
+// Pictures made by the tests themselves: plain or patterned images and the bytes of their files.
 #pragma once
 
 #include <QColor>
@@ -11,9 +11,8 @@ public:
     // clockwise), so orientation and stretching can be read from its pixels.
     static QImage quadrants(int width, int height);
     static QImage plain(int width, int height, const QColor& colour);
-    // Writes `image` to `path` in `format` ("JPG", "PNG", "BMP"); returns false when it cannot.
-    static bool write(const QImage& image, const QString& path, const char* format,
-                      int quality = 90);
+    // The bytes of `image` as a `format` file ("JPG", "PNG", "BMP"); empty when it cannot be made.
+    static QByteArray encode(const QImage& image, const char* format, int quality = 90);
     // A JPEG whose pixels are stored as `image` rotated, with an EXIF orientation tag (6 = the
     // stored picture must be turned 90 degrees clockwise) so a correct reader shows `image`.
     static bool writeJpegWithOrientation(const QImage& upright, const QString& path,
