@@ -188,7 +188,6 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("message");
         QTest::newRow("0 copies") << u"Text1"_s << u"0"_s << 1 << u"Aantal afdrukken"_s;
-        QTest::newRow("too many") << u"Text1"_s << u"40000"_s << 1 << u"Aantal afdrukken"_s;
         QTest::newRow("X no number") << u"Text2"_s << u"16 80"_s << 2 << u"geen getal"_s;
         QTest::newRow("Y no whole number") << u"Text3"_s << u"24OO"_s << 2 << u"geen heel getal"_s;
         QTest::newRow("design unreadable") << u"Text1"_s << u"1"_s << 4 << u"kaart4.jpg"_s;
