@@ -1,5 +1,5 @@
 // The series commands in a temporary program folder: save, new design, photos, export, and the
-// load dialog with good, short and broken files.
+// load dialog with good and short files.
 #include "LoadDialog.h"
 #include "LoadSeries.h"
 #include "PhotoCanvas.h"
