@@ -139,7 +139,6 @@ private slots:
         QTest::newRow("subject typed on card 3") << u"Onderwerp1_3"_s << u"X"_s << u"OnXderwerp"_s;
         QTest::newRow("name typed on card 4") << u"Naam4_2"_s << u"X"_s << u" 2X. "_s;
         QTest::newRow("line break pasted") << u"Naam1_3"_s << u"a\nb"_s << u"a b"_s;
-        QTest::newRow("CR LF pasted in a subject") << u"Onderwerp1_1"_s << u"x\r\ny"_s << u"x y"_s;
     }
     void editsShowOnAllFourCards() {
         QFETCH(QString, boxName);
