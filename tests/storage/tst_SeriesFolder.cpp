@@ -30,7 +30,6 @@ private slots:
         QTest::newRow("delete character") << "a\x7f" << "" << Entry::File << false;
         QTest::newRow("dot") << "." << "" << Entry::File << false;
         QTest::newRow("folder in the way") << "Vogels" << file << Entry::Folder << false;
-        QTest::newRow("pipe in the way") << "Vogels" << file << Entry::Pipe << false;
         QTest::newRow("link to a pipe") << "Vogels" << file << Entry::LinkToPipe << false;
         QTest::newRow("series folder is a file") << "Vogels" << "mosaretten" << Entry::File << false;
         // clang-format on
