@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(s.model.seriesName(), u"b.msr"_s); // a click only selects
         click(dialog, 0, true);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(s.info.last(), u"Naam van deze serie: A.msr"_s);
+        QVERIFY(s.info.last().endsWith(u" A.msr"_s));
         // Line 10 is name 1 of card 2; names 2 to 4 come from card 1; nothing is left of b.msr.
         const QStringList names{" k2n1", " k1n2", " k1n3", " k1n4"};
         for (int line = 1; line <= 4; ++line)
