@@ -29,14 +29,6 @@ class MainWindowTest final : public QObject {
     ScriptedPrompts m_prompts;
     std::unique_ptr<MainWindow> m_window;
 
-    // Shows a new window on the program folder `path`.
-    void open(const QString& path) {
-        m_window.reset();
-        m_prompts.clear();
-        m_window = std::make_unique<MainWindow>(ProgramFolder(path), m_prompts);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    }
     template <typename T = QWidget> T* child(const QString& name) const {
         T* found = m_window->findChild<T*>(name);
         if (!found)
@@ -62,9 +54,13 @@ class MainWindowTest final : public QObject {
     }
 
 private slots:
+    // Every test starts a new window on an empty program folder.
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        open(m_dir->path());
+        m_prompts.clear();
+        m_window = std::make_unique<MainWindow>(ProgramFolder(m_dir->path()), m_prompts);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void cleanup() { m_window.reset(); }
 
@@ -76,8 +72,7 @@ private slots:
     void settingsAreWrittenAtStartAndAtTheEnd() {
         QFETCH(bool, exitButton);
         const QString file = m_dir->filePath(u"Mosaret.ini"_s);
-        QCOMPARE(TestFolder::readFile(file),
-                 QByteArray("0,0,0\r\n0,0,0\r\n1680,2400\r\n")); // empty folder
+        QCOMPARE(TestFolder::readFile(file), QByteArray("0,0,0\r\n0,0,0\r\n1680,2400\r\n"));
         m_window->settings().backX = SettingValue::text(u"2100"_s);
         m_window->settings().backY = -150;
         if (exitButton)
