@@ -29,11 +29,6 @@ QString run(const QString& program, const QStringList& arguments) {
     return ok ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
 }
 
-// A pixel test for `colour`, give or take 40 in each channel.
-auto is(const QColor& colour) {
-    return [colour](QRgb p) { return TestPictures::near(p, colour); };
-}
-
 // A printed job as its PDF shows it; the first page addressed in twips from the printable corner.
 struct Printed {
     int pages = 0;
@@ -41,10 +36,10 @@ struct Printed {
     QList<std::pair<QSize, double>> images; // on the first page: pixels and the lower ppi
     QPointF origin;                         // the printable area's corner, in rendered pixels
     QPointF at(double x, double y) const { return origin + QPointF(x, y) * kDpi / 1440; }
-    // The first pixel from twips (x, y) onwards, to the right or down, for which `match` holds.
-    template <typename Match> QPointF find(double x, double y, bool down, Match match) const {
+    // The first pixel from twips (x, y) onwards, to the right or down, near `colour`.
+    QPointF find(double x, double y, bool down, const QColor& colour) const {
         for (QPoint p = at(x, y).toPoint(); page.valid(p); p += down ? QPoint(0, 1) : QPoint(1, 0))
-            if (match(page.pixel(p)))
+            if (TestPictures::near(page.pixel(p), colour))
                 return p;
         return {-1000, -1000};
     }
@@ -55,7 +50,7 @@ struct Printed {
             const QPointF m =
                 k < 8 ? QPointF(k % 2 ? 11075 : 375, QList{2400, 8100, 9000, 14700}[k / 2] + 7.5)
                       : QPointF(QList{1680, 5400, 6180, 9900}[k % 4] + 7.5, k < 12 ? 375 : 15975);
-            found += is({112, 96, 96})(page.pixel(at(m.x(), m.y()).toPoint()));
+            found += TestPictures::near(page.pixel(at(m.x(), m.y()).toPoint()), {112, 96, 96});
         }
         return found;
     }
@@ -144,7 +139,7 @@ private slots:
         QCOMPARE(printed.pages, copies.trimmed().toInt());
         QCOMPARE(printed.marksInPlace(), 16);
         for (int card = 1; card <= 4; ++card) {
-            const auto own = is(PrintFixture::kPhotoColours[card - 1]);
+            const QColor own = PrintFixture::kPhotoColours[card - 1];
             const QPoint box = QPoint(card % 2 ? 1680 : 6180, card < 3 ? 2400 : 9000) + photo;
             const QPointF off =
                 QPointF(printed.find(box.x() - 200, box.y() + 1000, false, own).x(),
@@ -163,7 +158,7 @@ private slots:
     // design's own 250 x 380 pixels.
     void backPageMovesByTheOffsets() {
         PrintFixture fixture;
-        const auto navy = is(PrintFixture::kDesignColours[2]);
+        const QColor navy = PrintFixture::kDesignColours[2];
         QList<QPointF> corners;
         for (const QPoint offset : {QPoint(1680, 2400), QPoint(2000, 3000)}) {
             fixture.settings.backX = SettingValue::text(QString::number(offset.x()));
