@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 using Entry = TestFolder::Entry;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,8 +38,8 @@ enum class Outcome {
     Starts,    // the settings file: no question, and the file holds what the window uses
     Loads,     // "Kapot.msr": loaded without a question
     LoadFails, // "Kapot.msr": "Fout bij het laden!", and the sheet keeps what it had
-    Placed,    // card 1's photo in "Foto.msr": shown, and the load goes on
-    Empty,     // card 1's photo in "Foto.msr": an empty outlined canvas, and the load goes on
+    Placed,    // card 1's photo in "Foto.msr": shown, the load goes on, and it places on the card
+    Empty,     // the same: an empty outlined canvas, and placing it warns with its name
     Refused,   // a typed name for a save (null: an absolute path): refused with a warning
 };
 
@@ -135,14 +136,16 @@ class BadInputTest final : public QObject {
     void check(const Fixture& f, const QString& path, Entry entry, Outcome outcome,
                const QStringList& changed, const Series& earlier) {
         QVERIFY(!QApplication::activeModalWidget());
-        const char* warning = outcome == Outcome::LoadFails ? "Fout bij het laden!"
-                              : outcome == Outcome::Refused ? "Deze naam kan niet worden gebruikt"
-                                                            : nullptr;
+        const QString warning = outcome == Outcome::LoadFails ? u"Fout bij het laden!"_s
+                                : outcome == Outcome::Refused
+                                    ? u"Deze naam kan niet worden gebruikt"_s
+                                : outcome == Outcome::Empty ? '"' + f.dir.path(path) + '"'
+                                                            : QString();
         QStringList kinds = f.prompts.kinds();
-        if (outcome == Outcome::Refused)
-            kinds.removeOne(QStringLiteral("text")); // the name the save asks for
-        QCOMPARE(kinds, warning ? QStringList{QStringLiteral("warn")} : QStringList());
-        QVERIFY(!warning || f.prompts.asked().back().text.startsWith(QLatin1String(warning)));
+        kinds.removeOne(u"text"_s);        // the name a save asks for
+        kinds.removeOne(u"openPicture"_s); // the photo a placement picks
+        QCOMPARE(kinds, warning.isEmpty() ? QStringList() : QStringList{u"warn"_s});
+        QVERIFY(warning.isEmpty() || f.prompts.asked().back().text.contains(warning));
         // Start-up rewrites a settings file; a load changes only what took the listed file's place.
         const bool mayChange =
             entry == Entry::File ? outcome == Outcome::Starts : outcome == Outcome::LoadFails;
@@ -219,7 +222,8 @@ private slots:
         photo("claiming 16252674 x 2.bmp", bmpClaiming(16'252'674, 2), O::Empty);
         photo("truncated.jpg", jpeg.left(jpeg.size() * 6 / 10), O::Placed);
         photo("108 MP.jpg", plainJpeg(12000, 9000), O::Placed);
-        photo("PNG named.jpg", TestPictures::encode(TestPictures::plain(60, 40, Qt::green), "PNG"), O::Placed);
+        photo("PNG named.jpg", TestPictures::encode(TestPictures::plain(60, 40, Qt::green), "PNG"),
+              O::Placed);
         settings("NUL bytes in settings", QByteArray(64, '\0'));
         settings("binary settings", binary.mid(128));
         settings("UTF-8 settings", "\"Caf\xc3\xa9\",0,0\r\n0,0,0\r\n\"\xe2\x82\xac\",5\r\n");
@@ -244,7 +248,8 @@ private slots:
         Fixture f;
         const bool photo = outcome == Outcome::Placed || outcome == Outcome::Empty;
         const bool swap = path == kBroken && entry != Entry::File;
-        QVERIFY(!photo || f.dir.write(kRed, TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG")));
+        QVERIFY(!photo || f.dir.write(kRed, TestPictures::encode(
+                                                TestPictures::plain(40, 30, Qt::red), "PNG")));
         QVERIFY(!photo || f.dir.write(kSeries + "Foto.msr", seriesFile(f.dir.path(path).toUtf8(),
                                                                        f.dir.path(kRed).toUtf8())));
         // A folder or pipe is never listed: it reaches the load only by taking a listed file's
@@ -267,6 +272,10 @@ private slots:
                 if (swap)
                     QVERIFY(QFile::remove(f.dir.path(path)) && f.dir.make(path, entry));
             });
+            if (photo) {
+                f.prompts.answerOpenPicture(f.dir.path(path));
+                f.click(QStringLiteral("Foto_1"));
+            }
         });
         check(f, path, entry, outcome, changed, earlier);
     }
