@@ -135,7 +135,7 @@ class BadInputTest final : public QObject {
     // Checks what the user saw, and that nothing changed on disk that the row may not change.
     void check(const Fixture& f, const QString& path, Entry entry, Outcome outcome,
                const QStringList& changed, const Series& earlier) {
-        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!QApplication::activeModalWidget() && !QGuiApplication::overrideCursor());
         const QString warning = outcome == Outcome::LoadFails ? u"Fout bij het laden!"_s
                                 : outcome == Outcome::Refused
                                     ? u"Deze naam kan niet worden gebruikt"_s
