@@ -252,8 +252,7 @@ private slots:
                                                 TestPictures::plain(40, 30, Qt::red), "PNG")));
         QVERIFY(!photo || f.dir.write(kSeries + "Foto.msr", seriesFile(f.dir.path(path).toUtf8(),
                                                                        f.dir.path(kRed).toUtf8())));
-        // A folder or pipe is never listed: it reaches the load only by taking a listed file's
-        // place.
+        // A folder or pipe is never listed: it reaches the load by taking a listed file's place.
         QVERIFY(path.size() > 255 || outcome == Outcome::Refused ||
                 f.dir.make(path, swap ? Entry::File : entry, bytes));
         QVERIFY(outcome == Outcome::Starts || f.start());

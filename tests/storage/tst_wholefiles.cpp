@@ -1,6 +1,5 @@
-// Saves stay whole: a full disk keeps the old file and says why, and a kill in the middle of a save
-// leaves one complete version of every file. With "--save-loop <folder>" this program is the
-// helper that the kill test starts and kills.
+// Saves stay whole: a full disk keeps the old file and says why, and a kill mid-save leaves one
+// complete version of each file. With "--save-loop <folder>" this is the kill test's helper.
 #include "SeriesFile.h"
 #include "SeriesFolder.h"
 #include "SettingsFile.h"
