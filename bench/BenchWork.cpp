@@ -1,6 +1,8 @@
 // The benchmarks' work folder: generated photos, a program folder of their own, the results.
 #include "BenchWork.h"
 
+#include "PhotoPreparer.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -22,4 +24,17 @@ QString BenchWork::photo(const BenchPictures::Photo& photo) const {
 
 QString BenchWork::photoPath(const BenchPictures::Photo& photo) const {
     return BenchPictures::pathIn(m_root + QStringLiteral("/pictures"), photo);
+}
+
+std::optional<FaceSheet> BenchWork::frontSheet(const QString& seriesName) const {
+    FaceSheet sheet{seriesName, QStringLiteral("Dieren"), {}, {}, {}};
+    const QList<BenchPictures::Photo> photos = BenchPictures::series(24);
+    for (int card = 1; card <= kCards; ++card) {
+        const Result<PreparedPhoto> prepared = PhotoPreparer::fromFile(photo(photos[card - 1]));
+        if (!prepared)
+            return std::nullopt;
+        sheet.photos[size_t(card - 1)] = prepared->master;
+        sheet.names[size_t(card - 1)] = {"Aap", "Beer", "Kat", "Uil"};
+    }
+    return sheet;
 }

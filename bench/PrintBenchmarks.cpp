@@ -4,7 +4,6 @@
 #include "Benchmarks.h"
 #include "DesignsFolder.h"
 #include "PdfImages.h"
-#include "PhotoPreparer.h"
 #include "PrintJob.h"
 #include "PrinterPageSink.h"
 #include "ProgramFolder.h"
@@ -81,15 +80,10 @@ void inspect(benchmark::State& state, const QString& pdf, Page page, const QStri
 }
 
 void printToQueue(benchmark::State& state, const BenchWork& work, Page page) {
-    FaceSheet sheet{{}, QStringLiteral("Dieren"), {}, {}, {}};
-    const QList<BenchPictures::Photo> photos = BenchPictures::series(24);
-    for (int card = 1; card <= kCards; ++card) {
-        const Result<PreparedPhoto> photo = PhotoPreparer::fromFile(work.photo(photos[card - 1]));
-        if (!photo)
-            return state.SkipWithError("a photo could not be prepared");
-        sheet.photos[size_t(card - 1)] = photo->master;
-        sheet.names[size_t(card - 1)] = {"Aap", "Beer", "Kat", "Uil"};
-    }
+    std::optional<FaceSheet> prepared = work.frontSheet({});
+    if (!prepared)
+        return state.SkipWithError("a photo could not be prepared");
+    FaceSheet& sheet = *prepared;
     for (auto _ : state) {
         const QString tag = QStringLiteral("Bench%1").arg(QRandomGenerator::global()->generate());
         sheet.seriesName = tag + QStringLiteral(".msr");

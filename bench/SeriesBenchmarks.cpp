@@ -5,7 +5,6 @@
 #include "Benchmarks.h"
 #include "ImagePageSink.h"
 #include "Pause.h"
-#include "PhotoPreparer.h"
 #include "PrintJob.h"
 #include "SeriesFolder.h"
 
@@ -43,15 +42,10 @@ void loadSeries(benchmark::State& state, const BenchWork& work) {
 }
 
 void renderFrontPage(benchmark::State& state, const BenchWork& work, DeckMode deck) {
-    FaceSheet sheet{QStringLiteral("Bench.msr"), QStringLiteral("Dieren"), {}, {}, {}};
-    const QList<BenchPictures::Photo> photos = BenchPictures::series(24);
-    for (int card = 1; card <= kCards; ++card) {
-        const Result<PreparedPhoto> photo = PhotoPreparer::fromFile(work.photo(photos[card - 1]));
-        if (!photo)
-            return state.SkipWithError("a photo could not be prepared");
-        sheet.photos[size_t(card - 1)] = photo->master;
-        sheet.names[size_t(card - 1)] = {"Aap", "Beer", "Kat", "Uil"};
-    }
+    const std::optional<FaceSheet> prepared = work.frontSheet(QStringLiteral("Bench.msr"));
+    if (!prepared)
+        return state.SkipWithError("a photo could not be prepared");
+    const FaceSheet sheet = *prepared;
     PrintRequest request;
     request.copiesText = QStringLiteral("1");
     request.deckMode = deck;
