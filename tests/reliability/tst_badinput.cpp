@@ -1,18 +1,16 @@
 // Bad input through the real window: broken series files and photos through the load dialog, odd
 // settings files at start-up, names that leave the series folder, and a read-only program folder.
 #include "CardPhotos.h"
-#include "MainWindow.h"
 #include "PhotoCanvas.h"
-#include "ScriptedPrompts.h"
 #include "SettingsFile.h"
-#include "TestFolder.h"
 #include "TestPictures.h"
+#include "TestWindow.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTest>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTimer>
 #include <csignal>
 #include <functional>
@@ -21,16 +19,12 @@
 #include <unistd.h>
 
 using Entry = TestFolder::Entry;
-using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kProgram = QStringLiteral("programma");
-const QString kSettings = QStringLiteral("programma/Mosaret.ini");
-const QString kSeries = QStringLiteral("programma/mosaretten/");
-const QByteArray kDefaults = "0,0,0\r\n0,0,0\r\n1680,2400\r\n";
-const QString kBroken = kSeries + QStringLiteral("Kapot.msr");
-const QString kRed = QStringLiteral("fotos/rood.png");
+const QString kProgram = "programma", kSettings = kProgram + "/Mosaret.ini",
+              kSeries = kProgram + "/mosaretten/", kBroken = kSeries + "Kapot.msr",
+              kRed = "fotos/rood.png";
 
 // What the user sees once the program has started on a row's bad entry and, for a series file or
 // a photo, has loaded it through the load dialog, or has typed a bad name to save under.
@@ -43,78 +37,49 @@ enum class Outcome {
     Refused,   // a typed name for a save (null: an absolute path): refused with a warning
 };
 
-// A series about birds: `photo` on card 1, `others` on cards 2 to 4, every line ended by `end`.
-QByteArray seriesFile(const QByteArray& photo = {}, const QByteArray& others = {},
-                      const QByteArray& end = "\r\n") {
-    QByteArrayList lines{"Vogels", photo, others, others, others};
-    for (int i = 0; i < 16; ++i)
-        lines << QByteArray::number(i % 4 + 1) + ". Merel";
-    return lines.join(end) + end;
-}
-
-// A baseline JPEG of plain mid-grey: each block holds a zero DC difference and an end of block, one
-// bit each, so even 108 million pixels take about a megabyte. `scan` false: the header only.
+// A baseline JPEG of plain grey: each block takes two bits (no DC change, end of block), so even
+// 108 million pixels take about a megabyte. `scan` false: the header only.
 QByteArray plainJpeg(int width, int height, bool scan = true) {
     const auto be16 = [](int v) { return QByteArray{} + char(v >> 8) + char(v & 0xff); };
-    const QByteArray oneCode = QByteArray::fromHex("0100000000000000000000000000000000");
-    QByteArray out = QByteArray::fromHex("ffd8ffdb004300") + QByteArray(64, 1) +
-                     QByteArray::fromHex("ffc0001108") + be16(height) + be16(width) +
-                     QByteArray::fromHex("03011100021100031100ffc4002600") + oneCode + '\x10' +
-                     oneCode;
-    if (!scan)
-        return out;
-    out += QByteArray::fromHex("ffda000c03010002000300003f00");
-    const qint64 bits = 2 * 3 * qint64((width + 7) / 8) * ((height + 7) / 8);
+    const QByteArray code = QByteArray::fromHex("0100000000000000000000000000000000");
+    const QByteArray header = QByteArray::fromHex("ffd8ffdb004300") + QByteArray(64, 1) +
+                              QByteArray::fromHex("ffc0001108") + be16(height) + be16(width) +
+                              QByteArray::fromHex("03011100021100031100ffc4002600") + code +
+                              '\x10' + code;
+    const qint64 bits = scan ? 2 * 3 * qint64((width + 7) / 8) * ((height + 7) / 8) : 0;
     QByteArray data((bits + 7) / 8, '\0');
     if (bits % 8)
         data.back() = char(0xff >> (bits % 8)); // padded with one bits
-    return out + data + "\xff\xd9";
+    return scan ? header + QByteArray::fromHex("ffda000c03010002000300003f00") + data + "\xff\xd9"
+                : header;
 }
 
 // A 24-bit BMP header claiming `width` x `height` pixels, followed by only ten of them.
 QByteArray bmpClaiming(qint32 width, qint32 height) {
     const auto le32 = [](qint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
     return QByteArray::fromHex("424d54000000000000003600000028000000") + le32(width) +
-           le32(height) +
-           QByteArray::fromHex("010018000000000000000000130b0000130b00000000000000000000") +
-           QByteArray(30, '\x40');
+           le32(height) + QByteArray::fromHex("010018") + QByteArray(25, 0) + QByteArray(30, 64);
 }
 
-// A program folder inside a test folder, and the window started on it.
-struct Fixture final {
-    TestFolder dir;
-    ScriptedPrompts prompts;
-    std::unique_ptr<MainWindow> window;
-
-    bool start() {
-        window = std::make_unique<MainWindow>(ProgramFolder(dir.path(kProgram)), prompts);
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get()) &&
-               window->findChild<QWidget*>(QStringLiteral("Frame2"))->isVisible();
-    }
-    void click(const QString& name) {
-        QTest::mouseClick(window->findChild<QWidget*>(name), Qt::LeftButton);
-    }
+struct Fixture final : TestWindow {
     // Picks `name` in the load dialog after running `beforeOk`; a name not listed cancels it.
     void load(const QString& name, const std::function<void()>& beforeOk = {}) {
         QTimer poll; // the menu button's press keeps the dialog back a moment
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog)
-                return;
-            poll.stop();
-            auto* list = dialog->findChild<QListWidget*>(QStringLiteral("File1"));
-            const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
-            if (beforeOk)
-                beforeOk();
-            if (!found.isEmpty())
-                list->setCurrentItem(found.first());
-            const char* button = found.isEmpty() ? "CancelKnop" : "OkKnop";
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)),
-                              Qt::LeftButton);
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                poll.stop();
+                auto* list = dialog->findChild<QListWidget*>("File1");
+                const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+                if (beforeOk)
+                    beforeOk();
+                list->setCurrentItem(found.value(0));
+                QTest::mouseClick(
+                    dialog->findChild<QPushButton*>(found.isEmpty() ? "CancelKnop" : "OkKnop"),
+                    Qt::LeftButton);
+            }
         });
         poll.start(10);
-        click(QStringLiteral("Menuknop_2"));
+        click("Menuknop_2");
     }
     // What `action` changed on disk; an action that takes over ten seconds aborts the run there.
     QStringList changedBy(const std::function<void()>& action) const {
@@ -123,7 +88,7 @@ struct Fixture final {
         ::alarm(10);
         action();
         ::alarm(0);
-        return TestFolder::changed(before, dir.snapshot());
+        return dir.changedSince(before);
     }
 };
 
@@ -136,40 +101,39 @@ class BadInputTest final : public QObject {
     void check(const Fixture& f, const QString& path, Entry entry, Outcome outcome,
                const QStringList& changed, const Series& earlier) {
         QVERIFY(!QApplication::activeModalWidget() && !QGuiApplication::overrideCursor());
-        const QString warning = outcome == Outcome::LoadFails ? u"Fout bij het laden!"_s
-                                : outcome == Outcome::Refused
-                                    ? u"Deze naam kan niet worden gebruikt"_s
-                                : outcome == Outcome::Empty ? '"' + f.dir.path(path) + '"'
-                                                            : QString();
-        QStringList kinds = f.prompts.kinds();
-        kinds.removeOne(u"text"_s);        // the name a save asks for
-        kinds.removeOne(u"openPicture"_s); // the photo a placement picks
-        QCOMPARE(kinds, warning.isEmpty() ? QStringList() : QStringList{u"warn"_s});
-        QVERIFY(warning.isEmpty() || f.prompts.asked().back().text.contains(warning));
+        const QString warning = outcome == Outcome::LoadFails ? "Fout bij het laden!"
+                                : outcome == Outcome::Refused ? "Deze naam kan niet worden gebruikt"
+                                : outcome == Outcome::Empty   ? '"' + f.dir.path(path) + '"'
+                                                              : QString();
+        // The name a save asks for and the photo a placement picks are no messages.
+        const QStringList said = f.prompts.kinds().filter(QRegularExpression("warn|inform|yesno"));
+        QCOMPARE(said, warning.isEmpty() ? QStringList() : QStringList{"warn"});
+        QVERIFY(f.prompts.lastText().contains(warning));
         // Start-up rewrites a settings file; a load changes only what took the listed file's place.
         const bool mayChange =
             entry == Entry::File ? outcome == Outcome::Starts : outcome == Outcome::LoadFails;
         QVERIFY2(changed.isEmpty() || (mayChange && changed == QStringList{path}),
-                 qPrintable(changed.join(u' ')));
+                 qPrintable(changed.join(' ')));
+        MainWindow& w = *f.window;
         if (outcome == Outcome::LoadFails) {
-            QCOMPARE(f.window->model().toSeries(), earlier);
+            QCOMPARE(w.model().toSeries(), earlier);
             // The next save must not propose the broken file's name.
-            QCOMPARE(f.window->model().seriesName(), SeriesModel::defaultSeriesName());
-            QVERIFY(!f.window->info().contains(u"Kapot"));
-        } else if (outcome == Outcome::Starts)
-            QCOMPARE(SettingsFile::serialize(f.window->settings()),
-                     entry == Entry::File ? f.dir.read(path) : kDefaults);
-        else if (outcome != Outcome::Refused)
-            QVERIFY(
-                f.window->info().endsWith(outcome == Outcome::Loads ? u"Kapot.msr" : u"Foto.msr"));
+            QCOMPARE(w.model().seriesName(), SeriesModel::defaultSeriesName());
+            QVERIFY(!w.info().contains("Kapot"));
+        } else if (outcome == Outcome::Starts) {
+            QCOMPARE(SettingsFile::serialize(w.settings()),
+                     entry == Entry::File ? f.dir.read(path) : "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
+        } else if (outcome != Outcome::Refused) {
+            QVERIFY(w.info().endsWith(outcome == Outcome::Loads ? "Kapot.msr" : "Foto.msr"));
+        }
         if (outcome == Outcome::Placed || outcome == Outcome::Empty) {
-            const CardPhotos& photos = f.window->photos();
+            const CardPhotos& photos = w.photos();
             QCOMPARE(photos.canvas(1) == PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize),
                      outcome == Outcome::Empty);
             QCOMPARE(photos.cardPicture(1).isNull(), outcome == Outcome::Empty); // not another's
             QVERIFY(!photos.cardShowsPlaceholder(1) && photos.thumbnail(1) == photos.canvas(1));
             QVERIFY(TestPictures::near(photos.canvas(2).pixel(200, 150), Qt::red)); // went on
-            QCOMPARE(f.window->model().photoPath(1), f.dir.path(path)); // kept for the next save
+            QCOMPARE(w.model().photoPath(1), f.dir.path(path)); // kept for the next save
         }
     }
 
@@ -179,6 +143,7 @@ private slots:
         QTest::addColumn<Entry>("entry");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Outcome>("outcome");
+        using O = Outcome;
         const auto row = [](const char* name, const QString& path, Entry entry,
                             const QByteArray& bytes, Outcome outcome) {
             QTest::newRow(name) << path << entry << bytes << outcome;
@@ -187,36 +152,33 @@ private slots:
             row(name, kBroken, Entry::File, bytes, outcome);
         };
         const auto photo = [&](const char* name, const QByteArray& bytes, Outcome outcome) {
-            row(name, QStringLiteral("fotos/") + name, Entry::File, bytes, outcome);
+            row(name, QString("fotos/") + name, Entry::File, bytes, outcome);
         };
         const auto settings = [&](const char* name, const QByteArray& bytes) {
-            row(name, kSettings, Entry::File, bytes, Outcome::Starts);
+            row(name, kSettings, Entry::File, bytes, O::Starts);
         };
         const auto utf16 = [](const char16_t* text, int bytes) {
             return "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text), bytes);
         };
-        const QByteArray good = seriesFile(),
+        const QByteArray good = TestFolder::seriesFile(),
                          jpeg = TestPictures::encode(TestPictures::quadrants(400, 300), "JPG");
         QByteArray binary(512, 0);
         std::iota(binary.begin(), binary.end(), 0);
-        using O = Outcome;
         series("empty series file", {}, O::LoadFails);
-        series("20 lines", good.left(good.lastIndexOf("4. Merel")), O::Loads);
+        series("20 lines", TestFolder::seriesFile(20), O::Loads);
         series("22 lines", good + "meer\r\n", O::Loads);
         series("2 MB line", QByteArray(2 << 20, 'x') + good.mid(6), O::Loads);
         series("binary series file", binary, O::Loads);
-        series("NUL bytes", QByteArray(10, '\0') + QByteArray("\r\na\0b", 5).repeated(20),
-               O::Loads);
+        series("NUL bytes", QByteArray(10, 0) + QByteArray("\r\na\0b", 5).repeated(20), O::Loads);
         series("UTF-8 series file", QByteArray("Caf\xc3\xa9 \xe2\x82\xac\r\n").repeated(21),
                O::Loads);
         series("UTF-16 series file", utf16(u"Vogels\r\nmerel\r\n", 30), O::Loads);
-        series("CR-only line ends", seriesFile({}, {}, "\r"), O::LoadFails);
+        series("CR-only line ends", TestFolder::seriesFile(21, {{}}, "\r"), O::LoadFails);
         row("folder named x.msr", kBroken, Entry::Folder, {}, O::LoadFails);
         row("pipe named x.msr", kBroken, Entry::Pipe, {}, O::LoadFails);
-        row("photo is a folder", QStringLiteral("fotos/map.jpg"), Entry::Folder, {}, O::Empty);
-        row("photo is a pipe", QStringLiteral("fotos/pijp.jpg"), Entry::Pipe, {}, O::Empty);
-        row("photo missing", QStringLiteral("fotos/") + QString(300, u'a'), Entry::File, {},
-            O::Empty);
+        row("photo is a folder", "fotos/map.jpg", Entry::Folder, {}, O::Empty);
+        row("photo is a pipe", "fotos/pijp.jpg", Entry::Pipe, {}, O::Empty);
+        row("photo missing", "fotos/" + QString(300, 'a'), Entry::File, {}, O::Empty);
         photo("zero-byte.jpg", {}, O::Empty);
         photo("claiming 60000 x 60000.jpg", plainJpeg(60000, 60000, false), O::Empty);
         photo("claiming 16252674 x 2.bmp", bmpClaiming(16'252'674, 2), O::Empty);
@@ -236,7 +198,7 @@ private slots:
         row("settings is a pipe", kSettings, Entry::Pipe, {}, O::Starts);
         row("settings is a link to a pipe", kSettings, Entry::LinkToPipe, {}, O::Starts);
         for (const char* name : {"../x", "..", "a\\b", "a\nb"})
-            row(name, QString::fromLatin1(name), Entry::File, {}, O::Refused);
+            row(name, name, Entry::File, {}, O::Refused);
         row("absolute name", QString(), Entry::File, {}, O::Refused);
     }
 
@@ -248,32 +210,30 @@ private slots:
         Fixture f;
         const bool photo = outcome == Outcome::Placed || outcome == Outcome::Empty;
         const bool swap = path == kBroken && entry != Entry::File;
-        QVERIFY(!photo || f.dir.write(kRed, TestPictures::encode(
-                                                TestPictures::plain(40, 30, Qt::red), "PNG")));
-        QVERIFY(!photo || f.dir.write(kSeries + "Foto.msr", seriesFile(f.dir.path(path).toUtf8(),
-                                                                       f.dir.path(kRed).toUtf8())));
+        const QByteArray red = TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG");
+        QVERIFY(!photo || (f.dir.write(kRed, red) &&
+                           f.dir.write(kSeries + "Foto.msr",
+                                       TestFolder::seriesFile(21, {f.dir.path(path).toUtf8(),
+                                                                   f.dir.path(kRed).toUtf8()}))));
         // A folder or pipe is never listed: it reaches the load by taking a listed file's place.
         QVERIFY(path.size() > 255 || outcome == Outcome::Refused ||
                 f.dir.make(path, swap ? Entry::File : entry, bytes));
-        QVERIFY(outcome == Outcome::Starts || f.start());
+        QVERIFY(outcome == Outcome::Starts || f.start(kProgram));
         const Series earlier = f.window ? f.window->model().toSeries() : Series{};
         const QStringList changed = f.changedBy([&] {
             if (outcome == Outcome::Starts) {
-                QVERIFY(f.start());
-                return;
-            }
-            if (outcome == Outcome::Refused) {
-                f.prompts.answerText(path.isNull() ? f.dir.path(QStringLiteral("x")) : path);
-                f.click(QStringLiteral("Menuknop_3"));
-                return;
-            }
-            f.load(photo ? QStringLiteral("Foto.msr") : QStringLiteral("Kapot.msr"), [&] {
-                if (swap)
-                    QVERIFY(QFile::remove(f.dir.path(path)) && f.dir.make(path, entry));
-            });
-            if (photo) {
-                f.prompts.answerOpenPicture(f.dir.path(path));
-                f.click(QStringLiteral("Foto_1"));
+                QVERIFY(f.start(kProgram));
+            } else if (outcome == Outcome::Refused) {
+                f.prompts.texts << (path.isNull() ? f.dir.path("x") : path);
+                f.click("Menuknop_3");
+            } else {
+                f.prompts.openPaths << f.dir.path(path); // picked when card 1's photo is clicked
+                f.load(photo ? "Foto.msr" : "Kapot.msr", [&] {
+                    if (swap)
+                        QVERIFY(QFile::remove(f.dir.path(path)) && f.dir.make(path, entry));
+                });
+                if (photo)
+                    f.click("Foto_1");
             }
         });
         check(f, path, entry, outcome, changed, earlier);
@@ -288,24 +248,24 @@ private slots:
         const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
         // Hand-edited with LF line ends, so start-up tries to rewrite it and cannot.
         QVERIFY(f.dir.write(kSettings, "0,0,0\n0,0,0\n2000,3000\n"));
-        QVERIFY(f.dir.write(kSeries + "Oud.msr", seriesFile()));
+        QVERIFY(f.dir.write(kSeries + "Oud.msr", TestFolder::seriesFile()));
         if (::mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
             QSKIP("the tmpfs cannot be made read-only here");
-        f.prompts.answerText(QStringLiteral("Oud"));
-        f.prompts.answerYesNo(true);
+        f.prompts.texts << "Oud";
+        f.prompts.yesNo << true;
         const QStringList changed = f.changedBy([&] {
-            QVERIFY(f.start());
+            QVERIFY(f.start(kProgram));
             QCOMPARE(f.window->settings().backY, 3000);
-            f.load(QStringLiteral("Oud.msr"));
-            QCOMPARE(f.window->model().subject(), QStringLiteral("Vogels"));
-            f.click(QStringLiteral("Menuknop_3"));
-            QTimer::singleShot(0, [&] { f.click(QStringLiteral("ExitKnop")); });
+            f.load("Oud.msr");
+            QCOMPARE(f.window->model().subject(), "Vogels");
+            f.click("Menuknop_3");
+            QTimer::singleShot(0, [&] { f.click("ExitKnop"); });
             QCOMPARE(QApplication::exec(), 0); // Exit ends the program's event loop
         });
         QCOMPARE(changed, QStringList());
         QVERIFY(!f.window->isVisible());
         QCOMPARE(f.prompts.kinds(), QStringList({"text", "yesno", "warn"}));
-        QVERIFY(f.prompts.asked().back().text.contains(QStringLiteral("mag schrijven")));
+        QVERIFY(f.prompts.lastText().contains("mag schrijven"));
     }
 };
 

@@ -12,70 +12,41 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
 // One user's session in a temporary program folder.
 struct Session {
-    QTemporaryDir dir;
+    TestFolder dir;
     SeriesModel model;
     CardPhotos photos;
     ScriptedPrompts prompts;
     QStringList info;
     SeriesCommands commands{{ProgramFolder(dir.path()), &model, &photos, &prompts, nullptr,
                              [this](const QString& text) { info << text; }, 0.01}};
-    SeriesFolder folder{dir.filePath(u"mosaretten"_s)};
+    SeriesFolder folder{dir.path("mosaretten")};
     LoadSeries loader{folder, model, photos, [this](const QString& text) { info << text; }};
 
-    QByteArray bytes(const QString& file) const {
-        return TestFolder::readFile(folder.path() + u'/' + file);
-    }
-    // The first `lines` lines of a series: subject, no photos, names "k<card>n<line>".
-    void write(const QString& file, int lines) const {
-        QStringList values{u"Vogels, bos"_s, {}, {}, {}, {}};
-        for (int card = 1; card <= 4; ++card)
-            for (int line = 1; line <= 4; ++line)
-                values += u"k%1n%2"_s.arg(card).arg(line);
-        QDir().mkpath(folder.path());
-        QVERIFY(TestFolder::writeFile(folder.path() + u'/' + file,
-                                      (values.mid(0, lines).join(u"\r\n"_s) + "\r\n").toUtf8()));
-    }
-    QString picture(const QString& name, const QColor& colour) {
-        TestPictures::plain(64, 48, colour).save(dir.filePath(name), "PNG");
-        return dir.filePath(name);
-    }
+    QByteArray bytes(const QString& file) const { return dir.read("mosaretten/" + file); }
     void place(int card, const QString& path) {
-        prompts.answerOpenPicture(path);
+        prompts.openPaths << path;
         commands.placePhoto(card);
     }
     void saveAs(const QString& name) {
-        prompts.answerText(name);
+        prompts.texts << name;
         commands.save();
     }
-    bool load(const QString& file) { return loader.run(file, nullptr).ok(); }
     // The name the save question proposes; the question is then cancelled.
     QString proposedName() {
-        saveAs(QString());
-        return prompts.asked().last().defaultAnswer;
+        saveAs({});
+        return prompts.asked.last().defaultAnswer;
     }
     void newDesign(bool yes) {
-        prompts.answerYesNo(yes);
+        prompts.yesNo << yes;
         commands.newDesign();
     }
 };
-
-// Clicks a row of the dialog's list; a double click starts with a click, as it does for the user.
-void click(LoadDialog& dialog, int row, bool twice = false) {
-    auto* list = dialog.findChild<QListWidget*>(u"File1"_s);
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (twice)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
 
 } // namespace
 
@@ -94,39 +65,42 @@ private slots:
         QFETCH(bool, replacing);
         QFETCH(bool, yes);
         Session s;
-        s.model.setSubject(u"Een veel langer eerste onderwerp"_s);
-        s.model.setName(1, 2, u" 2. Zoë"_s);
+        s.model.setSubject("Een veel langer eerste onderwerp");
+        s.model.setName(1, 2, " 2. Zoë");
         if (replacing)
-            s.saveAs(u"Reeks"_s);
-        const QByteArray first = s.bytes(u"Reeks.msr"_s);
-        s.model.setSubject(replacing ? u"Kort"_s : u"Łódź"_s);
-        s.prompts.answerYesNo(yes);
-        s.saveAs(u"Reeks"_s);
-        const QString question = s.prompts.asked().last().text;
-        QVERIFY(question.contains(replacing ? u"Deze naam bestaat reeds"_s : u"Onderwerp: Łódź"_s));
-        QVERIFY(!question.contains(u"Zoë"_s)); // Windows-1252 holds ë
-        QCOMPARE(s.bytes(u"Reeks.msr"_s), yes ? SeriesFile::serialize(s.model.toSeries()) : first);
+            s.saveAs("Reeks");
+        const QByteArray first = s.bytes("Reeks.msr");
+        s.model.setSubject(replacing ? "Kort" : "Łódź");
+        s.prompts.yesNo << yes;
+        s.saveAs("Reeks");
+        const QString question = s.prompts.lastText();
+        QVERIFY(question.contains(replacing ? "Deze naam bestaat reeds" : "Onderwerp: Łódź"));
+        QVERIFY(!question.contains("Zoë")); // Windows-1252 holds ë
+        QCOMPARE(s.bytes("Reeks.msr"), yes ? SeriesFile::serialize(s.model.toSeries()) : first);
     }
 
     void roundTripKeepsTheSeriesAndProposesItsName() {
         Session s;
-        s.place(1, QString()); // cancelled: nothing changes
+        s.place(1, {}); // cancelled: nothing changes
         QVERIFY(s.photos.cardShowsPlaceholder(1) && s.model.photoPath(1).isEmpty());
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-        std::array<QImage, 4> canvases;
+        QList<QImage> canvases;
         for (int card = 1; card <= 4; ++card) {
-            s.place(card, s.picture(u"foto %1, kaart.png"_s.arg(card), colours[card - 1]));
-            canvases[size_t(card - 1)] = s.photos.canvas(card);
+            const QString photo = QString("foto %1, kaart.png").arg(card);
+            QVERIFY(s.dir.write(photo, TestPictures::encode(
+                                           TestPictures::plain(64, 48, colours[card - 1]), "PNG")));
+            s.place(card, s.dir.path(photo));
+            canvases << s.photos.canvas(card);
         }
-        s.model.setSubject(u"Vogels, bos & café"_s);
-        s.model.setName(1, 2, u" 2. Zoë \"de uil\""_s);
+        s.model.setSubject("Vogels, bos & café");
+        s.model.setName(1, 2, " 2. Zoë \"de uil\"");
         const Series expected = s.model.toSeries();
-        QCOMPARE(s.proposedName(), u"Default"_s); // and cancelled
-        s.saveAs(u"   "_s);                       // blanks only: nothing saved, nothing said
-        s.saveAs(u"Bos"_s);
-        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{u"Bos.msr"_s});
-        QCOMPARE(s.prompts.kinds().mid(5), QStringList(3, u"text"_s)); // after the photo dialogs
-        QCOMPARE(s.proposedName(), u"Default"_s); // a save does not rename the series
+        QCOMPARE(s.proposedName(), "Default"); // and cancelled
+        s.saveAs("   ");                       // blanks only: nothing saved, nothing said
+        s.saveAs("Bos");
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"Bos.msr"});
+        QCOMPARE(s.prompts.kinds().mid(5), QStringList(3, "text")); // after the photo dialogs
+        QCOMPARE(s.proposedName(), "Default"); // a save does not rename the series
         s.newDesign(false);
         QCOMPARE(s.model.toSeries(), expected);
         s.newDesign(true);
@@ -134,65 +108,68 @@ private slots:
         QVERIFY(s.photos.cardShowsPlaceholder(1) && s.photos.thumbnail(1).isNull());
         QCOMPARE(s.photos.canvas(1), PhotoCanvas::blank(PhotoCanvas::kCanvasSize));
 
-        QVERIFY(s.load(u"Bos.msr"_s));
-        QCOMPARE(s.bytes(u"Bos.msr"_s).count("\r\n"), 21);
+        QVERIFY(s.loader.run("Bos.msr", nullptr).ok());
+        QCOMPARE(s.bytes("Bos.msr").count("\r\n"), 21);
         QCOMPARE(s.model.toSeries(), expected);
-        QCOMPARE(s.info.last(), u"Naam van deze serie: Bos.msr"_s);
+        QCOMPARE(s.info.last(), "Naam van deze serie: Bos.msr");
         for (int card = 1; card <= 4; ++card) {
-            QCOMPARE(s.photos.canvas(card), canvases[size_t(card - 1)]);
-            QCOMPARE(s.photos.thumbnail(card), canvases[size_t(card - 1)]);
+            QCOMPARE(s.photos.canvas(card), canvases[card - 1]);
+            QCOMPARE(s.photos.thumbnail(card), canvases[card - 1]);
             // A loaded card shows the picture itself, without the canvas outline.
             QVERIFY(TestPictures::near(s.photos.cardPicture(card).pixel(0, 0), colours[card - 1]));
             QVERIFY(TestPictures::near(s.photos.master(card).pixel(600, 450), colours[card - 1]));
         }
-        QCOMPARE(s.proposedName(), u"Bos"_s);
+        QCOMPARE(s.proposedName(), "Bos");
         s.newDesign(true);
-        QCOMPARE(s.proposedName(), u"Default"_s);
+        QCOMPARE(s.proposedName(), "Default");
     }
 
     void exportSheet_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("written") << u"blad"_s << u"written"_s;
-        QTest::newRow("cancelled") << u""_s << u"nothing"_s;
-        QTest::newRow("folder missing") << u"weg/blad.bmp"_s << u"reported"_s;
+        QTest::addColumn<QString>("chosen"); // "weg/": a folder that is not there
+        QTest::newRow("written") << "blad";
+        QTest::newRow("cancelled") << "";
+        QTest::newRow("folder missing") << "weg/blad.bmp";
     }
     void exportSheet() {
         QFETCH(QString, chosen);
-        QFETCH(QString, outcome);
         Session s;
-        s.place(1, s.picture(u"rood.png"_s, Qt::red));
-        const QString path = chosen.isEmpty() ? QString() : s.dir.filePath(chosen);
-        s.prompts.answerSaveBitmapPath(path);
+        QVERIFY(s.dir.write("rood.png",
+                            TestPictures::encode(TestPictures::plain(64, 48, Qt::red), "PNG")));
+        s.place(1, s.dir.path("rood.png"));
+        const QString path = chosen.isEmpty() ? QString() : s.dir.path(chosen);
+        s.prompts.savePaths << path;
         s.commands.exportSheet();
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QCOMPARE(QFileInfo::exists(path), outcome == u"written");
-        QCOMPARE(s.prompts.kinds().contains(u"warn"_s), outcome == u"reported");
-        if (outcome == u"written") // card 1's photo box, 3220 x 2400 twips at (580, 1700)
+        QCOMPARE(QFileInfo::exists(path), chosen == "blad");
+        QCOMPARE(s.prompts.kinds().contains("warn"), chosen.startsWith("weg/"));
+        if (chosen == "blad") // a BMP without the extension; card 1's photo box at (580, 1700)
             QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
     }
 
     void loadDialogListsSelectsAndLoads() {
         Session s;
         for (const char* name : {"b.msr", "c.msr"})
-            s.write(QString::fromLatin1(name), 21);
-        s.write(u"A.msr"_s, 10); // a short file
-        QVERIFY(s.load(u"b.msr"_s));
+            QVERIFY(s.dir.write(QString("mosaretten/") + name, TestFolder::seriesFile()));
+        QVERIFY(s.dir.write("mosaretten/A.msr", TestFolder::seriesFile(10))); // a short file
+        QVERIFY(s.loader.run("b.msr", nullptr).ok());
         LoadDialog dialog(s.folder, s.loader, s.prompts, nullptr);
         dialog.show();
-        auto* list = dialog.findChild<QListWidget*>(u"File1"_s);
+        auto* list = dialog.findChild<QListWidget*>("File1");
         QStringList shown;
         for (int row = 0; row < list->count(); ++row)
             shown += list->item(row)->text();
-        QCOMPARE(shown, (QStringList{"A.msr", "b.msr", "c.msr"}));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(u"OkKnop"_s), Qt::LeftButton);
-        QCOMPARE(s.prompts.asked().front().text, u"Géén bestand geselecteerd!"_s);
-        click(dialog, 0);
-        QCOMPARE(dialog.findChild<QLabel*>(u"Label2"_s)->text(), u"A"_s);
-        QCOMPARE(s.model.seriesName(), u"b.msr"_s); // a click only selects
-        click(dialog, 0, true);
+        QCOMPARE(shown, QStringList({"A.msr", "b.msr", "c.msr"}));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
+        QCOMPARE(s.prompts.lastText(), "Géén bestand geselecteerd!");
+        // A click only selects; a double click, which starts with a click, loads.
+        const QPoint at = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(dialog.findChild<QLabel*>("Label2")->text(), "A");
+        QCOMPARE(s.model.seriesName(), "b.msr");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QVERIFY(!dialog.isVisible());
-        QVERIFY(s.info.last().endsWith(u" A.msr"_s));
+        QVERIFY(s.info.last().endsWith(" A.msr"));
         // Line 10 is name 1 of card 2; names 2 to 4 come from card 1; nothing is left of b.msr.
         const QStringList names{" k2n1", " k1n2", " k1n3", " k1n4"};
         for (int line = 1; line <= 4; ++line)

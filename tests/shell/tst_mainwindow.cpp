@@ -1,21 +1,16 @@
 // Tests of the main window: settings at start and exit, layout, marks, tab order, mirrored texts,
-// deck modes, the menu and help.
-#include "MainWindow.h"
+// deck modes, the menu, help, and the pause that ends when the program quits.
 #include "MenuRow.h"
-#include "ScriptedPrompts.h"
-#include "TestFolder.h"
+#include "Pause.h"
 #include "TestPictures.h"
+#include "TestWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 QRect px(int left, int top, int width, int height) {
@@ -25,44 +20,22 @@ QRect px(int left, int top, int width, int height) {
 
 class MainWindowTest final : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
-    ScriptedPrompts m_prompts;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<TestWindow> m_w;
 
-    template <typename T = QWidget> T* child(const QString& name) const {
-        T* found = m_window->findChild<T*>(name);
-        if (!found)
-            qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
-    QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
+    QWidget* child(const QString& name) const { return m_w->child(name); }
+    QLineEdit* box(const QString& name) const { return m_w->child<QLineEdit>(name); }
     QRgb pixelAt(const QString& name, QPoint offset) const {
-        return m_window->grab().toImage().pixel(child(name)->mapTo(m_window.get(), offset));
+        return m_w->window->grab().toImage().pixel(child(name)->mapTo(m_w->window.get(), offset));
     }
-    void clickMenu(int index) {
-        QTest::mouseClick(child(u"Menuknop_%1"_s.arg(index)), Qt::LeftButton);
-    }
-    // Every card's own name line is yellow, the other lines cyan.
-    void verifyOwnNameMarks() const {
-        const QImage shot = m_window->grab().toImage();
-        for (int card = 1; card <= 4; ++card)
-            for (int line = 1; line <= 4; ++line) {
-                QWidget* name = child(u"Naam%1_%2"_s.arg(card).arg(line));
-                const QColor colour = shot.pixel(name->mapTo(m_window.get(), QPoint(110, 9)));
-                QCOMPARE(colour, card == line ? QColor(255, 255, 192) : QColor(192, 255, 255));
-            }
-    }
+    void clickMenu(int index) const { m_w->click(QString("Menuknop_%1").arg(index)); }
 
 private slots:
     // Every test starts a new window on an empty program folder.
     void init() {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_prompts.clear();
-        m_window = std::make_unique<MainWindow>(ProgramFolder(m_dir->path()), m_prompts);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_w = std::make_unique<TestWindow>();
+        QVERIFY(m_w->start());
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_w.reset(); }
 
     void settingsAreWrittenAtStartAndAtTheEnd_data() {
         QTest::addColumn<bool>("exitButton");
@@ -71,17 +44,16 @@ private slots:
     }
     void settingsAreWrittenAtStartAndAtTheEnd() {
         QFETCH(bool, exitButton);
-        const QString file = m_dir->filePath(u"Mosaret.ini"_s);
-        QCOMPARE(TestFolder::readFile(file), QByteArray("0,0,0\r\n0,0,0\r\n1680,2400\r\n"));
-        m_window->settings().backX = SettingValue::text(u"2100"_s);
-        m_window->settings().backY = -150;
+        QCOMPARE(m_w->dir.read("Mosaret.ini"), "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
+        m_w->window->settings().backX = SettingValue::text("2100");
+        m_w->window->settings().backY = -150;
         if (exitButton)
-            QTest::mouseClick(child(u"ExitKnop"_s), Qt::LeftButton);
+            m_w->click("ExitKnop");
         else
-            QVERIFY(m_window->close());
-        QVERIFY(!m_window->isVisible());
-        QCOMPARE(TestFolder::readFile(file), QByteArray("0,0,0\r\n0,0,0\r\n\"2100\",-150\r\n"));
-        QVERIFY(m_prompts.asked().isEmpty());
+            QVERIFY(m_w->window->close());
+        QVERIFY(!m_w->window->isVisible());
+        QCOMPARE(m_w->dir.read("Mosaret.ini"), "0,0,0\r\n0,0,0\r\n\"2100\",-150\r\n");
+        QVERIFY(m_w->prompts.asked.isEmpty());
     }
 
     void controlsStandAtTheirPlaces_data() {
@@ -98,27 +70,22 @@ private slots:
     void controlsStandAtTheirPlaces() {
         QFETCH(QRect, geometry);
         QFETCH(bool, visible);
-        QWidget* w = child(QString::fromLatin1(QTest::currentDataTag()));
+        QWidget* w = child(QTest::currentDataTag());
         QCOMPARE(w->geometry(), geometry);
         QCOMPARE(w->isVisible(), visible);
-    }
-
-    void windowHasAFixedSizeAndMarksTheOwnNames() {
-        QCOMPARE(m_window->size(), QSize(394, 572));
-        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-        verifyOwnNameMarks();
+        QCOMPARE(m_w->window->size(), QSize(394, 572));
+        QCOMPARE(m_w->window->minimumSize(), m_w->window->maximumSize());
     }
 
     void tabOrderRunsThroughTheCardsFromTheFirstSubject() {
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QCOMPARE(QApplication::focusWidget(), child(u"Onderwerp1_1"_s));
+        m_w->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_w->window.get()));
+        QCOMPARE(QApplication::focusWidget(), child("Onderwerp1_1"));
         const QStringList expected =
-            QStringLiteral(
-                "Naam1_1 Naam1_2 Naam1_3 Naam1_4 ExitKnop Onderwerp1_2 Onderwerp1_3 Onderwerp1_4 "
-                "Naam2_1 Naam2_2 Naam2_3 Naam2_4 Naam3_1 Naam3_2 Naam3_3 Naam3_4 Naam4_1 Naam4_2 "
-                "Naam4_3 Naam4_4 NormaalKnop KinderKnop Onderwerp1_1")
-                .split(u' ');
+            QString("Naam1_1 Naam1_2 Naam1_3 Naam1_4 ExitKnop Onderwerp1_2 Onderwerp1_3 "
+                    "Onderwerp1_4 Naam2_1 Naam2_2 Naam2_3 Naam2_4 Naam3_1 Naam3_2 Naam3_3 Naam3_4 "
+                    "Naam4_1 Naam4_2 Naam4_3 Naam4_4 NormaalKnop KinderKnop Onderwerp1_1")
+                .split(' ');
         QStringList visited;
         for (qsizetype i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -131,9 +98,15 @@ private slots:
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("input"); // typed at position 2, or pasted over all with a break
         QTest::addColumn<QString>("expected");
-        QTest::newRow("subject typed on card 3") << u"Onderwerp1_3"_s << u"X"_s << u"OnXderwerp"_s;
-        QTest::newRow("name typed on card 4") << u"Naam4_2"_s << u"X"_s << u" 2X. "_s;
-        QTest::newRow("line break pasted") << u"Naam1_3"_s << u"a\nb"_s << u"a b"_s;
+        QTest::newRow("subject typed on card 3") << "Onderwerp1_3"
+                                                 << "X"
+                                                 << "OnXderwerp";
+        QTest::newRow("name typed on card 4") << "Naam4_2"
+                                              << "X"
+                                              << " 2X. ";
+        QTest::newRow("line break pasted") << "Naam1_3"
+                                           << "a\nb"
+                                           << "a b";
     }
     void editsShowOnAllFourCards() {
         QFETCH(QString, boxName);
@@ -141,7 +114,7 @@ private slots:
         QFETCH(QString, expected);
         QLineEdit* edited = box(boxName);
         edited->setFocus();
-        if (input.contains(u'\n')) {
+        if (input.contains('\n')) {
             QGuiApplication::clipboard()->setText(input);
             edited->selectAll();
             edited->paste();
@@ -150,76 +123,87 @@ private slots:
             QTest::keyClicks(edited, input);
         }
         QCOMPARE(edited->cursorPosition(), 3); // just after the typed or pasted text
-        const bool subject = boxName.startsWith(u"Onderwerp"_s);
+        const bool subject = boxName.startsWith("Onderwerp");
         const int line = boxName.back().digitValue();
-        const SeriesModel& model = m_window->model();
+        const SeriesModel& model = m_w->window->model();
         for (int card = 1; card <= 4; ++card) {
-            const QString name =
-                subject ? u"Onderwerp1_%1"_s.arg(card) : u"Naam%1_%2"_s.arg(card).arg(line);
+            const QString name = subject ? QString("Onderwerp1_%1").arg(card)
+                                         : QString("Naam%1_%2").arg(card).arg(line);
             QCOMPARE(box(name)->text(), expected);
             QCOMPARE(subject ? model.subject() : model.name(card, line), expected);
+            // The own name line stays yellow on every card, the other lines cyan.
+            for (int l = 1; l <= 4; ++l)
+                QCOMPARE(QColor(pixelAt(QString("Naam%1_%2").arg(card).arg(l), {110, 9})),
+                         card == l ? QColor(255, 255, 192) : QColor(192, 255, 255));
         }
-        verifyOwnNameMarks();
     }
 
     void deckButtonsSwitchTheLayoutThereAndBack() {
-        m_window->model().setName(1, 3, u" 3. Kat"_s);
+        m_w->window->model().setName(1, 3, " 3. Kat");
         const QImage red = TestPictures::plain(400, 300, Qt::red);
-        m_window->photos().place(2, PreparedPhoto{red, red, red});
-        QTest::mouseClick(child(u"KinderKnop"_s), Qt::LeftButton);
-        QCOMPARE(m_window->deckMode(), DeckMode::Children);
-        QCOMPARE(child(u"Foto_3"_s)->geometry(), px(450, 3930, 1800, 1500));
-        QVERIFY(!box(u"Onderwerp1_2"_s)->isVisible() && !box(u"Naam4_4"_s)->isVisible());
+        m_w->window->photos().place(2, PreparedPhoto{red, red, red});
+        m_w->click("KinderKnop");
+        QCOMPARE(m_w->window->deckMode(), DeckMode::Children);
+        QCOMPARE(child("Foto_3")->geometry(), px(450, 3930, 1800, 1500));
+        QVERIFY(!box("Onderwerp1_2")->isVisible() && !box("Naam4_4")->isVisible());
         // The thumbnails that show card 2's photo, and one that shows card 3's.
         for (const char* slot : {"Foto1_1", "Foto2_4", "Foto3_2", "Foto4_2"})
-            QVERIFY2(TestPictures::near(pixelAt(slot, QPoint(18, 18)), Qt::red, 10), slot);
-        QVERIFY(!TestPictures::near(pixelAt(u"Foto1_3"_s, {18, 18}), Qt::red, 10));
+            QVERIFY2(TestPictures::near(pixelAt(slot, {18, 18}), Qt::red, 10), slot);
+        QVERIFY(!TestPictures::near(pixelAt("Foto1_3", {18, 18}), Qt::red, 10));
 
-        QTest::mouseClick(child(u"NormaalKnop"_s), Qt::LeftButton);
-        QCOMPARE(m_window->deckMode(), DeckMode::Normal);
-        QCOMPARE(child(u"Foto_3"_s)->geometry(), px(450, 4230, 1800, 1200));
-        QVERIFY(!child(u"Foto3_2"_s)->isVisible());
-        QCOMPARE(box(u"Naam2_3"_s)->text(), u" 3. Kat"_s);
+        m_w->click("NormaalKnop");
+        QCOMPARE(m_w->window->deckMode(), DeckMode::Normal);
+        QCOMPARE(child("Foto_3")->geometry(), px(450, 4230, 1800, 1200));
+        QVERIFY(!child("Foto3_2")->isVisible());
+        QCOMPARE(box("Naam2_3")->text(), " 3. Kat");
     }
 
-    void menuButtonMovesInWhilePressedThenRunsItsCommand() {
-        QSignalSpy chosen(child<MenuRow>(u"Frame1"_s), &MenuRow::chosen);
-        QWidget* save = child(u"Menuknop_3"_s);
+    // A pressed button moves in, then runs its command; a nested click meanwhile runs first. The
+    // help pane over the sheet disables the other buttons until Help closes it again.
+    void menuButtonsAndHelp() {
+        QSignalSpy chosen(m_w->child<MenuRow>("Frame1"), &MenuRow::chosen);
+        const QString info = "Naam van deze serie: Dieren.msr";
+        m_w->window->setInfo(info);
+        QWidget* save = child("Menuknop_3");
         QPoint during;
         QTimer::singleShot(100, this, [&] {
             during = save->pos();
-            clickMenu(4); // a nested click runs its own press and command first
+            clickMenu(4);
         });
         clickMenu(3);
         QCOMPARE(during, QPoint(126, 19));
         QCOMPARE(save->pos(), QPoint(124, 17));
         QCOMPARE(QList<QVariantList>(chosen), (QList<QVariantList>{{4}, {3}}));
-        QVERIFY(m_window->helpOpen());
-    }
-
-    void helpOpensOverTheSheetAndClosesAgain() {
-        const QString info = u"Naam van deze serie: Dieren.msr"_s;
-        m_window->setInfo(info);
-        auto* help = child<QTextBrowser>(u"WebBrowser"_s);
-        clickMenu(4); // without a help page the pane opens empty
-        QVERIFY(help->isVisible() && help->toPlainText().trimmed().isEmpty());
-        QCOMPARE(m_window->info(), u"Druk nogmaals op Help om dit venster weer te sluiten..."_s);
-        QSignalSpy pressed(child<MenuRow>(u"Frame1"_s), &MenuRow::chosen);
+        auto* help = m_w->child<QTextBrowser>("WebBrowser");
+        QVERIFY(help->isVisible() && help->toPlainText().trimmed().isEmpty()); // no help page
+        QCOMPARE(m_w->window->info(), "Druk nogmaals op Help om dit venster weer te sluiten...");
         for (int index : {1, 2, 3, 5}) {
-            QVERIFY(!child(u"Menuknop_%1"_s.arg(index))->isEnabled());
+            QVERIFY(!child(QString("Menuknop_%1").arg(index))->isEnabled());
             clickMenu(index);
         }
-        QCOMPARE(pressed.size(), 0); // a press moves the button, then emits
+        QCOMPARE(chosen.size(), 2);
 
         clickMenu(4);
         QVERIFY(!help->isVisible());
-        QCOMPARE(m_window->info(), info);
+        QCOMPARE(m_w->window->info(), info);
         for (int index : {1, 2, 3, 5})
-            QVERIFY(child(u"Menuknop_%1"_s.arg(index))->isEnabled());
-        QVERIFY(QDir(m_dir->path()).mkpath(u"help"_s));
-        QVERIFY(TestFolder::writeFile(m_dir->filePath(u"help/help.htm"_s), "<p>Eerste hulp</p>"));
+            QVERIFY(child(QString("Menuknop_%1").arg(index))->isEnabled());
+        QVERIFY(m_w->dir.write("help/help.htm", "<p>Eerste hulp</p>"));
         clickMenu(4);
-        QVERIFY(help->toPlainText().contains(u"Eerste hulp"_s));
+        QVERIFY(help->toPlainText().contains("Eerste hulp"));
+    }
+
+    void pauseEndsWhenTheProgramQuits() {
+        QTimer::singleShot(50, qApp, &QCoreApplication::quit);
+        QElapsedTimer clock;
+        clock.start();
+        // Stands in for the window's own event loop, which the quit request ends.
+        QTimer::singleShot(0, this, [&] {
+            pause(5);
+            QCoreApplication::exit(0);
+        });
+        QCoreApplication::exec();
+        QVERIFY2(clock.elapsed() < 4000, "the pause ran on after the quit request");
     }
 };
 

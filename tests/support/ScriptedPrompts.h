@@ -9,55 +9,43 @@
 class ScriptedPrompts final : public UserPrompts {
 public:
     struct Asked {
-        QString kind; // "yesno", "text", "inform", "warn", "openPicture", "saveBitmapPath"
-        QString title;
-        QString text; // the question, prompt or message; the filter for file dialogs
-        QString defaultAnswer;
+        QString kind, title, text, defaultAnswer; // text: a file dialog's filter
     };
+    // Answers taken in order by the questions of their kind; none left: No or empty.
+    QQueue<bool> yesNo;
+    QQueue<QString> texts, openPaths, savePaths;
+    QList<Asked> asked;
 
-    // Queued answers, taken in order by the questions of their kind; none left: No or empty.
-    void answerYesNo(bool yes) { m_yesNo.enqueue(yes); }
-    void answerText(const QString& text) { m_texts.enqueue(text); }
-    void answerOpenPicture(const QString& path) { m_openPaths.enqueue(path); }
-    void answerSaveBitmapPath(const QString& path) { m_savePaths.enqueue(path); }
-
-    const QList<Asked>& asked() const { return m_asked; }
     QStringList kinds() const {
         QStringList kinds;
-        for (const Asked& a : m_asked)
+        for (const Asked& a : asked)
             kinds << a.kind;
         return kinds;
     }
-    void clear() { *this = ScriptedPrompts(); }
+    QString lastText() const { return asked.isEmpty() ? QString() : asked.last().text; }
 
     bool askYesNo(const QString& title, const QString& text) override {
-        return take(m_yesNo, {QStringLiteral("yesno"), title, text, {}});
+        return take(yesNo, {"yesno", title, text, {}});
     }
     QString askText(const QString& title, const QString& prompt, const QString& answer) override {
-        return take(m_texts, {QStringLiteral("text"), title, prompt, answer});
+        return take(texts, {"text", title, prompt, answer});
     }
     void inform(const QString& title, const QString& text) override {
-        m_asked.append({QStringLiteral("inform"), title, text, {}});
+        asked.append({"inform", title, text, {}});
     }
     void warn(const QString& title, const QString& text) override {
-        m_asked.append({QStringLiteral("warn"), title, text, {}});
+        asked.append({"warn", title, text, {}});
     }
     QString openPicture(const QString& filter) override {
-        return take(m_openPaths, {QStringLiteral("openPicture"), {}, filter, {}});
+        return take(openPaths, {"openPicture", {}, filter, {}});
     }
     QString saveBitmapPath(const QString& filter) override {
-        return take(m_savePaths, {QStringLiteral("saveBitmapPath"), {}, filter, {}});
+        return take(savePaths, {"saveBitmapPath", {}, filter, {}});
     }
 
 private:
-    template <typename T> T take(QQueue<T>& answers, Asked asked) {
-        m_asked.append(std::move(asked));
+    template <typename T> T take(QQueue<T>& answers, Asked question) {
+        asked.append(std::move(question));
         return answers.isEmpty() ? T() : answers.dequeue();
     }
-
-    QQueue<bool> m_yesNo;
-    QQueue<QString> m_texts;
-    QQueue<QString> m_openPaths;
-    QQueue<QString> m_savePaths;
-    QList<Asked> m_asked;
 };

@@ -1,9 +1,9 @@
 // A temporary folder for one test: entries made by name, files read back, and snapshots of it all.
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayList>
+#include <QDir>
 #include <QMap>
-#include <QStringList>
 #include <QTemporaryDir>
 
 class TestFolder final {
@@ -13,19 +13,22 @@ public:
     using Snapshot = QMap<QString, QByteArray>;
 
     // `name` inside the folder (an absolute path stays as it is); the folder itself for "".
-    QString path(const QString& name = {}) const;
+    QString path(const QString& name = {}) const { return QDir(m_dir.path()).filePath(name); }
     // Makes `name` and the folders above it; a link to a pipe points to the pipe "<name>.pijp".
     bool make(const QString& name, Entry entry, const QByteArray& bytes = {}) const;
     bool write(const QString& name, const QByteArray& bytes) const {
         return make(name, Entry::File, bytes);
     }
     // The bytes of a file, or "<missing>" when it cannot be read.
-    QByteArray read(const QString& name) const { return readFile(path(name)); }
-    static QByteArray readFile(const QString& path);
-    static bool writeFile(const QString& path, const QByteArray& bytes);
+    QByteArray read(const QString& name) const;
     Snapshot snapshot() const;
-    // The paths whose entries were added, removed or changed between two snapshots.
-    static QStringList changed(const Snapshot& before, const Snapshot& after);
+    // The paths whose entries were added, removed or changed since `before`.
+    QStringList changedSince(const Snapshot& before) const;
+
+    // A series file "Vogels": card k's photo is photos[k - 1] (the last one repeats), the names are
+    // "k<card>n<line>"; its first `lines` lines, each ended by `end`.
+    static QByteArray seriesFile(int lines = 21, QByteArrayList photos = {{}},
+                                 const QByteArray& end = "\r\n");
 
 private:
     QTemporaryDir m_dir;
