@@ -6,14 +6,7 @@
 #include "TestPictures.h"
 #include "TestWindow.h"
 
-#include <QApplication>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTimer>
 #include <csignal>
-#include <functional>
 #include <numeric>
 #include <sys/mount.h>
 #include <unistd.h>
@@ -26,15 +19,16 @@ const QString kProgram = "programma", kSettings = kProgram + "/Mosaret.ini",
               kSeries = kProgram + "/mosaretten/", kBroken = kSeries + "Kapot.msr",
               kRed = "fotos/rood.png";
 
-// What the user sees once the program has started on a row's bad entry and, for a series file or
-// a photo, has loaded it through the load dialog, or has typed a bad name to save under.
+// What the user sees once the program has started on a row's bad entry (the settings file, the
+// series file "Kapot.msr" or the photo "fotos/<row name>") and, for a series file or a photo, has
+// loaded it through the load dialog, or has typed a bad name to save under.
 enum class Outcome {
     Starts,    // the settings file: no question, and the file holds what the window uses
     Loads,     // "Kapot.msr": loaded without a question
     LoadFails, // "Kapot.msr": "Fout bij het laden!", and the sheet keeps what it had
     Placed,    // card 1's photo in "Foto.msr": shown, the load goes on, and it places on the card
     Empty,     // the same: an empty outlined canvas, and placing it warns with its name
-    Refused,   // a typed name for a save (null: an absolute path): refused with a warning
+    Refused,   // the row's name typed for a save: refused with a warning
 };
 
 // A baseline JPEG of plain grey: each block takes two bits (no DC change, end of block), so even
@@ -62,25 +56,6 @@ QByteArray bmpClaiming(qint32 width, qint32 height) {
 }
 
 struct Fixture final : TestWindow {
-    // Picks `name` in the load dialog after running `beforeOk`; a name not listed cancels it.
-    void load(const QString& name, const std::function<void()>& beforeOk = {}) {
-        QTimer poll; // the menu button's press keeps the dialog back a moment
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                poll.stop();
-                auto* list = dialog->findChild<QListWidget*>("File1");
-                const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
-                if (beforeOk)
-                    beforeOk();
-                list->setCurrentItem(found.value(0));
-                QTest::mouseClick(
-                    dialog->findChild<QPushButton*>(found.isEmpty() ? "CancelKnop" : "OkKnop"),
-                    Qt::LeftButton);
-            }
-        });
-        poll.start(10);
-        click("Menuknop_2");
-    }
     // What `action` changed on disk; an action that takes over ten seconds aborts the run there.
     QStringList changedBy(const std::function<void()>& action) const {
         const TestFolder::Snapshot before = dir.snapshot();
@@ -97,65 +72,15 @@ struct Fixture final : TestWindow {
 class BadInputTest final : public QObject {
     Q_OBJECT
 
-    // Checks what the user saw, and that nothing changed on disk that the row may not change.
-    void check(const Fixture& f, const QString& path, Entry entry, Outcome outcome,
-               const QStringList& changed, const Series& earlier) {
-        QVERIFY(!QApplication::activeModalWidget() && !QGuiApplication::overrideCursor());
-        const QString warning = outcome == Outcome::LoadFails ? "Fout bij het laden!"
-                                : outcome == Outcome::Refused ? "Deze naam kan niet worden gebruikt"
-                                : outcome == Outcome::Empty   ? '"' + f.dir.path(path) + '"'
-                                                              : QString();
-        // The name a save asks for and the photo a placement picks are no messages.
-        const QStringList said = f.prompts.kinds().filter(QRegularExpression("warn|inform|yesno"));
-        QCOMPARE(said, warning.isEmpty() ? QStringList() : QStringList{"warn"});
-        QVERIFY(f.prompts.lastText().contains(warning));
-        // Start-up rewrites a settings file; a load changes only what took the listed file's place.
-        const bool mayChange =
-            entry == Entry::File ? outcome == Outcome::Starts : outcome == Outcome::LoadFails;
-        QVERIFY2(changed.isEmpty() || (mayChange && changed == QStringList{path}),
-                 qPrintable(changed.join(' ')));
-        MainWindow& w = *f.window;
-        if (outcome == Outcome::LoadFails) {
-            QCOMPARE(w.model().toSeries(), earlier);
-            // The next save must not propose the broken file's name.
-            QCOMPARE(w.model().seriesName(), SeriesModel::defaultSeriesName());
-            QVERIFY(!w.info().contains("Kapot"));
-        } else if (outcome == Outcome::Starts) {
-            QCOMPARE(SettingsFile::serialize(w.settings()),
-                     entry == Entry::File ? f.dir.read(path) : "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
-        } else if (outcome != Outcome::Refused) {
-            QVERIFY(w.info().endsWith(outcome == Outcome::Loads ? "Kapot.msr" : "Foto.msr"));
-        }
-        if (outcome == Outcome::Placed || outcome == Outcome::Empty) {
-            const CardPhotos& photos = w.photos();
-            QCOMPARE(photos.canvas(1) == PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize),
-                     outcome == Outcome::Empty);
-            QCOMPARE(photos.cardPicture(1).isNull(), outcome == Outcome::Empty); // not another's
-            QVERIFY(!photos.cardShowsPlaceholder(1) && photos.thumbnail(1) == photos.canvas(1));
-            QVERIFY(TestPictures::near(photos.canvas(2).pixel(200, 150), Qt::red)); // went on
-            QCOMPARE(w.model().photoPath(1), f.dir.path(path)); // kept for the next save
-        }
-    }
-
 private slots:
     void badInput_data() {
-        QTest::addColumn<QString>("path"); // where the bad entry goes in the test folder
-        QTest::addColumn<Entry>("entry");
-        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Entry>("entry");
         using O = Outcome;
-        const auto row = [](const char* name, const QString& path, Entry entry,
-                            const QByteArray& bytes, Outcome outcome) {
-            QTest::newRow(name) << path << entry << bytes << outcome;
-        };
-        const auto series = [&](const char* name, const QByteArray& bytes, Outcome outcome) {
-            row(name, kBroken, Entry::File, bytes, outcome);
-        };
-        const auto photo = [&](const char* name, const QByteArray& bytes, Outcome outcome) {
-            row(name, QString("fotos/") + name, Entry::File, bytes, outcome);
-        };
-        const auto settings = [&](const char* name, const QByteArray& bytes) {
-            row(name, kSettings, Entry::File, bytes, O::Starts);
+        const auto row = [](const char* name, Outcome outcome, const QByteArray& bytes = {},
+                            Entry entry = Entry::File) {
+            QTest::newRow(name) << outcome << bytes << entry;
         };
         const auto utf16 = [](const char16_t* text, int bytes) {
             return "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text), bytes);
@@ -164,67 +89,70 @@ private slots:
                          jpeg = TestPictures::encode(TestPictures::quadrants(400, 300), "JPG");
         QByteArray binary(512, 0);
         std::iota(binary.begin(), binary.end(), 0);
-        series("empty series file", {}, O::LoadFails);
-        series("20 lines", TestFolder::seriesFile(20), O::Loads);
-        series("22 lines", good + "meer\r\n", O::Loads);
-        series("2 MB line", QByteArray(2 << 20, 'x') + good.mid(6), O::Loads);
-        series("binary series file", binary, O::Loads);
-        series("NUL bytes", QByteArray(10, 0) + QByteArray("\r\na\0b", 5).repeated(20), O::Loads);
-        series("UTF-8 series file", QByteArray("Caf\xc3\xa9 \xe2\x82\xac\r\n").repeated(21),
-               O::Loads);
-        series("UTF-16 series file", utf16(u"Vogels\r\nmerel\r\n", 30), O::Loads);
-        series("CR-only line ends", TestFolder::seriesFile(21, {{}}, "\r"), O::LoadFails);
-        row("folder named x.msr", kBroken, Entry::Folder, {}, O::LoadFails);
-        row("pipe named x.msr", kBroken, Entry::Pipe, {}, O::LoadFails);
-        row("photo is a folder", "fotos/map.jpg", Entry::Folder, {}, O::Empty);
-        row("photo is a pipe", "fotos/pijp.jpg", Entry::Pipe, {}, O::Empty);
-        row("photo missing", "fotos/" + QString(300, 'a'), Entry::File, {}, O::Empty);
-        photo("zero-byte.jpg", {}, O::Empty);
-        photo("claiming 60000 x 60000.jpg", plainJpeg(60000, 60000, false), O::Empty);
-        photo("claiming 16252674 x 2.bmp", bmpClaiming(16'252'674, 2), O::Empty);
-        photo("truncated.jpg", jpeg.left(jpeg.size() * 6 / 10), O::Placed);
-        photo("108 MP.jpg", plainJpeg(12000, 9000), O::Placed);
-        photo("PNG named.jpg", TestPictures::encode(TestPictures::plain(60, 40, Qt::green), "PNG"),
-              O::Placed);
-        settings("NUL bytes in settings", QByteArray(64, '\0'));
-        settings("binary settings", binary.mid(128));
-        settings("UTF-8 settings", "\"Caf\xc3\xa9\",0,0\r\n0,0,0\r\n\"\xe2\x82\xac\",5\r\n");
-        settings("UTF-16 settings", utf16(u"0,0,0\r\n0,0,0\r\n2000,3000\r\n", 50));
-        settings("CR-only settings", "0,0,0\r0,0,0\r2000,3000\r");
-        settings("10 MB quoted field", '"' + QByteArray(10 << 20, 'a') + "\",0,0\r\n");
-        settings("negative numbers", "-1,-2.5,0\r\n-4,-5,255\r\n-1680,-2147483648\r\n");
-        settings("huge numbers", '1' + QByteArray(400, '0') + ",0,0\r\n0,0,0\r\n9,99999999999\r\n");
-        row("settings is a folder", kSettings, Entry::Folder, {}, O::Starts);
-        row("settings is a pipe", kSettings, Entry::Pipe, {}, O::Starts);
-        row("settings is a link to a pipe", kSettings, Entry::LinkToPipe, {}, O::Starts);
-        for (const char* name : {"../x", "..", "a\\b", "a\nb"})
-            row(name, name, Entry::File, {}, O::Refused);
-        row("absolute name", QString(), Entry::File, {}, O::Refused);
+        row("empty series file", O::LoadFails);
+        row("20 lines", O::Loads, TestFolder::seriesFile(20));
+        row("22 lines", O::Loads, good + "meer\r\n");
+        row("2 MB line", O::Loads, QByteArray(2 << 20, 'x') + good.mid(6));
+        row("binary series file", O::Loads, binary);
+        row("NUL bytes", O::Loads, QByteArray(10, 0) + QByteArray("\r\na\0b", 5).repeated(20));
+        row("UTF-8 series file", O::Loads, QByteArray("Caf\xc3\xa9 \xe2\x82\xac\r\n").repeated(21));
+        row("UTF-16 series file", O::Loads, utf16(u"Vogels\r\nmerel\r\n", 30));
+        row("CR-only line ends", O::LoadFails, TestFolder::seriesFile(21, {{}}, "\r"));
+        row("folder named x.msr", O::LoadFails, {}, Entry::Folder);
+        row("pipe named x.msr", O::LoadFails, {}, Entry::Pipe);
+        row("photo is a folder", O::Empty, {}, Entry::Folder);
+        row("photo is a pipe", O::Empty, {}, Entry::Pipe);
+        row("photo missing", O::Empty, {}, Entry::Missing);
+        row("zero-byte.jpg", O::Empty);
+        row("claiming 60000 x 60000.jpg", O::Empty, plainJpeg(60000, 60000, false));
+        row("claiming 16252674 x 2.bmp", O::Empty, bmpClaiming(16'252'674, 2));
+        row("truncated.jpg", O::Placed, jpeg.left(jpeg.size() * 6 / 10));
+        row("108 MP.jpg", O::Placed, plainJpeg(12000, 9000));
+        row("PNG named.jpg", O::Placed,
+            TestPictures::encode(TestPictures::plain(60, 40, Qt::green), "PNG"));
+        row("NUL bytes in settings", O::Starts, QByteArray(64, '\0'));
+        row("binary settings", O::Starts, binary.mid(128));
+        row("UTF-8 settings", O::Starts, "\"Caf\xc3\xa9\",0,0\r\n0,0,0\r\n\"\xe2\x82\xac\",5\r\n");
+        row("UTF-16 settings", O::Starts, utf16(u"0,0,0\r\n0,0,0\r\n2000,3000\r\n", 50));
+        row("CR-only settings", O::Starts, "0,0,0\r0,0,0\r2000,3000\r");
+        row("10 MB quoted field", O::Starts, '"' + QByteArray(10 << 20, 'a') + "\",0,0\r\n");
+        row("negative numbers", O::Starts, "-1,-2.5,0\r\n-4,-5,255\r\n-1680,-2147483648\r\n");
+        row("huge numbers", O::Starts,
+            '1' + QByteArray(400, '0') + ",0,0\r\n0,0,0\r\n9,99999999999\r\n");
+        row("settings is a folder", O::Starts, {}, Entry::Folder);
+        row("settings is a pipe", O::Starts, {}, Entry::Pipe);
+        row("settings is a link to a pipe", O::Starts, {}, Entry::LinkToPipe);
+        for (const char* name : {"../x", "..", "a\\b", "a\nb", "/absolute"})
+            row(name, O::Refused); // the absolute name is typed as one inside the test folder
     }
 
     void badInput() {
-        QFETCH(QString, path);
-        QFETCH(Entry, entry);
-        QFETCH(QByteArray, bytes);
         QFETCH(Outcome, outcome);
-        Fixture f;
-        const bool photo = outcome == Outcome::Placed || outcome == Outcome::Empty;
+        QFETCH(QByteArray, bytes);
+        QFETCH(Entry, entry);
+        using O = Outcome;
+        const QString tag = QTest::currentDataTag();
+        const bool photo = outcome == O::Placed || outcome == O::Empty;
+        const QString path = outcome == O::Starts    ? kSettings
+                             : photo                 ? "fotos/" + tag
+                             : outcome == O::Refused ? tag
+                                                     : kBroken;
         const bool swap = path == kBroken && entry != Entry::File;
+        Fixture f;
         const QByteArray red = TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG");
         QVERIFY(!photo || (f.dir.write(kRed, red) &&
                            f.dir.write(kSeries + "Foto.msr",
                                        TestFolder::seriesFile(21, {f.dir.path(path).toUtf8(),
                                                                    f.dir.path(kRed).toUtf8()}))));
         // A folder or pipe is never listed: it reaches the load by taking a listed file's place.
-        QVERIFY(path.size() > 255 || outcome == Outcome::Refused ||
-                f.dir.make(path, swap ? Entry::File : entry, bytes));
-        QVERIFY(outcome == Outcome::Starts || f.start(kProgram));
+        QVERIFY(outcome == O::Refused || f.dir.make(path, swap ? Entry::File : entry, bytes));
+        QVERIFY(outcome == O::Starts || f.start(kProgram));
         const Series earlier = f.window ? f.window->model().toSeries() : Series{};
         const QStringList changed = f.changedBy([&] {
-            if (outcome == Outcome::Starts) {
+            if (outcome == O::Starts) {
                 QVERIFY(f.start(kProgram));
-            } else if (outcome == Outcome::Refused) {
-                f.prompts.texts << (path.isNull() ? f.dir.path("x") : path);
+            } else if (outcome == O::Refused) {
+                f.prompts.texts << (tag == "/absolute" ? f.dir.path("x") : tag);
                 f.click("Menuknop_3");
             } else {
                 f.prompts.openPaths << f.dir.path(path); // picked when card 1's photo is clicked
@@ -236,7 +164,42 @@ private slots:
                     f.click("Foto_1");
             }
         });
-        check(f, path, entry, outcome, changed, earlier);
+        // What the user saw, and that nothing changed on disk that the row may not change.
+        QVERIFY(!QApplication::activeModalWidget() && !QGuiApplication::overrideCursor());
+        const QString warning = outcome == O::LoadFails ? "Fout bij het laden!"
+                                : outcome == O::Refused ? "Deze naam kan niet worden gebruikt"
+                                : outcome == O::Empty   ? '"' + f.dir.path(path) + '"'
+                                                        : QString();
+        // The name a save asks for and the photo a placement picks are no messages.
+        const QStringList said = f.prompts.kinds().filter(QRegularExpression("warn|inform|yesno"));
+        QCOMPARE(said, warning.isEmpty() ? QStringList() : QStringList{"warn"});
+        QVERIFY(f.prompts.lastText().contains(warning));
+        // Start-up rewrites a settings file; a load changes only what took the listed file's place.
+        const bool mayChange =
+            entry == Entry::File ? outcome == O::Starts : outcome == O::LoadFails;
+        QVERIFY2(changed.isEmpty() || (mayChange && changed == QStringList{path}),
+                 qPrintable(changed.join(' ')));
+        MainWindow& w = *f.window;
+        if (outcome == O::LoadFails) {
+            QCOMPARE(w.model().toSeries(), earlier);
+            // The next save must not propose the broken file's name.
+            QCOMPARE(w.model().seriesName(), SeriesModel::defaultSeriesName());
+            QVERIFY(!w.info().contains("Kapot"));
+        } else if (outcome == O::Starts) {
+            QCOMPARE(SettingsFile::serialize(w.settings()),
+                     entry == Entry::File ? f.dir.read(path) : "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
+        } else if (outcome != O::Refused) {
+            QVERIFY(w.info().endsWith(outcome == O::Loads ? "Kapot.msr" : "Foto.msr"));
+        }
+        if (photo) {
+            const CardPhotos& photos = w.photos();
+            QCOMPARE(photos.canvas(1) == PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize),
+                     outcome == O::Empty);
+            QCOMPARE(photos.cardPicture(1).isNull(), outcome == O::Empty); // not another's
+            QVERIFY(!photos.cardShowsPlaceholder(1) && photos.thumbnail(1) == photos.canvas(1));
+            QVERIFY(TestPictures::near(photos.canvas(2).pixel(200, 150), Qt::red)); // went on
+            QCOMPARE(w.model().photoPath(1), f.dir.path(path)); // kept for the next save
+        }
     }
 
     void readOnlyProgramFolderStartsWarnsAndExits() {

@@ -1,16 +1,11 @@
 // Tests of the main window: settings at start and exit, layout, marks, tab order, mirrored texts,
-// deck modes, the menu, help, and the pause that ends when the program quits.
+// deck modes, the menu, help, the series commands, and the pause that ends when the program quits.
 #include "MenuRow.h"
 #include "Pause.h"
+#include "PhotoCanvas.h"
+#include "SeriesFile.h"
 #include "TestPictures.h"
 #include "TestWindow.h"
-
-#include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QTextBrowser>
-#include <QTimer>
 
 namespace {
 QRect px(int left, int top, int width, int height) {
@@ -28,6 +23,28 @@ class MainWindowTest final : public QObject {
         return m_w->window->grab().toImage().pixel(child(name)->mapTo(m_w->window.get(), offset));
     }
     void clickMenu(int index) const { m_w->click(QString("Menuknop_%1").arg(index)); }
+    QByteArray saved(const QString& file) const { return m_w->dir.read("mosaretten/" + file); }
+    void place(int card, const QString& photo) const {
+        m_w->prompts.openPaths << photo;
+        m_w->click(QString("Foto_%1").arg(card));
+    }
+    void saveAs(const QString& name) const {
+        m_w->prompts.texts << name;
+        clickMenu(3);
+    }
+    // The name the save question proposes; the question is then cancelled.
+    QString proposedName() const {
+        saveAs({});
+        return m_w->prompts.asked.last().defaultAnswer;
+    }
+    void newDesign(bool yes) const {
+        m_w->prompts.yesNo << yes;
+        clickMenu(1);
+    }
+    QString photo(const QString& name, const QColor& colour) const {
+        m_w->dir.write(name, TestPictures::encode(TestPictures::plain(64, 48, colour), "PNG"));
+        return m_w->dir.path(name);
+    }
 
 private slots:
     // Every test starts a new window on an empty program folder.
@@ -96,7 +113,7 @@ private slots:
 
     void editsShowOnAllFourCards_data() {
         QTest::addColumn<QString>("boxName");
-        QTest::addColumn<QString>("input"); // typed at position 2, or pasted over all with a break
+        QTest::addColumn<QString>("input"); // "X" is typed at position 2, others pasted over all
         QTest::addColumn<QString>("expected");
         QTest::newRow("subject typed on card 3") << "Onderwerp1_3"
                                                  << "X"
@@ -104,53 +121,72 @@ private slots:
         QTest::newRow("name typed on card 4") << "Naam4_2"
                                               << "X"
                                               << " 2X. ";
-        QTest::newRow("line break pasted") << "Naam1_3"
-                                           << "a\nb"
-                                           << "a b";
+        QTest::newRow("name cleared on card 2") << "Naam2_4"
+                                                << ""
+                                                << "";
+        QTest::newRow("leading blank kept") << "Naam1_4"
+                                            << " 4. Zoë"
+                                            << " 4. Zoë";
+        QTest::newRow("line breaks pasted") << "Onderwerp1_2"
+                                            << "a\r\nb\rc\n"
+                                            << "a b c ";
     }
+    // One edit shows on all four cards and is one change of the model: the boxes it fills do not
+    // write it again.
     void editsShowOnAllFourCards() {
         QFETCH(QString, boxName);
         QFETCH(QString, input);
         QFETCH(QString, expected);
+        const SeriesModel& model = m_w->window->model();
+        QSignalSpy subjects(&model, &SeriesModel::subjectChanged);
+        QSignalSpy names(&model, &SeriesModel::nameChanged);
         QLineEdit* edited = box(boxName);
         edited->setFocus();
-        if (input.contains('\n')) {
+        if (input == "X") {
+            edited->setCursorPosition(2);
+            QTest::keyClicks(edited, input);
+        } else {
             QGuiApplication::clipboard()->setText(input);
             edited->selectAll();
             edited->paste();
-        } else {
-            edited->setCursorPosition(2);
-            QTest::keyClicks(edited, input);
         }
-        QCOMPARE(edited->cursorPosition(), 3); // just after the typed or pasted text
+        QCOMPARE(edited->cursorPosition(), input == "X" ? 3 : expected.size());
+        QCOMPARE(subjects.size() + names.size(), 1);
         const bool subject = boxName.startsWith("Onderwerp");
-        const int line = boxName.back().digitValue();
-        const SeriesModel& model = m_w->window->model();
+        const int line = subject ? 0 : boxName.back().digitValue();
+        QCOMPARE(model.subject(), subject ? expected : SeriesModel::defaultSubject());
         for (int card = 1; card <= 4; ++card) {
-            const QString name = subject ? QString("Onderwerp1_%1").arg(card)
-                                         : QString("Naam%1_%2").arg(card).arg(line);
-            QCOMPARE(box(name)->text(), expected);
-            QCOMPARE(subject ? model.subject() : model.name(card, line), expected);
-            // The own name line stays yellow on every card, the other lines cyan.
-            for (int l = 1; l <= 4; ++l)
-                QCOMPARE(QColor(pixelAt(QString("Naam%1_%2").arg(card).arg(l), {110, 9})),
+            QCOMPARE(box(QString("Onderwerp1_%1").arg(card))->text(), model.subject());
+            for (int l = 1; l <= 4; ++l) {
+                const QString name = QString("Naam%1_%2").arg(card).arg(l);
+                QCOMPARE(box(name)->text(), l == line ? expected : SeriesModel::defaultName(l));
+                QCOMPARE(model.name(card, l), box(name)->text());
+                // The own name line stays yellow on every card, the other lines cyan.
+                QCOMPARE(QColor(pixelAt(name, {110, 9})),
                          card == l ? QColor(255, 255, 192) : QColor(192, 255, 255));
+            }
         }
     }
 
+    // Photos placed in the normal deck show in the children's deck's thumbnails: slot 4 of card K
+    // shows K's own photo, slots 1 to 3 the other cards' photos in ascending order.
     void deckButtonsSwitchTheLayoutThereAndBack() {
         m_w->window->model().setName(1, 3, " 3. Kat");
-        const QImage red = TestPictures::plain(400, 300, Qt::red);
-        m_w->window->photos().place(2, PreparedPhoto{red, red, red});
+        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        for (int card = 1; card <= 4; ++card) {
+            const QImage photo = TestPictures::plain(400, 300, colours[card - 1]);
+            m_w->window->photos().place(card, PreparedPhoto{photo, photo, photo});
+        }
         m_w->click("KinderKnop");
         QCOMPARE(m_w->window->deckMode(), DeckMode::Children);
         QCOMPARE(child("Foto_3")->geometry(), px(450, 3930, 1800, 1500));
         QVERIFY(!box("Onderwerp1_2")->isVisible() && !box("Naam4_4")->isVisible());
-        // The thumbnails that show card 2's photo, and one that shows card 3's.
-        for (const char* slot : {"Foto1_1", "Foto2_4", "Foto3_2", "Foto4_2"})
-            QVERIFY2(TestPictures::near(pixelAt(slot, {18, 18}), Qt::red, 10), slot);
-        QVERIFY(!TestPictures::near(pixelAt("Foto1_3", {18, 18}), Qt::red, 10));
-
+        const int shown[4][4] = {{2, 3, 4, 1}, {1, 3, 4, 2}, {1, 2, 4, 3}, {1, 2, 3, 4}};
+        for (int card = 1; card <= 4; ++card)
+            for (int slot = 1; slot <= 4; ++slot)
+                QVERIFY(
+                    TestPictures::near(pixelAt(QString("Foto%1_%2").arg(card).arg(slot), {18, 18}),
+                                       colours[shown[card - 1][slot - 1] - 1], 10));
         m_w->click("NormaalKnop");
         QCOMPARE(m_w->window->deckMode(), DeckMode::Normal);
         QCOMPARE(child("Foto_3")->geometry(), px(450, 4230, 1800, 1200));
@@ -191,6 +227,123 @@ private slots:
         QVERIFY(m_w->dir.write("help/help.htm", "<p>Eerste hulp</p>"));
         clickMenu(4);
         QVERIFY(help->toPlainText().contains("Eerste hulp"));
+    }
+
+    void replaceAndTextQuestions_data() {
+        QTest::addColumn<bool>("replacing"); // or a subject Windows-1252 cannot hold
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("replace: Yes") << true << true;
+        QTest::newRow("replace: No") << true << false;
+        QTest::newRow("text the file cannot hold: Yes") << false << true;
+        QTest::newRow("text the file cannot hold: No") << false << false;
+    }
+    void replaceAndTextQuestions() {
+        QFETCH(bool, replacing);
+        QFETCH(bool, yes);
+        SeriesModel& model = m_w->window->model();
+        model.setSubject("Een veel langer eerste onderwerp");
+        model.setName(1, 2, " 2. Zoë");
+        if (replacing)
+            saveAs("Reeks");
+        const QByteArray first = saved("Reeks.msr");
+        model.setSubject(replacing ? "Kort" : "Łódź");
+        m_w->prompts.yesNo << yes;
+        saveAs("Reeks");
+        const QString question = m_w->prompts.lastText();
+        QVERIFY(question.contains(replacing ? "Deze naam bestaat reeds" : "Onderwerp: Łódź"));
+        QVERIFY(!question.contains("Zoë")); // Windows-1252 holds ë
+        QCOMPARE(saved("Reeks.msr"), yes ? SeriesFile::serialize(model.toSeries()) : first);
+    }
+
+    void roundTripKeepsTheSeriesAndProposesItsName() {
+        SeriesModel& model = m_w->window->model();
+        const CardPhotos& photos = m_w->window->photos();
+        place(1, {}); // cancelled: nothing changes
+        QVERIFY(photos.cardShowsPlaceholder(1) && model.photoPath(1).isEmpty());
+        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        QList<QImage> canvases;
+        for (int card = 1; card <= 4; ++card) {
+            place(card, photo(QString("foto %1, kaart.png").arg(card), colours[card - 1]));
+            canvases << photos.canvas(card);
+        }
+        model.setSubject("Vogels, bos & café");
+        model.setName(1, 2, " 2. Zoë \"de uil\"");
+        const Series expected = model.toSeries();
+        QCOMPARE(proposedName(), "Default"); // and cancelled
+        saveAs("   ");                       // blanks only: nothing saved, nothing said
+        saveAs("Bos");
+        QCOMPARE(QDir(m_w->dir.path("mosaretten")).entryList(QDir::Files), QStringList{"Bos.msr"});
+        QCOMPARE(m_w->prompts.kinds().mid(5), QStringList(3, "text")); // after the photo dialogs
+        QCOMPARE(proposedName(), "Default"); // a save does not rename the series
+        newDesign(false);
+        QCOMPARE(model.toSeries(), expected);
+        newDesign(true);
+        QCOMPARE(model.toSeries(), SeriesModel().toSeries());
+        QVERIFY(photos.cardShowsPlaceholder(1) && photos.thumbnail(1).isNull());
+        QCOMPARE(photos.canvas(1), PhotoCanvas::blank(PhotoCanvas::kCanvasSize));
+
+        m_w->load("Bos.msr");
+        QCOMPARE(saved("Bos.msr").count("\r\n"), 21);
+        QCOMPARE(model.toSeries(), expected);
+        QCOMPARE(m_w->window->info(), "Naam van deze serie: Bos.msr");
+        for (int card = 1; card <= 4; ++card) {
+            QCOMPARE(photos.canvas(card), canvases[card - 1]);
+            QCOMPARE(photos.thumbnail(card), canvases[card - 1]);
+            // A loaded card shows the picture itself, without the canvas outline.
+            QVERIFY(TestPictures::near(photos.cardPicture(card).pixel(0, 0), colours[card - 1]));
+            QVERIFY(TestPictures::near(photos.master(card).pixel(600, 450), colours[card - 1]));
+        }
+        QCOMPARE(proposedName(), "Bos");
+        newDesign(true);
+        QCOMPARE(proposedName(), "Default");
+    }
+
+    void exportSheet_data() {
+        QTest::addColumn<QString>("chosen"); // "weg/": a folder that is not there
+        QTest::newRow("written") << "blad";
+        QTest::newRow("cancelled") << "";
+        QTest::newRow("folder missing") << "weg/blad.bmp";
+    }
+    void exportSheet() {
+        QFETCH(QString, chosen);
+        place(1, photo("rood.png", Qt::red));
+        const QString path = chosen.isEmpty() ? QString() : m_w->dir.path(chosen);
+        m_w->prompts.savePaths << path;
+        clickMenu(6);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(QFileInfo::exists(path), chosen == "blad");
+        QCOMPARE(m_w->prompts.kinds().contains("warn"), chosen.startsWith("weg/"));
+        if (chosen == "blad") // a BMP without the extension; card 1's photo box at (580, 1700)
+            QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
+    }
+
+    void loadDialogListsSelectsAndLoads() {
+        for (const char* name : {"b.msr", "c.msr"})
+            QVERIFY(m_w->dir.write(QString("mosaretten/") + name, TestFolder::seriesFile()));
+        QVERIFY(m_w->dir.write("mosaretten/A.msr", TestFolder::seriesFile(10))); // a short file
+        m_w->load("b.msr");
+        m_w->whileLoading([&](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>("File1");
+            QStringList shown;
+            for (int row = 0; row < list->count(); ++row)
+                shown += list->item(row)->text();
+            QCOMPARE(shown, QStringList({"A.msr", "b.msr", "c.msr"}));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
+            QCOMPARE(m_w->prompts.lastText(), "Géén bestand geselecteerd!");
+            // A click only selects; a double click, which starts with a click, loads.
+            const QPoint at = list->visualItemRect(list->item(0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(dialog.findChild<QLabel*>("Label2")->text(), "A");
+            QCOMPARE(m_w->window->model().seriesName(), "b.msr");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            QVERIFY(!dialog.isVisible());
+        });
+        QVERIFY(m_w->window->info().endsWith(" A.msr"));
+        // Line 10 is name 1 of card 2; names 2 to 4 come from card 1; nothing is left of b.msr.
+        const QStringList names{" k2n1", " k1n2", " k1n3", " k1n4"};
+        for (int line = 1; line <= 4; ++line)
+            QCOMPARE(m_w->window->model().name(3, line), names[line - 1]);
     }
 
     void pauseEndsWhenTheProgramQuits() {

@@ -14,6 +14,7 @@ bool TestFolder::make(const QString& name, Entry entry, const QByteArray& bytes)
     case Entry::File:
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     case Entry::Folder:
+    case Entry::Missing:
         return true;
     case Entry::Pipe:
         return ::mkfifo(QFile::encodeName(target).constData(), 0600) == 0;

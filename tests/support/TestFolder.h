@@ -8,13 +8,14 @@
 
 class TestFolder final {
 public:
-    enum class Entry { File, Folder, Pipe, LinkToPipe };
+    enum class Entry { File, Folder, Pipe, LinkToPipe, Missing };
     // Every entry by its path relative to the folder: a regular file by its bytes, others by kind.
     using Snapshot = QMap<QString, QByteArray>;
 
     // `name` inside the folder (an absolute path stays as it is); the folder itself for "".
     QString path(const QString& name = {}) const { return QDir(m_dir.path()).filePath(name); }
     // Makes `name` and the folders above it; a link to a pipe points to the pipe "<name>.pijp".
+    // Missing makes only the folders.
     bool make(const QString& name, Entry entry, const QByteArray& bytes = {}) const;
     bool write(const QString& name, const QByteArray& bytes) const {
         return make(name, Entry::File, bytes);

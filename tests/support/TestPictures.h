@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QString>
 
 class TestPictures final {
 public:
@@ -13,10 +12,13 @@ public:
     static QImage plain(int width, int height, const QColor& colour);
     // The bytes of `image` as a `format` file ("JPG", "PNG", "BMP"); empty when it cannot be made.
     static QByteArray encode(const QImage& image, const char* format, int quality = 90);
-    // A JPEG whose pixels are stored as `image` rotated, with an EXIF orientation tag (6 = the
-    // stored picture must be turned 90 degrees clockwise) so a correct reader shows `image`.
-    static bool writeJpegWithOrientation(const QImage& upright, const QString& path,
-                                         int orientation);
+    // A JPEG with an EXIF orientation tag (6 = turn the stored picture 90 degrees clockwise) whose
+    // pixels are stored so that a correct reader shows `upright`.
+    static QByteArray jpegWithOrientation(const QImage& upright, int orientation);
     // True when `actual` is within `tolerance` of `expected` in every channel.
-    static bool near(QRgb actual, const QColor& expected, int tolerance = 40);
+    static bool near(QRgb actual, const QColor& expected, int tolerance = 40) {
+        return qAbs(qRed(actual) - expected.red()) <= tolerance &&
+               qAbs(qGreen(actual) - expected.green()) <= tolerance &&
+               qAbs(qBlue(actual) - expected.blue()) <= tolerance;
+    }
 };

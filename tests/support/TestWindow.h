@@ -5,7 +5,8 @@
 #include "ScriptedPrompts.h"
 #include "TestFolder.h"
 
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 struct TestWindow {
     TestFolder dir;
@@ -24,4 +25,29 @@ struct TestWindow {
         return found;
     }
     void click(const QString& name) const { QTest::mouseClick(child(name), Qt::LeftButton); }
+    // Opens the load dialog from the menu and runs `inside` on it; a dialog still open is then
+    // cancelled. The menu button's press keeps the dialog back a moment.
+    void whileLoading(const std::function<void(QDialog&)>& inside) const {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                inside(*dialog);
+                if (dialog->isVisible())
+                    dialog->reject();
+            }
+        });
+        poll.start(10);
+        click("Menuknop_2");
+    }
+    // Picks `name` in the load dialog after running `beforeOk`, and presses OK.
+    void load(
+        const QString& name, const std::function<void()>& beforeOk = [] {}) const {
+        whileLoading([&](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>("File1");
+            beforeOk();
+            list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
+        });
+    }
 };
