@@ -115,21 +115,13 @@ private slots:
         QTest::addColumn<QString>("boxName");
         QTest::addColumn<QString>("input"); // "X" is typed at position 2, others pasted over all
         QTest::addColumn<QString>("expected");
-        QTest::newRow("subject typed on card 3") << "Onderwerp1_3"
-                                                 << "X"
-                                                 << "OnXderwerp";
-        QTest::newRow("name typed on card 4") << "Naam4_2"
-                                              << "X"
-                                              << " 2X. ";
-        QTest::newRow("name cleared on card 2") << "Naam2_4"
-                                                << ""
-                                                << "";
-        QTest::newRow("leading blank kept") << "Naam1_4"
-                                            << " 4. Zoë"
-                                            << " 4. Zoë";
-        QTest::newRow("line breaks pasted") << "Onderwerp1_2"
-                                            << "a\r\nb\rc\n"
-                                            << "a b c ";
+        // clang-format off
+        QTest::newRow("subject typed on card 3") << "Onderwerp1_3" << "X" << "OnXderwerp";
+        QTest::newRow("name typed on card 4") << "Naam4_2" << "X" << " 2X. ";
+        QTest::newRow("name cleared on card 2") << "Naam2_4" << "" << "";
+        QTest::newRow("leading blank kept") << "Naam1_4" << " 4. Zoë" << " 4. Zoë";
+        QTest::newRow("line breaks pasted") << "Onderwerp1_2" << "a\r\nb\rc\n" << "a b c ";
+        // clang-format on
     }
     // One edit shows on all four cards and is one change of the model: the boxes it fills do not
     // write it again.

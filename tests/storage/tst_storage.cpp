@@ -1,0 +1,348 @@
+// The settings file and the series files: exact bytes written, odd files read, safe saves, listing;
+// a full disk keeps the old file and says why, and a kill mid-save leaves one complete version of
+// each file. With "--save-loop <folder>" this is the kill test's helper.
+#include "SeriesFile.h"
+#include "SeriesFolder.h"
+#include "SettingsFile.h"
+#include "TestFolder.h"
+
+#include <QtTest>
+#include <csignal>
+#include <cstdio>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <thread>
+
+namespace {
+
+const QString kName = "Vogels", kSettings = "Mosaret.ini";
+
+// The two versions differ in every line and in length, so a mix or a cut shows.
+Series series(int version) {
+    Series s;
+    s.subject = version ? "Vogels van het bos, deel 2" : kName;
+    s.photoPaths.fill(version ? "/home/anna/Foto/specht.jpg" : "/home/anna/Foto/mus.jpg");
+    for (auto& card : s.names)
+        card.fill(version ? "Grote bonte specht" : "Mus");
+    return s;
+}
+
+Settings settings(int version) {
+    Settings s;
+    if (version) {
+        s.backX = SettingValue::text("17,5 cm");
+        s.backY = -2147483647;
+    }
+    return s;
+}
+
+// Both files in `folder` as version 0; the series folder is the folder itself.
+bool saveFirstVersions(const QString& folder) {
+    return SeriesFolder(folder).save(kName, series(0)).ok() &&
+           SettingsFile::save(folder + '/' + kSettings, settings(0)).ok();
+}
+
+// Saves both files over and over, alternating the versions, until it is killed.
+int saveLoop(const QString& path) {
+    for (int round = 0;; ++round) {
+        const Status a = SeriesFolder(path).save(kName, series(round % 2));
+        const Status b = SettingsFile::save(path + '/' + kSettings, settings(round % 2));
+        if (!a.ok() || !b.ok()) {
+            qCritical("%s", qPrintable(a.error() + b.error()));
+            return 1;
+        }
+        if (round == 0) // the first save waits for the disk's journal; the kills fall after it
+            std::fputs("writing\n", stdout), std::fflush(stdout);
+    }
+}
+
+} // namespace
+
+using Entry = TestFolder::Entry;
+
+class StorageTest final : public QObject {
+    Q_OBJECT
+    TestFolder m_disk; // a 64 KB tmpfs where mounting is allowed
+    bool m_mounted = false;
+    rlimit m_limit{};
+
+private slots:
+    void initTestCase() {
+        m_mounted = ::mount("tmpfs", QFile::encodeName(m_disk.path()).constData(), "tmpfs",
+                            MS_NOSUID | MS_NODEV, "size=64k") == 0;
+        getrlimit(RLIMIT_FSIZE, &m_limit);
+        std::signal(SIGXFSZ, SIG_IGN); // past a size limit a write then fails with EFBIG
+        if (!m_mounted)
+            qInfo("no tmpfs can be mounted here; writes fail by a file size limit instead");
+    }
+    void cleanup() {
+        setrlimit(RLIMIT_FSIZE, &m_limit);
+        QFile::remove(m_disk.path("vulling"));
+    }
+    void cleanupTestCase() {
+        QVERIFY(!m_mounted ||
+                ::umount2(QFile::encodeName(m_disk.path()).constData(), MNT_DETACH) == 0);
+    }
+
+    // Every settings value read shows in the bytes written back: a number plain, a text quoted.
+    void settingsRewritten_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("rewritten"); // null: the input as it is
+        const auto row = [](const char* name, const QByteArray& input, const QByteArray& out = {}) {
+            QTest::newRow(name) << input << out;
+        };
+        const QByteArray zeros = "0,0,0\r\n0,0,0\r\n", big = '1' + QByteArray(400, '0');
+        // clang-format off
+        row("empty: defaults", {}, zeros + "1680,2400\r\n");
+        row("back offsets", zeros + "2000,3000\r\n");
+        row("quoted X stays text", zeros + "\"1680\",2400\r\n");
+        row("two lines only", "1,2,3\r\n4,5,6\r\n", "1,2,3\r\n4,5,6\r\n1680,2400\r\n");
+        row("300 in a byte field", "7,8,300\r\n4,5,6\r\n20,30\r\n",
+            "7,8,0\r\n0,0,0\r\n1680,2400\r\n");
+        row("all eight on one line, LF", "1,2,3,4,5,6,20,30\n", "1,2,3\r\n4,5,6\r\n20,30\r\n");
+        row("extra lines", zeros + "1,2,3\r\nmore\r\n", zeros + "1,2\r\n");
+        row("64-bit Y", zeros + "2000,4294967296\r\n", zeros + "2000,2400\r\n");
+        row("quoted Y", zeros + "2000,\"3000\"\r\n", zeros + "2000,2400\r\n");
+        row("blanks before fields", "  1,\t2, 3\r\n 4 , 5 ,6\r\n 20 , 30",
+            "1,2,3\r\n4,5,6\r\n20,30\r\n");
+        row("negative, fractional, 32-bit Y", "-1.5,0.25,0\r\n-7,12.50,255\r\n-100,-2147483648\r\n",
+            "-1.5,0.25,0\r\n-7,12.5,255\r\n-100,-2147483648\r\n");
+        row("never an exponent", "100000000000000000000,0.0000001,0\r\n" + big,
+            "100000000000000000000,0.0000001,0\r\n\"" + big + "\",0,0\r\n1680,2400\r\n");
+        row("text, empty, comma in quotes", "abc ,,1\r\n\"x,y\"junk,1.,2\r\n\"caf\xE9\",3\r\n",
+            "\"abc\",,1\r\n\"x,y\",\"1.\",2\r\n\"caf\xE9\",3\r\n");
+        row("quote never closed", zeros + "\"16", zeros + "\"16\",2400\r\n");
+        // clang-format on
+    }
+    void settingsRewritten() {
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, rewritten);
+        QCOMPARE(SettingsFile::serialize(SettingsFile::parse(input)),
+                 rewritten.isNull() ? input : rewritten);
+    }
+
+    void seriesRoundTrip_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name"); // `text` as a name reads back as this
+        // clang-format off
+        QTest::newRow("commas and quotes") << "Vogels, \"wild\"" << "Vogels, \"wild\"";
+        QTest::newRow("accents") << "Géén Zoë café €" << "Géén Zoë café €";
+        QTest::newRow("no leading blank") << "2. Mus " << "2. Mus ";
+        QTest::newRow("leading blanks") << "   3. Mees" << "3. Mees";
+        QTest::newRow("leading line break") << "\n 4. Uil" << "4. Uil";
+        // clang-format on
+    }
+    void seriesRoundTrip() {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        Series series;
+        series.subject = text;
+        series.photoPaths.fill(text);
+        for (auto& card : series.names)
+            card.fill(text);
+        const auto parsed = SeriesFile::parse(SeriesFile::serialize(series));
+        QVERIFY(parsed.ok());
+        const QString stored = QString(text).replace(u'\n', u' '); // a break becomes a blank
+        QCOMPARE(parsed->subject, stored);
+        QCOMPARE(parsed->photoPath(4), stored);
+        QCOMPARE(parsed->name(4, 4), name);
+    }
+
+    void seriesEveryByteRoundTrips() {
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes += b == '\r' || b == '\n' ? QByteArray() : QByteArray(1, char(b));
+        const QByteArray file = bytes + QByteArray("\r\n").repeated(SeriesFile::kLineCount);
+        const auto parsed = SeriesFile::parse(file);
+        QVERIFY(parsed.ok());
+        QStringDecoder reference("windows-1252"); // Qt's own table, where Qt was built with ICU
+        if (reference.isValid())
+            QCOMPARE(parsed->subject, QString(reference.decode(bytes)));
+        QVERIFY(SeriesFile::unencodableTexts(*parsed).isEmpty());
+        QCOMPARE(SeriesFile::serialize(*parsed), file);
+    }
+
+    void seriesWrittenAndWhatChanges() {
+        Series birds;
+        birds.subject = "Vogels\nwild";
+        birds.photoPaths = {"/f/merel.jpg", "/f/\U0001F600.gif", {}, "/f/uil.bmp"};
+        for (auto& card : birds.names)
+            card = {" 1. Merel", "2. Mus", {}, "4"};
+        birds.name(2, 3) = " ł";
+        const QByteArray card = "1. Merel\r\n2. Mus\r\n\r\n4\r\n";
+        QCOMPARE(SeriesFile::serialize(birds),
+                 "Vogels wild\r\n/f/merel.jpg\r\n/f/?.gif\r\n\r\n/f/uil.bmp\r\n" + card +
+                     "1. Merel\r\n2. Mus\r\n?\r\n4\r\n" + card + card);
+        QCOMPARE(SeriesFile::unencodableTexts(birds),
+                 QStringList({"Onderwerp: Vogels\nwild", "Foto van kaart 2: /f/\U0001F600.gif",
+                              "Naam 3 van kaart 2:  ł"}));
+    }
+
+    void seriesOddFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("photo2"); // null: not a series
+        QTest::addColumn<QString>("lastName");
+        QByteArray lf = "Vogels\n";
+        for (int i = 2; i <= 25; ++i)
+            lf += "regel " + QByteArray::number(i) + '\n';
+        const QByteArray huge(5 << 20, 'x');
+        const QString none;
+        // clang-format off
+        QTest::newRow("LF only, lines after 21 ignored") << lf << "regel 3" << "regel 21";
+        QTest::newRow("5 MB after line 21") << lf + huge << "regel 3" << "regel 21";
+        QTest::newRow("truncated") << QByteArray("Vogels\r\n/a\r\n/b\r\n") << "/b" << "";
+        QTest::newRow("two lines, no line end") << QByteArray("Vogels\r\n/a") << "" << "";
+        QTest::newRow("5 MB line") << "Vogels\r\n" + huge << none << none;
+        // clang-format on
+    }
+    void seriesOddFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, photo2);
+        QFETCH(QString, lastName);
+        const auto parsed = SeriesFile::parse(bytes);
+        QCOMPARE(parsed.ok(), !photo2.isNull());
+        if (parsed.ok()) {
+            QCOMPARE(parsed->subject, "Vogels");
+            QCOMPARE(parsed->photoPath(2), photo2);
+            QCOMPARE(parsed->name(4, 4), lastName);
+        }
+    }
+
+    void seriesSaved_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("inTheWay"); // made before the save, when not empty
+        QTest::addColumn<Entry>("entry");
+        QTest::addColumn<bool>("saved");
+        const QString file = "mosaretten/Vogels.msr";
+        // clang-format off
+        QTest::newRow("new, folder made") << "Vogels" << "" << Entry::File << true;
+        QTest::newRow("replaces old file") << "Vogels" << file << Entry::File << true;
+        QTest::newRow("blank and accents") << " Géén vogels" << "" << Entry::File << true;
+        QTest::newRow(".msr twice") << "Vogels.msr" << "" << Entry::File << true;
+        QTest::newRow("hidden") << ".verborgen" << "" << Entry::File << true;
+        QTest::newRow("255 bytes with .msr") << QString(251, u'a') << "" << Entry::File << true;
+        QTest::newRow("256 bytes with .msr") << QString(126, u'é') << "" << Entry::File << false;
+        QTest::newRow("empty") << "" << "" << Entry::File << false;
+        QTest::newRow("slash") << "a/b" << "mosaretten/a" << Entry::Folder << false;
+        QTest::newRow("delete character") << "a\x7f" << "" << Entry::File << false;
+        QTest::newRow("dot") << "." << "" << Entry::File << false;
+        QTest::newRow("folder in the way") << "Vogels" << file << Entry::Folder << false;
+        QTest::newRow("link to a pipe") << "Vogels" << file << Entry::LinkToPipe << false;
+        QTest::newRow("series folder is a file") << "Vogels" << "mosaretten" << Entry::File << false;
+        // clang-format on
+    }
+    void seriesSaved() {
+        QFETCH(QString, typed);
+        QFETCH(QString, inTheWay);
+        QFETCH(Entry, entry);
+        QFETCH(bool, saved);
+        TestFolder dir;
+        QVERIFY(inTheWay.isEmpty() || dir.make(inTheWay, entry, "oud"));
+        const TestFolder::Snapshot before = dir.snapshot();
+        const SeriesFolder folder(dir.path("mosaretten"));
+        const Series series = *SeriesFile::parse(TestFolder::seriesFile());
+        const Status status = folder.save(typed, series);
+        QCOMPARE(status.ok(), saved);
+        if (!saved) {
+            QVERIFY2(status.error().startsWith("De serie is niet opgeslagen"),
+                     qPrintable(status.error()));
+            QCOMPARE(dir.changedSince(before), QStringList());
+            return;
+        }
+        const QString file = "mosaretten/" + typed + ".msr";
+        QCOMPARE(dir.snapshot().keys(), QStringList({"mosaretten", file}));
+        QCOMPARE(dir.read(file), TestFolder::seriesFile());
+        QCOMPARE(folder.list(), QStringList{typed + ".msr"});
+        QCOMPARE(*folder.load(typed + ".msr"), series);
+    }
+
+    void seriesListedAndLoaded() {
+        TestFolder dir;
+        QVERIFY(SeriesFolder(dir.path("geen")).list().isEmpty());
+        for (const char* name : {"beta.msr", "Alfa.msr", "alfa.msr", "gamma.txt", "Delta.MSR"})
+            QVERIFY(dir.write(name, {}));
+        QVERIFY(dir.make("x.msr", Entry::Folder) && dir.make("pijp.msr", Entry::Pipe));
+        const SeriesFolder folder(dir.path());
+        QCOMPARE(folder.list(), QStringList({"Alfa.msr", "alfa.msr", "beta.msr", "Delta.MSR"}));
+        // Neither a folder nor a pipe is read: a pipe would block the load.
+        for (const char* name : {"x.msr", "pijp.msr", "weg.msr", "../x.msr", "beta.msr"})
+            QVERIFY2(!folder.load(name).ok(), name);
+    }
+
+    void fullDiskKeepsOldFile_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("leftBytes"); // with room left the settings are larger than that
+        QTest::newRow("series replaced") << kName + ".msr" << 0;
+        QTest::newRow("new series") << "Nieuw.msr" << 0;
+        QTest::newRow("large settings, 8 KB left") << kSettings << 8192;
+    }
+    void fullDiskKeepsOldFile() {
+        QFETCH(QString, file);
+        QFETCH(int, leftBytes);
+        QVERIFY(saveFirstVersions(m_disk.path()));
+        Settings large = settings(1);
+        large.reserved1 = SettingValue::text(QString(40000, u'a'));
+        // Fills the mounted disk up to `leftBytes`; else a size limit fails writes past 8 bytes.
+        const rlimit tiny{8, m_limit.rlim_max};
+        QFile filler(m_disk.path("vulling"));
+        QVERIFY(m_mounted ? filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                          : setrlimit(RLIMIT_FSIZE, &tiny) == 0);
+        while (m_mounted && filler.write(QByteArray(4096, 'x')) == 4096) {
+        }
+        QVERIFY(!m_mounted || filler.resize(qMax<qint64>(0, filler.size() - leftBytes)));
+        const TestFolder::Snapshot before = m_disk.snapshot();
+        const Status status = file == kSettings
+                                  ? SettingsFile::save(m_disk.path(kSettings), large)
+                                  : SeriesFolder(m_disk.path()).save(file.chopped(4), series(1));
+        QVERIFY(!status.ok());
+        QVERIFY2(status.error().contains("schijf vol"), qPrintable(status.error()));
+        // A new file had nothing to keep, so the message does not promise that.
+        QCOMPARE(status.error().contains("ongewijzigd"), file != "Nieuw.msr");
+        QCOMPARE(m_disk.changedSince(before), QStringList());
+    }
+
+    void killDuringSavesLeavesWholeFiles() {
+        TestFolder dir;
+        const QString files[2] = {kName + ".msr", kSettings};
+        const QByteArray versions[2][2] = {
+            {SeriesFile::serialize(series(0)), SeriesFile::serialize(series(1))},
+            {SettingsFile::serialize(settings(0)), SettingsFile::serialize(settings(1))}};
+        QVERIFY(saveFirstVersions(dir.path()));
+        int seen[2][2] = {}; // [file][version]
+        for (int kill = 1; kill <= 100; ++kill) {
+            QProcess helper;
+            helper.start(QCoreApplication::applicationFilePath(), {"--save-loop", dir.path()});
+            QVERIFY2(helper.waitForReadyRead(10000), qPrintable(helper.errorString()));
+            QCOMPARE(helper.readLine(), QByteArray("writing\n"));
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(QRandomGenerator::global()->bounded(21)));
+            helper.kill();
+            QVERIFY(helper.waitForFinished(10000));
+            QVERIFY2(helper.exitStatus() == QProcess::CrashExit, helper.readAllStandardError());
+            for (int f = 0; f < 2; ++f) {
+                const QByteArray bytes = dir.read(files[f]);
+                const int version = bytes == versions[f][0] ? 0 : bytes == versions[f][1] ? 1 : -1;
+                QVERIFY2(version >= 0,
+                         qPrintable(files[f] + " damaged by kill " + QString::number(kill)));
+                ++seen[f][version];
+            }
+            // No temporary file is left where the load dialog would list it.
+            QCOMPARE(SeriesFolder(dir.path()).list(), QStringList{files[0]});
+        }
+        // Both versions turn up, so the kills fell among the saves and not before them.
+        QVERIFY(seen[0][0] && seen[0][1] && seen[1][0] && seen[1][1]);
+        qInfo(
+            "100 kills survived; series versions %d/%d, settings %d/%d; %lld temporary files left",
+            seen[0][0], seen[0][1], seen[1][0], seen[1][1], qlonglong(dir.snapshot().size() - 2));
+    }
+};
+
+int main(int argc, char** argv) {
+    if (argc == 3 && qstrcmp(argv[1], "--save-loop") == 0)
+        return saveLoop(QFile::decodeName(argv[2]));
+    QCoreApplication app(argc, argv);
+    StorageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_storage.moc"
