@@ -34,8 +34,7 @@ struct Borrowed final : PageSink {
     Status finish() override { return sink.finish(); }
 };
 
-// A program folder holding `designs` in kDesignColours (no folder for none), and print dialogs on
-// it for a series of plain coloured photos.
+// A program folder with `designs` in kDesignColours, and print dialogs on it for plain photos.
 struct PrintFixture final {
     TestFolder folder;
     Settings settings;
@@ -48,7 +47,7 @@ struct PrintFixture final {
                          TestPictures::encode(TestPictures::plain(250, 380, kDesignColours[n - 1]),
                                               "JPG", 95));
     }
-    // A dialog whose prints go to `sink`, or to `image` when none is given.
+    // A dialog printing to `sink`, or to `image`.
     std::unique_ptr<PrintDialog> open(DeckMode deck = DeckMode::Normal, PageSink* sink = nullptr) {
         PageSink& target = sink ? *sink : image;
         const auto fronts = [] {
@@ -63,7 +62,6 @@ struct PrintFixture final {
             PrintDialog::Context{ProgramFolder(folder.path()), deck, &settings, fronts, &prompts,
                                  [&target] { return std::make_unique<Borrowed>(target); }});
     }
-    // Types the copies, moves the selector to `position` and prints.
     static bool print(PrintDialog& dialog, const QString& copies, int position) {
         control<QLineEdit>(dialog, "Text1")->setText(copies);
         control<QScrollBar>(dialog, "VScroll1")->setValue(position);
@@ -71,7 +69,7 @@ struct PrintFixture final {
     }
 };
 
-// What the program writes on its standard output; nothing when it fails.
+// The standard output of a program that succeeded.
 QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -133,8 +131,7 @@ class PrintTest final : public QObject {
         return QDir(m_pdfDir).entryList({"*" + name + "*.pdf"}, QDir::Files);
     }
 
-    // Prints through a dialog, waits until the queue has written the whole PDF (up to 30 s) and
-    // reads it back; the PDF is removed then.
+    // Prints through a dialog and reads back the PDF once the queue has written it whole.
     Printed print(PrintFixture& fixture, int position, DeckMode deck = DeckMode::Normal,
                   const QString& copies = "1") const {
         Printed printed;
@@ -280,8 +277,7 @@ private slots:
         QVERIFY(!control(*dialog, "Line1")->isVisible() && !QGuiApplication::overrideCursor());
     }
 
-    // Fronts printed after backs from the same dialog stand on the card outline again: card 1's
-    // left border shows the outline's colour.
+    // Fronts printed after backs from the same dialog stand on the card outline again.
     void frontsAfterBacksStandOnTheOutline() {
         PrintFixture fixture;
         const auto dialog = fixture.open();
@@ -323,8 +319,7 @@ private slots:
         QCOMPARE(std::ranges::count_if(printed.images, sharp), photos);
     }
 
-    // Backs without cut marks at X and Y, moved by exactly the change of X and Y, each the
-    // design's own 250 x 380 pixels.
+    // Backs without cut marks at X and Y, each the design's own 250 x 380 pixels.
     void backPageMovesByTheOffsets() {
         PrintFixture fixture;
         const QColor navy = kDesignColours[2];
@@ -376,8 +371,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    // The queue keeps its jobs in order: once a later job's PDF is written, the failed ones
-    // would have been too.
+    // The queue keeps its jobs in order: a failed job would be written before this one.
     void failedJobsPrintedNothing() {
         PrintFixture fixture;
         QVERIFY(!print(fixture, 1).page.isNull());

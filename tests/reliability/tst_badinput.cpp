@@ -19,9 +19,8 @@ const QString kProgram = "programma", kSettings = kProgram + "/Mosaret.ini",
               kSeries = kProgram + "/mosaretten/", kBroken = kSeries + "Kapot.msr",
               kRed = "fotos/rood.png";
 
-// What the user sees once the program has started on a row's bad entry (the settings file, the
-// series file "Kapot.msr" or the photo "fotos/<row name>") and, for a series file or a photo, has
-// loaded it through the load dialog, or has typed a bad name to save under.
+// What the user sees after starting on a row's bad entry (the settings file, "Kapot.msr" or the
+// photo "fotos/<row name>"), loading it, or typing it as a name to save under.
 enum class Outcome {
     Starts,    // the settings file: no question, and the file holds what the window uses
     Loads,     // "Kapot.msr": loaded without a question

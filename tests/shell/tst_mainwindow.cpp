@@ -47,7 +47,6 @@ class MainWindowTest final : public QObject {
     }
 
 private slots:
-    // Every test starts a new window on an empty program folder.
     void init() {
         m_w = std::make_unique<TestWindow>();
         QVERIFY(m_w->start());
@@ -123,8 +122,7 @@ private slots:
         QTest::newRow("line breaks pasted") << "Onderwerp1_2" << "a\r\nb\rc\n" << "a b c ";
         // clang-format on
     }
-    // One edit shows on all four cards and is one change of the model: the boxes it fills do not
-    // write it again.
+    // One edit shows on all four cards and is one change of the model, not one per box.
     void editsShowOnAllFourCards() {
         QFETCH(QString, boxName);
         QFETCH(QString, input);
@@ -186,8 +184,7 @@ private slots:
         QCOMPARE(box("Naam2_3")->text(), " 3. Kat");
     }
 
-    // A pressed button moves in, then runs its command; a nested click meanwhile runs first. The
-    // help pane over the sheet disables the other buttons until Help closes it again.
+    // A pressed button moves in, then runs its command; a nested click meanwhile runs first.
     void menuButtonsAndHelp() {
         QSignalSpy chosen(m_w->child<MenuRow>("Frame1"), &MenuRow::chosen);
         const QString info = "Naam van deze serie: Dieren.msr";

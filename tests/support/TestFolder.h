@@ -14,13 +14,12 @@ public:
 
     // `name` inside the folder (an absolute path stays as it is); the folder itself for "".
     QString path(const QString& name = {}) const { return QDir(m_dir.path()).filePath(name); }
-    // Makes `name` and the folders above it; a link to a pipe points to the pipe "<name>.pijp".
-    // Missing makes only the folders.
+    // Makes `name` and the folders above it; a link points to a pipe "<name>.pijp".
     bool make(const QString& name, Entry entry, const QByteArray& bytes = {}) const;
     bool write(const QString& name, const QByteArray& bytes) const {
         return make(name, Entry::File, bytes);
     }
-    // The bytes of a file, or "<missing>" when it cannot be read.
+    // A file's bytes, or "<missing>".
     QByteArray read(const QString& name) const;
     Snapshot snapshot() const;
     // The paths whose entries were added, removed or changed since `before`.
