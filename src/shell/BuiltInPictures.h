@@ -1,4 +1,4 @@
-// The pictures built into the program (icons, placeholders, pointer), read by Qt's own PNG reader.
+// The pictures built into the program (icons, placeholders, pointer, card outline).
 #pragma once
 
 #include <QIcon>
@@ -8,9 +8,12 @@
 
 class BuiltInPictures final {
 public:
-    // The built-in PNG picture ":/pictures/<name>". Qt's picture plugins are not asked first,
-    // which would load every one of them (and the SVG library) at each start.
+    // The window's picture ":/pictures/<name>.pixels", kept as raw pixels by the build so that
+    // starting the program decodes nothing. A null image when it is missing or damaged.
     static QImage image(const QString& name);
     static QPixmap pixmap(const QString& name) { return QPixmap::fromImage(image(name)); }
     static QIcon icon(const QString& name) { return QIcon(pixmap(name)); }
+    // The built-in PNG picture ":/pictures/<name>.png", read by Qt's PNG reader only, so the
+    // picture plugins are not all loaded to find it.
+    static QImage png(const QString& name);
 };

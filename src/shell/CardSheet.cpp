@@ -18,11 +18,11 @@
 
 CardSheet::CardSheet(QWidget* parent)
     : QFrame(parent),
-      m_photoPlaceholder(BuiltInPictures::image(QStringLiteral("photo-placeholder.png"))),
-      m_thumbnailPlaceholder(BuiltInPictures::image(QStringLiteral("thumb-placeholder.png"))) {
+      m_photoPlaceholder(BuiltInPictures::image(QStringLiteral("photo-placeholder"))),
+      m_thumbnailPlaceholder(BuiltInPictures::image(QStringLiteral("thumb-placeholder"))) {
     setObjectName(QStringLiteral("Frame2"));
     m_deckSwitcher = new DeckSwitcher(this);
-    const QCursor photoPointer(BuiltInPictures::pixmap(QStringLiteral("photo-pointer.png")), 1, 1);
+    const QCursor photoPointer(BuiltInPictures::pixmap(QStringLiteral("photo-pointer")), 1, 1);
     for (int card = 1; card <= kCards; ++card) {
         m_cards[card - 1] = std::make_unique<CardView>(card, this, photoPointer);
         const CardView& view = *m_cards[card - 1];

@@ -28,9 +28,9 @@ DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
     box->setGeometry(twips::rectToPx(2610, 3060, 600, 1140));
 
     m_normal = makeButton(frame, QStringLiteral("NormaalKnop"),
-                          QStringLiteral("deck-normaal.png"), 3090);
+                          QStringLiteral("deck-normaal"), 3090);
     m_children = makeButton(frame, QStringLiteral("KinderKnop"),
-                            QStringLiteral("deck-kinder.png"), 3630);
+                            QStringLiteral("deck-kinder"), 3630);
     connect(m_normal, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Normal); });
     connect(m_children, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Children); });
 

@@ -18,7 +18,7 @@ FaceSheet FaceSheetBuilder::build(bool forPrint) const {
         sheet.photos[size_t(card - 1)] = forPrint ? m_photos.master(card) : m_photos.canvas(card);
     }
     if (m_cardFrame.isNull())
-        m_cardFrame = BuiltInPictures::image(QStringLiteral("card-outline.png"));
+        m_cardFrame = BuiltInPictures::png(QStringLiteral("card-outline"));
     sheet.cardFrame = m_cardFrame;
     return sheet;
 }

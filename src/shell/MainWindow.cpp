@@ -35,7 +35,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
                                          [this](const QString& text) { setInfo(text); }}) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral(" Mosaret Designer V2"));
-    setWindowIcon(BuiltInPictures::icon(QStringLiteral("icon.png")));
+    setWindowIcon(BuiltInPictures::icon(QStringLiteral("icon")));
     setFont(shellFont(8.25));
     setFixedSize(kClientSize);
     buildWidgets();

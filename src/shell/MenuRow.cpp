@@ -22,8 +22,7 @@ MenuRow::MenuRow(QWidget* parent) : QFrame(parent) {
     for (int index = 1; index <= kButtons; ++index) {
         auto* button = new PictureBox(this);
         button->setObjectName(QStringLiteral("Menuknop_%1").arg(index));
-        button->setPicture(
-            BuiltInPictures::image(QStringLiteral("%1.png").arg(QLatin1String(kPictures[index - 1]))));
+        button->setPicture(BuiltInPictures::image(QLatin1String(kPictures[index - 1])));
         button->setGeometry(QRect(restPosition(index), QSize(twipsToPx(480), twipsToPx(480))));
         connect(button, &PictureBox::clicked, this, [this, index] { press(index); });
         m_buttons[index - 1] = button;
