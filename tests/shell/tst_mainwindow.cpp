@@ -93,6 +93,23 @@ private slots:
         QCOMPARE(m_w->window->minimumSize(), m_w->window->maximumSize());
     }
 
+    // The built-in pictures reach the screen: the menu shows many-coloured pictures, the deck
+    // buttons and the window their icons, and an empty card the sand-coloured photo placeholder.
+    void builtInPicturesAreShown() {
+        for (int index = 1; index <= MenuRow::kButtons; ++index) {
+            const QImage shot = child(QString("Menuknop_%1").arg(index))->grab().toImage();
+            QSet<QRgb> colours;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    colours.insert(shot.pixel(x, y));
+            QVERIFY2(colours.size() > 8, qPrintable(QString::number(index)));
+        }
+        for (const char* deck : {"NormaalKnop", "KinderKnop"})
+            QVERIFY(!m_w->child<QPushButton>(deck)->icon().isNull());
+        QVERIFY(!m_w->window->windowIcon().isNull());
+        QCOMPARE(QColor(pixelAt("Foto_1", {10, 10})), QColor(230, 210, 165));
+    }
+
     void tabOrderRunsThroughTheCardsFromTheFirstSubject() {
         m_w->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_w->window.get()));
