@@ -6,8 +6,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QtConcurrent>
-
+#include <QPromise>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
 #include <optional>
 
 Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path) {
@@ -67,17 +69,34 @@ PreparedPhoto PhotoPreparer::emptyPhoto() {
 }
 
 QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths) {
-    // The concurrent map needs a default-constructible result, hence the optional in between.
-    using Slot = std::optional<Result<PreparedPhoto>>;
-    QFuture<Slot> each = QtConcurrent::mapped(paths, [](const QString& path) -> Slot {
-        if (path.isEmpty())
-            return Result<PreparedPhoto>(emptyPhoto());
-        return fromFile(path);
-    });
-    return each.then(QtFuture::Launch::Sync, [](QFuture<Slot> done) {
+    // Each file is prepared on a thread of the global pool; the last one to finish hands over the
+    // whole batch. The pool comes with Qt Core, so the program needs no further library to start.
+    struct Batch {
+        QPromise<std::vector<Result<PreparedPhoto>>> promise;
+        std::vector<std::optional<Result<PreparedPhoto>>> results;
+        std::atomic<qsizetype> left;
+    };
+    auto batch = std::make_shared<Batch>();
+    batch->results.resize(size_t(paths.size()));
+    batch->left = paths.size();
+    batch->promise.start();
+    QFuture<std::vector<Result<PreparedPhoto>>> future = batch->promise.future();
+    const auto handOver = [](Batch& done) {
         std::vector<Result<PreparedPhoto>> results;
-        for (const Slot& slot : done.results())
-            results.push_back(*slot);
-        return results;
-    });
+        for (std::optional<Result<PreparedPhoto>>& slot : done.results)
+            results.push_back(std::move(*slot));
+        done.promise.addResult(std::move(results));
+        done.promise.finish();
+    };
+    if (paths.isEmpty())
+        handOver(*batch);
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QThreadPool::globalInstance()->start([batch, handOver, i, path = paths[i]] {
+            batch->results[size_t(i)] =
+                path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
+            if (--batch->left == 0)
+                handOver(*batch);
+        });
+    }
+    return future;
 }
