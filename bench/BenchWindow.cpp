@@ -2,9 +2,7 @@
 #include "BenchWindow.h"
 
 #include "CardSheet.h"
-#include "LoadSeries.h"
 #include "PictureBox.h"
-#include "SeriesFolder.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -32,15 +30,20 @@ bool BenchWindow::place(int card, const QString& path) {
     const qsizetype messages = m_prompts.messages().size();
     m_prompts.answerOpenPicture({path});
     click(*m_window.findChild<CardSheet*>()->card(card).photo());
+    waitUntilIdle();
     QCoreApplication::processEvents();
     return m_prompts.messages().size() == messages;
 }
 
 bool BenchWindow::load(const QString& fileName) {
-    LoadSeries loader(SeriesFolder(m_folder.seriesFolder()),
-                      m_window.model(), m_window.photos(),
-                      [this](const QString& text) { m_window.setInfo(text); });
-    const Status loaded = loader.run(fileName, &m_window);
+    Status loaded = Error{QStringLiteral("not loaded")};
+    m_window.commands().load(fileName, [&loaded](const Status& status) { loaded = status; });
+    waitUntilIdle();
     QCoreApplication::processEvents();
     return loaded.ok();
+}
+
+void BenchWindow::waitUntilIdle() {
+    while (m_window.isBusy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

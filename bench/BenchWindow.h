@@ -23,6 +23,9 @@ public:
     bool load(const QString& fileName);
 
 private:
+    // Runs the event loop until the photos being decoded are on the cards, sleeping in between.
+    void waitUntilIdle();
+
     ProgramFolder m_folder;
     BenchPrompts m_prompts;
     MainWindow m_window;

@@ -1,6 +1,7 @@
 // Starts the program: the application, Qt's Dutch texts and the main window.
 #include "MainWindow.h"
 #include "ProgramFolder.h"
+#include "ProgramTitles.h"
 #include "QtUserPrompts.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Mosaret Designer"));
+    QCoreApplication::setApplicationName(ProgramTitles::application());
 
     // Yes, No, Cancel and the file dialogs in Dutch, like the rest of the program.
     QTranslator qtTexts;

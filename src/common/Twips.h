@@ -21,6 +21,3 @@ constexpr QRect rectToPx(int left, int top, int width, int height) {
 }
 
 } // namespace twips
-
-// Shorthand used by the window code.
-constexpr int twipsToPx(int value) { return twips::toPx(value); }

@@ -2,10 +2,13 @@
 #include "PrintDialog.h"
 
 #include "BusyCursor.h"
+#include "Fonts.h"
+#include "Palettes.h"
 #include "Pause.h"
 #include "PrintFields.h"
 #include "PrintJob.h"
 #include "PrinterPageSink.h"
+#include "ProgramTitles.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -16,14 +19,11 @@
 #include <QScreen>
 #include <QScrollBar>
 
-const QString PrintDialog::kMessageTitle = QStringLiteral(" Mosaret Designer V2");
-
 namespace {
 
 // The outer size of 4305 x 4800 twips less a usual window border and title bar.
-constexpr QSize kClientSize{twipsToPx(4305) - 6, twipsToPx(4800) - 32};
+constexpr QSize kClientSize{twips::toPx(4305) - 6, twips::toPx(4800) - 32};
 const QColor kInvalidField(255, 200, 200);
-const QColor kBackField(200, 230, 190);
 
 } // namespace
 
@@ -31,7 +31,7 @@ PrintDialog::PrintDialog(Context context, QWidget* parent)
     : QDialog(parent), m_context(std::move(context)), m_designs(m_context.folder.designsFolder()) {
     setObjectName(QStringLiteral("Afdrukken"));
     setWindowTitle(QStringLiteral(" Mosaretspel afdrukken"));
-    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    setFont(Fonts::arial(8));
     setFixedSize(kClientSize);
     m_controls = PrintDialogControls::create(this);
     m_controls.preview->setPixmap(QPixmap(QStringLiteral(":/pictures/card-outline.png")));
@@ -44,7 +44,7 @@ PrintDialog::PrintDialog(Context context, QWidget* parent)
     if (m_designs.readable())
         m_controls.selector->setMaximum(m_designs.selectorMaximum());
     else if (m_context.prompts)
-        m_context.prompts->inform(kMessageTitle,
+        m_context.prompts->inform(ProgramTitles::program(),
                                   QStringLiteral("Kan de map (Kaarten) niet vinden!"));
 }
 
@@ -119,9 +119,7 @@ void PrintDialog::storeBackY(const QString& text) {
     if (value && m_context.settings)
         m_context.settings->backY = *value;
     // Text that is no whole number keeps the last good value and shows in a warning colour.
-    QPalette palette = m_controls.backY->palette();
-    palette.setColor(QPalette::Base, value ? kBackField : kInvalidField);
-    m_controls.backY->setPalette(palette);
+    Palettes::set(m_controls.backY, QPalette::Base, value ? PrintDialogControls::kBackField : kInvalidField);
 }
 
 bool PrintDialog::print() {
@@ -135,11 +133,11 @@ bool PrintDialog::print() {
         report(job.error());
         return false;
     }
-    setPrinting(true);
+    lockControls(Lock::Printing);
     sweep();
     const std::unique_ptr<PageSink> sink = makeSink(job->documentName());
     const Status printed = job->print(*sink);
-    setPrinting(false);
+    lockControls(Lock::Idle);
     busy.release();
     if (!printed)
         report(printed.error());
@@ -158,7 +156,8 @@ void PrintDialog::closeEvent(QCloseEvent* event) {
         QDialog::closeEvent(event);
 }
 
-void PrintDialog::setPrinting(bool printing) {
+void PrintDialog::lockControls(Lock lock) {
+    const bool printing = lock == Lock::Printing;
     m_printing = printing;
     m_controls.print->setEnabled(!printing);
     m_controls.exit->setEnabled(!printing);
@@ -196,5 +195,5 @@ std::unique_ptr<PageSink> PrintDialog::makeSink(const QString& documentName) con
 
 void PrintDialog::report(const QString& message) const {
     if (m_context.prompts)
-        m_context.prompts->warn(kMessageTitle, message);
+        m_context.prompts->warn(ProgramTitles::program(), message);
 }

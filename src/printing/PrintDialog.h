@@ -27,8 +27,6 @@ public:
         std::function<std::unique_ptr<PageSink>()> makeSink; // the default printer when empty
     };
 
-    static const QString kMessageTitle;
-
     // Builds the dialog in front mode; a designs folder that cannot be read is reported here,
     // once, and leaves only the fronts to print.
     explicit PrintDialog(Context context, QWidget* parent = nullptr);
@@ -53,7 +51,9 @@ private:
     void showMode(int position);
     void showDesign(int position);
     void storeBackY(const QString& text);
-    void setPrinting(bool printing);
+    enum class Lock { Idle, Printing };
+    // Print, Exit and the selector are disabled while a job runs.
+    void lockControls(Lock lock);
     void sweep();
     PrintRequest request() const;
     std::unique_ptr<PageSink> makeSink(const QString& documentName) const;

@@ -1,6 +1,8 @@
 // The print dialog's controls, created at their places inside the dialog's frame.
 #include "PrintDialogControls.h"
 
+#include "Fonts.h"
+#include "Palettes.h"
 #include "Twips.h"
 
 #include <QFrame>
@@ -11,14 +13,7 @@
 
 namespace {
 
-const QColor kDarkGrey(64, 64, 64);
-
-QFont arialBold(double points) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
+constexpr QColor kDarkGrey = Palettes::kCaptionGrey;
 
 template <typename W>
 W* place(W* widget, const char* name, int left, int top, int width, int height) {
@@ -27,17 +22,11 @@ W* place(W* widget, const char* name, int left, int top, int width, int height) 
     return widget;
 }
 
-void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 // A transparent label; with a width it wraps inside its box, without one it sizes to its text.
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QColor& colour,
               int left, int top, int width = 0, int height = 0) {
     auto* result = new QLabel(text, parent);
-    setColour(result, QPalette::WindowText, colour);
+    Palettes::set(result, QPalette::WindowText, colour);
     if (width > 0) {
         place(result, name, left, top, width, height);
         result->setWordWrap(true);
@@ -54,9 +43,9 @@ QLabel* bordered(QWidget* parent, const char* name, int left, int top, int width
                  const QColor& fill = QColor()) {
     auto* result = place(new QLabel(parent), name, left, top, width, height);
     result->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setColour(result, QPalette::WindowText, Qt::black);
+    Palettes::set(result, QPalette::WindowText, Qt::black);
     if (fill.isValid()) {
-        setColour(result, QPalette::Window, fill);
+        Palettes::set(result, QPalette::Window, fill);
         result->setAutoFillBackground(true);
     }
     return result;
@@ -65,7 +54,7 @@ QLabel* bordered(QWidget* parent, const char* name, int left, int top, int width
 QLineEdit* field(QWidget* parent, const char* name, int left, int top, int width, int height,
                  const QColor& background) {
     auto* result = place(new QLineEdit(parent), name, left, top, width, height);
-    setColour(result, QPalette::Base, background);
+    Palettes::set(result, QPalette::Base, background);
     result->setTextMargins(0, 0, 0, 0);
     return result;
 }
@@ -75,12 +64,12 @@ void createPreview(PrintDialogControls& c, QWidget* frame) {
     c.preview = place(new QLabel(frame), "Picture2", 240, 330, 1935, 2700);
     c.preview->setScaledContents(true);
     c.subjectMark = label(frame, "Label11", QString(), kDarkGrey, 720, 450);
-    c.subjectMark->setFont(arialBold(9));
+    c.subjectMark->setFont(Fonts::arial(9, Fonts::Weight::Bold));
     c.photoMark = place(new QFrame(frame), "Tumble", 450, 750, 1530, 1110);
-    setColour(c.photoMark, QPalette::Window, QColor(224, 224, 224));
+    Palettes::set(c.photoMark, QPalette::Window, QColor(224, 224, 224));
     c.photoMark->setAutoFillBackground(true);
     c.numbers = label(frame, "Label12", QString(), QColor(0, 0, 128), 600, 1950, 150, 900);
-    c.numbers->setFont(arialBold(9));
+    c.numbers->setFont(Fonts::arial(9, Fonts::Weight::Bold));
     const QPixmap square(QStringLiteral(":/pictures/klein.png"));
     for (int k = 0; k < 4; ++k) {
         const int left = k < 3 ? 450 + 525 * k : 975;
@@ -94,17 +83,16 @@ void createPreview(PrintDialogControls& c, QWidget* frame) {
 }
 
 void createBackControls(PrintDialogControls& c, QWidget* frame) {
-    const QColor green(200, 230, 190);
     const QColor darkGreen(0, 64, 0);
     c.backTitle = label(frame, "Label7", QStringLiteral("Coördinaten van rugzijde"), kDarkGrey,
                         2910, 240, 1110, 420);
-    c.backX = field(frame, "Text2", 3000, 750, 600, 285, green);
+    c.backX = field(frame, "Text2", 3000, 750, 600, 285, PrintDialogControls::kBackField);
     c.xMark = label(frame, "Label8", QStringLiteral("X"), darkGreen, 3720, 780);
-    c.xMark->setFont(arialBold(9.75));
+    c.xMark->setFont(Fonts::arial(9.75, Fonts::Weight::Bold));
     c.xMark->adjustSize();
-    c.backY = field(frame, "Text3", 3000, 1140, 600, 285, green);
+    c.backY = field(frame, "Text3", 3000, 1140, 600, 285, PrintDialogControls::kBackField);
     c.yMark = label(frame, "Label9", QStringLiteral("Y"), darkGreen, 3720, 1170);
-    c.yMark->setFont(arialBold(9.75));
+    c.yMark->setFont(Fonts::arial(9.75, Fonts::Weight::Bold));
     c.yMark->adjustSize();
     c.backHint =
         label(frame, "Label10",
@@ -140,13 +128,13 @@ PrintDialogControls PrintDialogControls::create(QWidget* dialog) {
     c.sweepLine->setObjectName(QStringLiteral("Line1"));
     c.sweepLine->setFrameStyle(QFrame::HLine | QFrame::Plain);
     c.sweepLine->setLineWidth(1);
-    setColour(c.sweepLine, QPalette::WindowText, Qt::black);
+    Palettes::set(c.sweepLine, QPalette::WindowText, Qt::black);
     c.sweepLine->hide();
     return c;
 }
 
 void PrintDialogControls::placeSweepLine(int top) const {
-    const int left = twipsToPx(225);
-    sweepLine->setGeometry(left, twipsToPx(top), twipsToPx(2205) - left, 1);
+    const int left = twips::toPx(225);
+    sweepLine->setGeometry(left, twips::toPx(top), twips::toPx(2205) - left, 1);
     sweepLine->raise();
 }

@@ -1,6 +1,7 @@
 // The print dialog's controls, created at their places inside the dialog's frame.
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <array>
 
@@ -12,6 +13,8 @@ class QScrollBar;
 class QWidget;
 
 struct PrintDialogControls final {
+    static constexpr QColor kBackField{200, 230, 190}; // the X and Y fields' background
+
     QFrame* frame = nullptr;          // Frame1: holds every visible control
     QLabel* panel = nullptr;          // Label1: the preview card's background
     QLabel* preview = nullptr;        // Picture2: card outline or design picture, stretched

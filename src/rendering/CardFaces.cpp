@@ -1,6 +1,8 @@
 // Draws the page title and the four card fronts in the names or the pictures layout, in twips.
 #include "CardFaces.h"
 
+#include "CardGeometry.h"
+#include "Fonts.h"
 #include "TwipsPainter.h"
 
 #include <QPainter>
@@ -8,10 +10,6 @@
 #include <array>
 
 namespace {
-
-constexpr QSizeF kFrameSize{3750, 5700};
-constexpr std::array<QPoint, kCards> kPagePositions{
-    {{1680, 2400}, {6180, 2400}, {1680, 9000}, {6180, 9000}}};
 
 constexpr double kTitleCentre = 6000;
 constexpr double kTitleTop = 1050;
@@ -57,12 +55,12 @@ void drawCentred(QPainter& painter, const QFont& font, double centre, double top
 }
 
 void drawTitle(QPainter& painter, const QString& seriesName) {
-    drawCentred(painter, TwipsPainter::boldArial(kTitlePoints), kTitleCentre, kTitleTop,
+    drawCentred(painter, Fonts::twipsBold(kTitlePoints), kTitleCentre, kTitleTop,
                 CardFaces::title(seriesName));
 }
 
 void drawPicturesCard(QPainter& painter, const FaceSheet& sheet, int card, QPointF corner) {
-    drawStretched(painter, sheet.cardFrame, QRectF(corner, kFrameSize));
+    drawStretched(painter, sheet.cardFrame, QRectF(corner, CardGeometry::kCardSize));
     drawStretched(painter, photo(sheet, card), kPicturesPhoto.translated(corner));
     int slot = 0;
     for (int other = 1; other <= kCards; ++other) {
@@ -88,34 +86,36 @@ template <typename Draw> void withSmoothPainter(QPainter& painter, Draw draw) {
 void CardFaces::drawNamesLayout(QPainter& painter, const FaceSheet& sheet) {
     withSmoothPainter(painter, [&] {
         drawTitle(painter, sheet.seriesName);
-        for (int card = 1; card <= kCards; ++card) {
-            const QPoint corner = kPagePositions[size_t(card - 1)];
-            drawNamesCard(painter, sheet, card, corner.x(), corner.y());
-        }
+        const auto corners = CardGeometry::pageCorners();
+        for (int card = 1; card <= kCards; ++card)
+            drawNamesCard(painter, sheet, card, corners[size_t(card - 1)]);
     });
 }
 
 void CardFaces::drawPicturesLayout(QPainter& painter, const FaceSheet& sheet) {
     withSmoothPainter(painter, [&] {
         drawTitle(painter, sheet.seriesName);
+        const auto corners = CardGeometry::pageCorners();
         for (int card = 1; card <= kCards; ++card)
-            drawPicturesCard(painter, sheet, card, kPagePositions[size_t(card - 1)]);
+            drawPicturesCard(painter, sheet, card, corners[size_t(card - 1)]);
     });
 }
 
-void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, int x, int y) {
+void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card,
+                              QPointF corner) {
     if (card < 1 || card > kCards)
         return;
     withSmoothPainter(painter, [&] {
-        const QPointF corner(x, y);
-        drawStretched(painter, sheet.cardFrame, QRectF(corner, kFrameSize));
+        const double x = corner.x();
+        const double y = corner.y();
+        drawStretched(painter, sheet.cardFrame, QRectF(corner, CardGeometry::kCardSize));
 
-        drawCentred(painter, TwipsPainter::boldArial(kSubjectPoints), x + kSubjectCentre,
+        drawCentred(painter, Fonts::twipsBold(kSubjectPoints), x + kSubjectCentre,
                     y + kSubjectTop, sheet.subject);
 
         drawStretched(painter, photo(sheet, card), kNamesPhoto.translated(corner));
 
-        const QFont namesFont = TwipsPainter::boldArial(kNamesPoints);
+        const QFont namesFont = Fonts::twipsBold(kNamesPoints);
         const auto& names = sheet.names[size_t(card - 1)];
         for (int line = 1; line <= kLines; ++line) {
             const QColor colour = line == card ? kOwnNameColour : QColor(Qt::black);

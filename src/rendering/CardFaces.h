@@ -3,6 +3,8 @@
 
 #include "FaceSheet.h"
 
+#include <QPointF>
+
 class QPainter;
 
 class CardFaces final {
@@ -12,10 +14,10 @@ public:
     static void drawNamesLayout(QPainter& painter, const FaceSheet& sheet);
     // The same title; each card shows its own photo large and the four photos small.
     static void drawPicturesLayout(QPainter& painter, const FaceSheet& sheet);
-    // One card in the names layout with its top-left corner at (x, y); shared with the export.
+    // One card in the names layout with its top-left corner at `corner`; shared with the export.
     // Texts are bold Liberation Sans; the title and subject are centred without their end blanks.
     // Every function leaves the painter's state as the caller set it.
-    static void drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, int x, int y);
+    static void drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, QPointF corner);
     // "Mosaret serie: " followed by the series name.
     static QString title(const QString& seriesName);
 };

@@ -12,8 +12,6 @@ class TwipsPainter final {
 public:
     // Maps `twipsSize` (from the origin) onto `deviceRect` of the painter's device.
     static void setUp(QPainter& painter, const QRectF& deviceRect, const QSizeF& twipsSize);
-    // Bold Arial (Liberation Sans) at `points`, sized in twips for a painter set up in twips.
-    static QFont boldArial(double points);
     // The width in twips of `text` in `font`, as measured on this painter.
     static double textWidth(QPainter& painter, const QFont& font, const QString& text);
     // Draws `text` with its top-left corner at (left, top) in twips.

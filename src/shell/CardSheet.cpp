@@ -62,14 +62,16 @@ void CardSheet::setDeckMode(DeckMode mode) {
 void CardSheet::bindTexts(SeriesModel& model) {
     connect(&model, &SeriesModel::subjectChanged, this, &CardSheet::showSubject);
     connect(&model, &SeriesModel::nameChanged, this, &CardSheet::showName);
+    // The boxes are this sheet's children, so the model is the connections' context: they end
+    // with whichever of the two goes first.
     for (const auto& view : m_cards) {
         // After each edit the box shows the model's text, which has line breaks made blanks.
-        connect(view->subject(), &QLineEdit::textEdited, this, [this, &model](const QString& text) {
+        connect(view->subject(), &QLineEdit::textEdited, &model, [this, &model](const QString& text) {
             model.setSubject(text);
             showSubject(model.subject());
         });
         for (int line = 1; line <= kLines; ++line) {
-            connect(view->name(line), &QLineEdit::textEdited, this,
+            connect(view->name(line), &QLineEdit::textEdited, &model,
                     [this, &model, card = view->card(), line](const QString& text) {
                         model.setName(card, line, text);
                         showName(line, model.name(card, line));

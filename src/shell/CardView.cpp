@@ -2,6 +2,7 @@
 #include "CardView.h"
 
 #include "CardOutline.h"
+#include "Palettes.h"
 #include "PictureBox.h"
 #include "Twips.h"
 
@@ -22,11 +23,11 @@ CardView::CardView(int card, QWidget* frame, const QCursor& photoPointer) : m_ca
 
     m_outline = new CardOutline(frame);
     m_outline->setObjectName(QStringLiteral("Kaart") + k);
-    m_outline->setGeometry(twipsX(0), twipsY(0), twipsToPx(2100), twipsToPx(3120));
+    m_outline->setGeometry(twipsX(0), twipsY(0), twips::toPx(2100), twips::toPx(3120));
 
     m_subject = makeTextBox(frame, QStringLiteral("Onderwerp1_") + k, subjectColour());
     m_subject->setAlignment(Qt::AlignCenter);
-    m_subject->setGeometry(twipsX(150), twipsY(150), twipsToPx(1800), twipsToPx(285));
+    m_subject->setGeometry(twipsX(150), twipsY(150), twips::toPx(1800), twips::toPx(285));
 
     m_photo = new PictureBox(frame);
     m_photo->setObjectName(QStringLiteral("Foto_") + k);
@@ -36,7 +37,7 @@ CardView::CardView(int card, QWidget* frame, const QCursor& photoPointer) : m_ca
         auto* thumb = new PictureBox(frame);
         thumb->setObjectName(QStringLiteral("Foto%1_%2").arg(card).arg(slot));
         const QPoint at = kThumbnailOffsets[slot - 1];
-        thumb->setGeometry(twipsX(at.x()), twipsY(at.y()), twipsToPx(555), twipsToPx(555));
+        thumb->setGeometry(twipsX(at.x()), twipsY(at.y()), twips::toPx(555), twips::toPx(555));
         thumb->hide();
         m_thumbnails[slot - 1] = thumb;
     }
@@ -45,7 +46,7 @@ CardView::CardView(int card, QWidget* frame, const QCursor& photoPointer) : m_ca
     for (int line = 1; line <= kLines; ++line, top += 300) {
         const QColor colour = line == card ? ownNameColour() : otherNameColour();
         QLineEdit* box = makeTextBox(frame, QStringLiteral("Naam%1_%2").arg(card).arg(line), colour);
-        box->setGeometry(twipsX(150), twipsY(top), twipsToPx(1800), twipsToPx(285));
+        box->setGeometry(twipsX(150), twipsY(top), twips::toPx(1800), twips::toPx(285));
         m_names[line - 1] = box;
     }
     setDeckMode(DeckMode::Normal);
@@ -59,7 +60,7 @@ void CardView::setDeckMode(DeckMode mode) {
     // The children's deck gives the photo the subject box's place as well.
     const int top = normal ? 510 : 210;
     const int height = normal ? 1200 : 1500;
-    m_photo->setGeometry(twipsX(150), twipsY(top), twipsToPx(1800), twipsToPx(height));
+    m_photo->setGeometry(twipsX(150), twipsY(top), twips::toPx(1800), twips::toPx(height));
     for (PictureBox* thumb : m_thumbnails)
         thumb->setVisible(!normal);
 }
@@ -68,12 +69,10 @@ QLineEdit* CardView::makeTextBox(QWidget* frame, const QString& objectName,
                                  const QColor& background) {
     auto* box = new QLineEdit(frame);
     box->setObjectName(objectName);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
+    Palettes::set(box, QPalette::Base, background);
+    Palettes::set(box, QPalette::Text, Qt::black);
     return box;
 }
 
-int CardView::twipsX(int offset) const { return twipsToPx(originX(m_card) + offset); }
-int CardView::twipsY(int offset) const { return twipsToPx(originY(m_card) + offset); }
+int CardView::twipsX(int offset) const { return twips::toPx(originX(m_card) + offset); }
+int CardView::twipsY(int offset) const { return twips::toPx(originY(m_card) + offset); }

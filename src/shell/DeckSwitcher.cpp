@@ -2,24 +2,25 @@
 #include "DeckSwitcher.h"
 
 #include "BuiltInPictures.h"
-#include "ShellFonts.h"
+#include "Fonts.h"
+#include "Palettes.h"
 #include "Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
-    const QFont numbers = shellFont(15.75, true);
+    const QFont numbers = Fonts::arial(15.75, Fonts::Weight::Bold);
     for (const auto& [name, text, top] : {std::tuple{"Label1", "1     2", 1800},
                                           std::tuple{"Label2", "3     4", 4950}}) {
         QLabel* label = makeLabel(frame, QLatin1String(name), QLatin1String(text));
         label->setFont(numbers);
-        label->move(twipsToPx(2490), twipsToPx(top));
+        label->move(twips::toPx(2490), twips::toPx(top));
         label->adjustSize();
     }
 
     m_normalCaption = makeLabel(frame, QStringLiteral("Label6"), QStringLiteral("Normaal"));
-    m_normalCaption->move(twipsToPx(2610), twipsToPx(2820));
+    m_normalCaption->move(twips::toPx(2610), twips::toPx(2820));
     m_normalCaption->adjustSize();
 
     auto* box = new QLabel(frame);
@@ -52,10 +53,9 @@ QLabel* DeckSwitcher::makeLabel(QWidget* frame, const QString& objectName, const
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(64, 64, 64));
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(64, 64, 64));
-    label->setPalette(palette);
+    // Only while enabled: the caption of the deck not shown is greyed.
+    Palettes::set(label, QPalette::WindowText, Palettes::kCaptionGrey,
+                  Palettes::States::EnabledOnly);
     return label;
 }
 
@@ -65,9 +65,7 @@ QPushButton* DeckSwitcher::makeButton(QWidget* frame, const QString& objectName,
     button->setObjectName(objectName);
     button->setIcon(BuiltInPictures::icon(picture));
     button->setIconSize(QSize(32, 32));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, Qt::white);
-    button->setPalette(palette);
+    Palettes::set(button, QPalette::Button, Qt::white);
     button->setGeometry(twips::rectToPx(2640, top, 540, 540));
     return button;
 }

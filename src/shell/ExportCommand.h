@@ -2,6 +2,10 @@
 #pragma once
 
 #include "FaceSheet.h"
+#include "Result.h"
+
+#include <QImage>
+#include <QString>
 
 class UserPrompts;
 
@@ -13,6 +17,9 @@ public:
     // Renders `sheet`, asks for a file name and writes the picture as BMP whatever the name's
     // extension. A cancelled dialog writes nothing; a failure to write is reported.
     void run(const FaceSheet& sheet);
+
+    // Writes `image` to `path` as a BMP file, whole or not at all.
+    static Status saveBitmap(const QImage& image, const QString& path);
 
 private:
     UserPrompts& m_prompts;

@@ -1,35 +1,30 @@
 // The load dialog: lists the saved series, and loads the one the user picks.
 #include "LoadDialog.h"
 
-#include "BusyCursor.h"
-#include "LoadSeries.h"
-#include "ShellFonts.h"
+#include "Fonts.h"
+#include "Palettes.h"
+#include "ProgramLog.h"
 #include "Twips.h"
 #include "UserPrompts.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
-
 const QSize kClientSize{234, 328}; // the 3600 x 5400-twip window less its border and title bar
-
-QPalette withColour(QPalette palette, QPalette::ColorRole role, const QColor& colour) {
-    palette.setColor(role, colour);
-    return palette;
-}
-
 } // namespace
 
-LoadDialog::LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPrompts& prompts,
+LoadDialog::LoadDialog(const SeriesFolder& folder, StartLoad load, UserPrompts& prompts,
                        QWidget* parent)
-    : QDialog(parent), m_loader(loader), m_prompts(prompts) {
+    : QDialog(parent), m_load(std::move(load)), m_prompts(prompts) {
     setObjectName(QStringLiteral("Loadform"));
     setWindowTitle(QStringLiteral(" Puzzel laden"));
     setModal(true);
-    setFont(shellFont(8.25));
+    setFont(Fonts::arial(8.25));
     setFixedSize(kClientSize);
     buildControls();
     fillList(folder);
@@ -45,15 +40,15 @@ void LoadDialog::buildControls() {
     m_list = new QListWidget(frame);
     m_list->setObjectName(QStringLiteral("File1"));
     m_list->setGeometry(twips::rectToPx(120, 210, 3105, 4170));
-    m_list->setPalette(withColour(m_list->palette(), QPalette::Base, QColor(190, 200, 210)));
-    m_list->setFont(shellFont(9.75));
+    Palettes::set(m_list, QPalette::Base, QColor(190, 200, 210));
+    m_list->setFont(Fonts::arial(9.75));
 
     // A black band behind the two buttons.
     auto* band = new QLabel(frame);
     band->setObjectName(QStringLiteral("Label1"));
     band->setGeometry(twips::rectToPx(1800, 4500, 1440, 360));
     band->setAutoFillBackground(true);
-    band->setPalette(withColour(band->palette(), QPalette::Window, Qt::black));
+    Palettes::set(band, QPalette::Window, Qt::black);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), frame);
     cancel->setObjectName(QStringLiteral("CancelKnop"));
@@ -67,8 +62,7 @@ void LoadDialog::buildControls() {
     m_nameLabel->setObjectName(QStringLiteral("Label2"));
     // Reaches to the black band so that a series name is not cut off after a few letters.
     m_nameLabel->setGeometry(twips::rectToPx(150, 4560, 1620, 195));
-    m_nameLabel->setPalette(
-        withColour(m_nameLabel->palette(), QPalette::WindowText, QColor(64, 64, 64)));
+    Palettes::set(m_nameLabel, QPalette::WindowText, Palettes::kCaptionGrey);
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &LoadDialog::selectionChanged);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &LoadDialog::loadSelected);
@@ -97,17 +91,32 @@ void LoadDialog::loadSelected() {
     }
     m_loading = true;
     setEnabled(false);
-    Status loaded;
-    {
-        BusyCursor busy;
-        loaded = m_loader.run(m_selectedFile, this);
-    }
+    m_load(m_selectedFile, [dialog = QPointer<LoadDialog>(this)](const Status& loaded) {
+        if (dialog)
+            dialog->finishLoad(loaded);
+    });
+}
+
+void LoadDialog::finishLoad(const Status& loaded) {
     setEnabled(true);
     m_loading = false;
     if (!loaded.ok()) {
+        qCWarning(programLog).noquote() << "Loading" << m_selectedFile << "failed:" << loaded.error();
         m_prompts.warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
         reject();
         return;
     }
     accept();
+}
+
+void LoadDialog::reject() {
+    if (!m_loading)
+        QDialog::reject();
+}
+
+void LoadDialog::closeEvent(QCloseEvent* event) {
+    if (m_loading)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }

@@ -1,34 +1,47 @@
 // The load dialog: lists the saved series, and loads the one the user picks.
 #pragma once
 
+#include "Result.h"
 #include "SeriesFolder.h"
 
 #include <QDialog>
+#include <functional>
 
-class LoadSeries;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class UserPrompts;
 
 class LoadDialog final : public QDialog {
     Q_OBJECT
 public:
+    // Starts loading a listed file; `done` runs once the cards show it, or with the error that
+    // kept it from loading (then nothing changed).
+    using StartLoad =
+        std::function<void(const QString& fileName, std::function<void(const Status&)> done)>;
+
     // Lists `folder` afresh, with nothing selected; opens centred on `parent`.
-    LoadDialog(const SeriesFolder& folder, LoadSeries& loader, UserPrompts& prompts,
-               QWidget* parent);
+    LoadDialog(const SeriesFolder& folder, StartLoad load, UserPrompts& prompts, QWidget* parent);
 
     QString selectedFile() const { return m_selectedFile; }
+    bool isLoading() const { return m_loading; }
 
-    // Loads the selected file and closes the dialog, or says that nothing is selected.
+    // Loads the selected file and closes the dialog once it is on the cards, or says that nothing
+    // is selected. The dialog takes no input and cannot be closed while the photos are decoded.
     void loadSelected();
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
     void fillList(const SeriesFolder& folder);
     void selectionChanged();
+    void finishLoad(const Status& loaded);
 
-    LoadSeries& m_loader;
+    StartLoad m_load;
     UserPrompts& m_prompts;
     QListWidget* m_list = nullptr;
     QLabel* m_nameLabel = nullptr;

@@ -1,33 +1,21 @@
-// Reads a series file from the series folder and puts it on the cards, or changes nothing.
+// Puts a series read from its file on the cards: texts, photo paths, photos and the series name.
 #pragma once
 
-#include "Result.h"
-#include "SeriesFolder.h"
+#include "PhotoBatch.h"
+#include "Series.h"
 
 #include <QString>
-#include <functional>
 
 class CardPhotos;
-class QWidget;
 class SeriesModel;
 
 class LoadSeries final {
 public:
-    LoadSeries(SeriesFolder folder, SeriesModel& model, CardPhotos& photos,
-               std::function<void(const QString&)> setInfo);
-
-    // Loads the listed file `fileName`. A file that cannot be read as a series is an error and
-    // leaves everything as it was; otherwise the subject, paths, photos, names and the series
-    // name are replaced and the info bar names the file. Values the file lacks become empty, and
-    // a photo that cannot be read shows as an empty outlined canvas. `blocked` takes no input
-    // while the photos are decoded.
-    Status run(const QString& fileName, QWidget* blocked);
-
-private:
-    void apply(const QString& fileName, const Series& series);
-
-    SeriesFolder m_folder;
-    SeriesModel& m_model;
-    CardPhotos& m_photos;
-    std::function<void(const QString&)> m_setInfo;
+    // Replaces the subject, paths, names and the series name with those of `series`, read from
+    // `fileName`, and shows `photos` (one per card, in order); a photo that could not be read
+    // shows as an empty outlined canvas. Values the file lacks are empty.
+    static void apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
+                      const Series& series, const PhotoBatch::Results& photos);
+    // The photo paths of `series`, card 1 first, to be prepared for apply().
+    static QStringList photoPaths(const Series& series);
 };

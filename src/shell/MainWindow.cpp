@@ -7,10 +7,12 @@
 #include "HelpPane.h"
 #include "InfoBar.h"
 #include "MenuRow.h"
+#include "Fonts.h"
 #include "PictureBox.h"
 #include "PrintDialog.h"
+#include "ProgramLog.h"
+#include "ProgramTitles.h"
 #include "SettingsFile.h"
-#include "ShellFonts.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -34,9 +36,9 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
       m_commands(SeriesCommands::Context{m_folder, &m_model, &m_photos, &prompts, this,
                                          [this](const QString& text) { setInfo(text); }}) {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral(" Mosaret Designer V2"));
+    setWindowTitle(ProgramTitles::program());
     setWindowIcon(BuiltInPictures::icon(QStringLiteral("icon")));
-    setFont(shellFont(8.25));
+    setFont(Fonts::arial(8.25));
     setFixedSize(kClientSize);
     buildWidgets();
     arrangeTabOrder();
@@ -46,9 +48,10 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     connect(m_sheet, &CardSheet::photoClicked, this, [this](int card) { m_commands.placePhoto(card); });
     connect(m_sheet->deckSwitcher(), &DeckSwitcher::chosen, this, &MainWindow::setDeckMode);
     connect(m_menu, &MenuRow::chosen, this, &MainWindow::runCommand);
-    connect(m_exit, &QPushButton::clicked, this, [this] {
-        close(); // writes the settings
-        QCoreApplication::quit();
+    connect(m_exit, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(&m_commands.photoBatch(), &PhotoBatch::finished, this, [this] {
+        if (std::exchange(m_closeWhenIdle, false))
+            exitProgram();
     });
     setDeckMode(DeckMode::Normal);
     m_sheet->card(1).subject()->setFocus();
@@ -128,38 +131,31 @@ void MainWindow::toggleHelp() {
         setInfo(m_savedInfo);
     }
     // Help and Export stay usable while help is open.
-    for (int index : {MenuRow::New, MenuRow::Load, MenuRow::Save, MenuRow::Print})
-        m_menu->button(index)->setEnabled(!opening);
+    for (MenuCommand command :
+         {MenuCommand::New, MenuCommand::Load, MenuCommand::Save, MenuCommand::Print})
+        m_menu->button(command)->setEnabled(!opening);
 }
 
-void MainWindow::runCommand(int index) {
-    switch (index) {
-    case MenuRow::New:
-        m_commands.newDesign();
-        break;
-    case MenuRow::Load:
-        m_commands.openLoadDialog();
-        break;
-    case MenuRow::Save:
-        m_commands.save();
-        break;
-    case MenuRow::Help:
-        toggleHelp();
-        break;
-    case MenuRow::Print:
-        openPrintDialog();
-        break;
-    case MenuRow::Export:
-        m_commands.exportSheet();
-        break;
-    default:
-        break;
+void MainWindow::runCommand(MenuCommand command) {
+    // While photos are decoded, commands wait for them: a click then does nothing.
+    if (m_commands.isBusy())
+        return;
+    switch (command) {
+    case MenuCommand::New: m_commands.newDesign(); break;
+    case MenuCommand::Load: m_commands.openLoadDialog(); break;
+    case MenuCommand::Save: m_commands.save(); break;
+    case MenuCommand::Help: toggleHelp(); break;
+    case MenuCommand::Print: openPrintDialog(); break;
+    case MenuCommand::Export: m_commands.exportSheet(); break;
     }
 }
 
 void MainWindow::openPrintDialog() {
     PrintDialog dialog(PrintDialog::Context{m_folder, m_deckMode, &m_settings,
-                                            [this] { return m_commands.faceSheet(true); },
+                                            [this] {
+                                                return m_commands.faceSheet(
+                                                    SheetPhotos::PrintMasters);
+                                            },
                                             m_prompts, {}},
                        this);
     dialog.exec();
@@ -168,11 +164,21 @@ void MainWindow::openPrintDialog() {
 void MainWindow::writeSettings() {
     // A settings file that cannot be written (a read-only folder) only loses the back position
     // of this run; the program goes on without a message.
-    const Status written = SettingsFile::save(m_folder.settingsFile(), m_settings);
-    Q_UNUSED(written);
+    if (const Status written = SettingsFile::save(m_folder.settingsFile(), m_settings); !written)
+        qCWarning(programLog).noquote() << written.error();
+}
+
+void MainWindow::exitProgram() {
+    if (close()) // writes the settings
+        QCoreApplication::quit();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_commands.isBusy()) {
+        m_closeWhenIdle = true;
+        event->ignore();
+        return;
+    }
     writeSettings();
     event->accept();
 }

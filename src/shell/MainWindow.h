@@ -3,6 +3,7 @@
 
 #include "CardPhotos.h"
 #include "DeckMode.h"
+#include "MenuCommand.h"
 #include "ProgramFolder.h"
 #include "SeriesCommands.h"
 #include "SeriesModel.h"
@@ -17,8 +18,9 @@ class QPushButton;
 class UserPrompts;
 
 // Reads the settings file and writes it straight back when created; writes it again when closed,
-// by the Exit button or by the window manager. A settings file that cannot be written is skipped
-// quietly and the program goes on.
+// by the Exit button or by the window manager. A settings file that cannot be written is logged
+// and the program goes on. A close asked for while photos are decoded happens once they are on
+// the cards.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +30,7 @@ public:
     ~MainWindow() override;
 
     SeriesModel& model() { return m_model; }
+    SeriesCommands& commands() { return m_commands; }
     CardPhotos& photos() { return m_photos; }
     // The settings the print dialog reads and edits; written at exit.
     Settings& settings() { return m_settings; }
@@ -37,6 +40,9 @@ public:
 
     void setInfo(const QString& text);
     QString info() const;
+
+    // True while photos are decoded for a placement or a load.
+    bool isBusy() const { return m_commands.isBusy(); }
 
     bool helpOpen() const;
     void toggleHelp();
@@ -48,9 +54,10 @@ protected:
 private:
     void buildWidgets();
     void arrangeTabOrder();
-    void runCommand(int index);
+    void runCommand(MenuCommand command);
     void openPrintDialog();
     void writeSettings();
+    void exitProgram();
 
     ProgramFolder m_folder;
     UserPrompts* m_prompts;
@@ -61,6 +68,7 @@ private:
     DeckMode m_deckMode = DeckMode::Normal;
     QString m_savedInfo;
     bool m_centred = false;
+    bool m_closeWhenIdle = false;
 
     MenuRow* m_menu = nullptr;
     CardSheet* m_sheet = nullptr;

@@ -1,14 +1,14 @@
 // The captions of the menu row, each word centred under its button.
 #include "MenuCaptions.h"
 
+#include "Palettes.h"
+
 #include <QPainter>
 
 MenuCaptions::MenuCaptions(QStringList captions, QList<int> centres, QWidget* parent)
     : QWidget(parent), m_captions(std::move(captions)), m_centres(std::move(centres)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, QColor(64, 64, 64));
-    setPalette(palette);
+    Palettes::set(this, QPalette::WindowText, Palettes::kCaptionGrey);
 }
 
 int MenuCaptions::captionLeft(int index) const {

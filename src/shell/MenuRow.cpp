@@ -19,30 +19,36 @@ MenuRow::MenuRow(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Frame1"));
     QStringList captions;
     QList<int> centres;
-    for (int index = 1; index <= kButtons; ++index) {
+    for (int number = 1; number <= kButtons; ++number) {
+        const auto command = MenuCommand(number);
         auto* button = new PictureBox(this);
-        button->setObjectName(QStringLiteral("Menuknop_%1").arg(index));
-        button->setPicture(BuiltInPictures::image(QLatin1String(kPictures[index - 1])));
-        button->setGeometry(QRect(restPosition(index), QSize(twipsToPx(480), twipsToPx(480))));
-        connect(button, &PictureBox::clicked, this, [this, index] { press(index); });
-        m_buttons[index - 1] = button;
-        captions << QLatin1String(kCaptions[index - 1]);
-        centres << twipsToPx(480 + 810 * (index - 1));
+        button->setObjectName(QStringLiteral("Menuknop_%1").arg(number));
+        button->setPicture(BuiltInPictures::image(QLatin1String(kPictures[index(command)])));
+        button->setGeometry(QRect(restPosition(command), QSize(twips::toPx(480), twips::toPx(480))));
+        connect(button, &PictureBox::clicked, this, [this, command] { press(command); });
+        m_buttons[index(command)] = button;
+        captions << QLatin1String(kCaptions[index(command)]);
+        centres << twips::toPx(480 + 810 * (number - 1));
     }
-    button(Export)->setToolTip(QStringLiteral(" Naar BMP (bitmap) "));
+    button(MenuCommand::Export)->setToolTip(QStringLiteral(" Naar BMP (bitmap) "));
 
     m_captions = new MenuCaptions(captions, centres, this);
     m_captions->setObjectName(QStringLiteral("Label4"));
     // The captions span the frame, so a word wider than its button is not clipped at the edge.
-    m_captions->setGeometry(0, twipsToPx(810), twipsToPx(5775), m_captions->fontMetrics().height());
+    m_captions->setGeometry(0, twips::toPx(810), twips::toPx(5775),
+                            m_captions->fontMetrics().height());
 }
 
-QPoint MenuRow::restPosition(int index) { return {twipsToPx(810 * index - 570), twipsToPx(255)}; }
+QPoint MenuRow::restPosition(MenuCommand command) {
+    return {twips::toPx(810 * int(command) - 570), twips::toPx(255)};
+}
 
-void MenuRow::press(int index) {
-    PictureBox* pressed = button(index);
-    pressed->move(restPosition(index) + QPoint(twipsToPx(kPressedOffset), twipsToPx(kPressedOffset)));
+void MenuRow::press(MenuCommand command) {
+    PictureBox* pressedButton = button(command);
+    pressedButton->move(restPosition(command) +
+                        QPoint(twips::toPx(kPressedOffset), twips::toPx(kPressedOffset)));
+    emit pressed(command);
     pause(0.2);
-    pressed->move(restPosition(index));
-    emit chosen(index);
+    pressedButton->move(restPosition(command));
+    emit chosen(command);
 }

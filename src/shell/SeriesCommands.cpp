@@ -12,34 +12,74 @@ SeriesCommands::SeriesCommands(Context context)
     : m_context(std::move(context)), m_faceSheets(*m_context.model, *m_context.photos) {}
 
 void SeriesCommands::newDesign() {
-    if (!m_context.prompts->askYesNo(QStringLiteral("Nieuw"),
-                                     QStringLiteral("Wilt u een nieuw ontwerp maken?")))
+    if (isBusy() || !m_context.prompts->askYesNo(QStringLiteral("Nieuw"),
+                                                 QStringLiteral("Wilt u een nieuw ontwerp maken?")))
         return;
     m_context.model->resetToDesign();
     m_context.photos->reset();
 }
 
 void SeriesCommands::save() {
+    if (isBusy())
+        return;
     SaveCommand(SeriesFolder(m_context.folder.seriesFolder()), *m_context.model, *m_context.prompts)
         .run();
 }
 
 void SeriesCommands::openLoadDialog() {
-    const SeriesFolder folder(m_context.folder.seriesFolder());
-    LoadSeries loader(folder, *m_context.model, *m_context.photos, m_context.setInfo);
-    LoadDialog dialog(folder, loader, *m_context.prompts, m_context.window);
+    if (isBusy())
+        return;
+    LoadDialog dialog(
+        SeriesFolder(m_context.folder.seriesFolder()),
+        [this](const QString& fileName, std::function<void(const Status&)> done) {
+            load(fileName, done);
+        },
+        *m_context.prompts, m_context.window);
     dialog.exec();
 }
 
+void SeriesCommands::load(const QString& fileName,
+                               const std::function<void(const Status&)>& done) {
+    // The file is read and checked whole before anything on the cards changes.
+    m_busyPointer.emplace();
+    Result<Series> read = SeriesFolder(m_context.folder.seriesFolder()).load(fileName);
+    if (!read.ok()) {
+        m_busyPointer.reset();
+        done(Error{read.error()});
+        return;
+    }
+    const Series series = std::move(read).value();
+    m_batch.start(LoadSeries::photoPaths(series),
+                  [this, fileName, series, done](PhotoBatch::Results photos) {
+                      LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series,
+                                        photos);
+                      if (m_context.setInfo)
+                          m_context.setInfo(QStringLiteral("Naam van deze serie: ") + fileName);
+                      m_busyPointer.reset();
+                      done(Status::success());
+                  });
+}
+
 void SeriesCommands::placePhoto(int card) {
-    PhotoPlacement(*m_context.model, *m_context.photos, *m_context.prompts, m_context.window)
-        .run(card);
+    if (isBusy())
+        return;
+    const QString path = m_context.prompts->openPicture(PhotoPlacement::filter());
+    if (path.isEmpty())
+        return;
+    // The busy pointer starts after the dialog, so the dialog itself keeps the normal pointer.
+    m_busyPointer.emplace();
+    m_batch.start({path}, [this, card, path](PhotoBatch::Results photos) {
+        m_busyPointer.reset();
+        PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, card, path,
+                              photos.front());
+    });
 }
 
 void SeriesCommands::exportSheet() {
-    ExportCommand(*m_context.prompts, m_context.exportPauseSeconds).run(faceSheet(false));
+    if (isBusy())
+        return;
+    ExportCommand(*m_context.prompts, m_context.exportPauseSeconds)
+        .run(faceSheet(SheetPhotos::Canvases));
 }
 
-FaceSheet SeriesCommands::faceSheet(bool forPrint) const {
-    return m_faceSheets.build(forPrint);
-}
+FaceSheet SeriesCommands::faceSheet(SheetPhotos photos) const { return m_faceSheets.build(photos); }

@@ -1,15 +1,19 @@
 // The commands that change or use the whole series: new design, save, load, photo, export.
 #pragma once
 
+#include "BusyCursor.h"
 #include "CardPhotos.h"
 #include "FaceSheet.h"
 #include "FaceSheetBuilder.h"
+#include "PhotoBatch.h"
 #include "ProgramFolder.h"
+#include "Result.h"
 #include "SeriesModel.h"
 #include "UserPrompts.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -33,10 +37,23 @@ public:
     void placePhoto(int card); // picks a picture file for the card
     void exportSheet();        // draws the sheet and saves it as a BMP picture
 
-    // The series as the printed page or the export draws it; print masters when `forPrint`.
-    FaceSheet faceSheet(bool forPrint) const;
+    // The series as the printed page or the export draws it.
+    FaceSheet faceSheet(SheetPhotos photos) const;
+
+    // Reads the file `fileName` of the series folder and starts decoding its photos, with the busy
+    // pointer showing; `done` runs once the cards show the series, or at once with the error of a
+    // file that holds none (then nothing changed). The load dialog loads through this.
+    void load(const QString& fileName, const std::function<void(const Status&)>& done);
+
+    // True while photos are decoded for a placement or a load: the busy pointer shows, and the
+    // commands above do nothing until the photos are on the cards.
+    bool isBusy() const { return m_batch.isRunning(); }
+    // Emits finished() when the photos being decoded are on the cards.
+    const PhotoBatch& photoBatch() const { return m_batch; }
 
 private:
     Context m_context;
     FaceSheetBuilder m_faceSheets;
+    PhotoBatch m_batch;
+    std::optional<BusyCursor> m_busyPointer;
 };

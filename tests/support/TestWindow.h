@@ -25,8 +25,20 @@ struct TestWindow {
         return found;
     }
     void click(const QString& name) const { QTest::mouseClick(child(name), Qt::LeftButton); }
-    // Opens the load dialog from the menu and runs `inside` on it; a dialog still open is then
-    // cancelled. The menu button's press keeps the dialog back a moment.
+    // Waits until the photos being decoded are on the cards; false if that takes too long.
+    bool idle() const {
+        return QTest::qWaitFor([this] { return !window->isBusy(); }, 30000);
+    }
+    // Clicks the photo of `card`, answers the open dialog with `path` (empty: cancelled) and
+    // waits for the photo; false if it never arrives.
+    bool place(int card, const QString& path) {
+        prompts.openPaths << path;
+        click(QString("Foto_%1").arg(card));
+        return idle();
+    }
+    // Opens the load dialog from the menu and runs `inside` on it once it shows (the menu button's
+    // press keeps it back a moment); a dialog still open afterwards is cancelled. `inside` only
+    // acts and records: the test checks what it recorded after this returns.
     void whileLoading(const std::function<void(QDialog&)>& inside) const {
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -40,7 +52,8 @@ struct TestWindow {
         poll.start(10);
         click("Menuknop_2");
     }
-    // Picks `name` in the load dialog after running `beforeOk`, and presses OK.
+    // Picks `name` in the load dialog after running `beforeOk`, and presses OK; the load has
+    // finished when this returns.
     void load(
         const QString& name, const std::function<void()>& beforeOk = [] {}) const {
         whileLoading([&](QDialog& dialog) {

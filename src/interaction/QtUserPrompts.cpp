@@ -1,6 +1,8 @@
 // The prompts as the user sees them: Qt message boxes, the text prompt and the file dialogs.
 #include "QtUserPrompts.h"
 
+#include "ProgramTitles.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -57,5 +59,5 @@ QWidget* QtUserPrompts::dialogParent() const {
 
 QString QtUserPrompts::titleOrProgram(const QString& title) {
     // A message without a title of its own carries the program's name.
-    return title.isEmpty() ? QCoreApplication::applicationName() : title;
+    return title.isEmpty() ? ProgramTitles::application() : title;
 }

@@ -1,0 +1,150 @@
+// The print dialog with its job on a page in memory: modes, fields, locks while printing, and the
+// failures it reports before anything reaches a printer.
+#include "PrintFixture.h"
+
+class PrintDialogTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modeFollowsSelector_data() {
+        QTest::addColumn<QStringList>("designs");
+        QTest::addColumn<DeckMode>("deck");
+        QTest::addColumn<QList<int>>("steps"); // selector positions in turn
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("shown"); // the design in the preview; 0: the card outline
+        using L = QList<int>;
+        const QStringList three = kThreeDesigns, capitals{"kaart1.jpg", "KAART2.JPG"};
+        const DeckMode normal = DeckMode::Normal, children = DeckMode::Children;
+        QTest::newRow("opens on the outline") << three << normal << L{} << 3 << 0;
+        QTest::newRow("2: backs") << three << normal << L{2} << 3 << 2;
+        QTest::newRow("2 and back to 1") << three << children << L{2, 1} << 3 << 1;
+        QTest::newRow("capitals") << capitals << normal << L{2} << 2 << 2;
+        QTest::newRow("no JPEG: fronts only")
+            << QStringList{"kaart2.png"} << normal << L{2} << 1 << 0;
+        QTest::newRow("no folder: fronts only") << QStringList{} << normal << L{2} << 1 << 0;
+    }
+    void modeFollowsSelector() {
+        QFETCH(QStringList, designs);
+        QFETCH(DeckMode, deck);
+        QFETCH(QList<int>, steps);
+        QFETCH(int, maximum);
+        QFETCH(int, shown);
+        PrintFixture fixture(designs);
+        const auto dialog = fixture.open(deck);
+        dialog->show();
+        auto* selector = control<QScrollBar>(*dialog, "VScroll1");
+        QCOMPARE(selector->maximum(), maximum);
+        QCOMPARE(fixture.prompts.lastText(),
+                 designs.isEmpty() ? "Kan de map (Kaarten) niet vinden!" : "");
+        for (int step : steps)
+            selector->setValue(step);
+        const bool backs = shown > 1, children = deck == DeckMode::Children;
+        QCOMPARE(control<QLabel>(*dialog, "Label4")->text(),
+                 backs ? "Afdrukken van de rugzijde" : "Afdrukken van de voorkant");
+        for (const char* name : {"Label7", "Text2", "Text3", "Label8", "Label9", "Label10"})
+            QCOMPARE(control(*dialog, name)->isVisible(), backs);
+        for (const char* name : {"Tumble", "Label11", "Label12"})
+            QCOMPARE(control(*dialog, name)->isVisible(), !backs);
+        for (const char* name : {"Klein_1", "Klein_2", "Klein_3", "Klein_4"})
+            QCOMPARE(control(*dialog, name)->isVisible(), !backs && children);
+        QCOMPARE(control<QLabel>(*dialog, "Label11")->text().isEmpty(), children);
+        const QImage preview = control<QLabel>(*dialog, "Picture2")->pixmap().toImage();
+        QVERIFY(TestPictures::near(preview.pixel(preview.rect().center()),
+                                   shown ? kDesignColours[shown - 1] : outlineAt(125, 190), 12));
+    }
+
+    void fieldsAreBoundToTheSettings_data() {
+        QTest::addColumn<QString>("typedY");
+        QTest::addColumn<qint32>("backY"); // 2400: the last valid value is kept
+        QTest::newRow("decimal comma") << "13,5" << 14;
+        QTest::newRow("letters") << "12a" << 2400;
+    }
+    // X and Y write through to the settings, which the next opening shows; copies start at 1.
+    void fieldsAreBoundToTheSettings() {
+        QFETCH(QString, typedY);
+        QFETCH(qint32, backY);
+        PrintFixture fixture;
+        auto dialog = fixture.open();
+        const auto field = [&](const char* name) { return control<QLineEdit>(*dialog, name); };
+        QCOMPARE(field("Text2")->text(), "1680");
+        QCOMPARE(fixture.settings.backX, SettingValue::text("1680")); // stored back as text
+        QCOMPARE(field("Text3")->text(), "2400");
+        const QColor normal = field("Text3")->palette().color(QPalette::Base);
+        field("Text2")->setText("1700");
+        field("Text1")->setText("5");
+        field("Text3")->setText(typedY);
+        QCOMPARE(fixture.settings.backX, SettingValue::text("1700"));
+        QCOMPARE(fixture.settings.backY, backY);
+        QCOMPARE(field("Text3")->palette().color(QPalette::Base) != normal, backY == 2400);
+        field("Text3")->setText("100");
+        QCOMPARE(field("Text3")->palette().color(QPalette::Base), normal);
+        dialog = fixture.open();
+        QCOMPARE(field("Text1")->text(), "1");
+        QCOMPARE(field("Text2")->text(), "1700");
+        QCOMPARE(field("Text3")->text(), "100");
+    }
+
+    // A second Print and a close while the sweep runs start nothing and close nothing. The clicks
+    // are queued before the job, so they arrive at the sweep's first pause.
+    void controlsAreLockedWhileAJobRuns() {
+        PrintFixture fixture;
+        const auto dialog = fixture.open();
+        dialog->show();
+        const auto enabled = [&](const char* name) { return control(*dialog, name)->isEnabled(); };
+        QStringList during;
+        QMetaObject::invokeMethod(
+            dialog.get(),
+            [&] {
+                for (const char* name : {"OkKnop", "ExitKnop", "VScroll1"})
+                    if (enabled(name))
+                        during << name;
+                if (!control(*dialog, "Line1")->isVisible())
+                    during << "no sweep";
+                if (!QGuiApplication::overrideCursor())
+                    during << "no busy pointer";
+                control<QPushButton>(*dialog, "OkKnop")->click();
+                dialog->reject(); // Escape or the title bar's close button
+                if (!dialog->isVisible())
+                    during << "closed";
+            },
+            Qt::QueuedConnection);
+        control<QPushButton>(*dialog, "OkKnop")->click();
+        QCOMPARE(during, QStringList());
+        QCOMPARE(fixture.image.beginCount(), 1);
+        QVERIFY(enabled("OkKnop") && enabled("ExitKnop") && enabled("VScroll1"));
+        QVERIFY(!control(*dialog, "Line1")->isVisible() && !QGuiApplication::overrideCursor());
+    }
+
+    void failuresAreReported_data() {
+        QTest::addColumn<QString>("field"); // typed into before printing
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("message");
+        // clang-format off
+        QTest::newRow("0 copies") << "Text1" << "0" << 1 << "Aantal afdrukken";
+        QTest::newRow("X no number") << "Text2" << "16 80" << 2 << "geen getal";
+        QTest::newRow("Y no whole number") << "Text3" << "24OO" << 2 << "geen heel getal";
+        QTest::newRow("design unreadable") << "Text1" << "1" << 4 << "kaart4.jpg";
+        // clang-format on
+    }
+    // A Dutch message, the pointer restored, and no page begun.
+    void failuresAreReported() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(int, position);
+        QFETCH(QString, message);
+        PrintFixture fixture;
+        QVERIFY(fixture.folder.write("kaarten/kaart4.jpg", {}));
+        const auto dialog = fixture.open();
+        control<QLineEdit>(*dialog, qPrintable(field))->setText(text);
+        control<QScrollBar>(*dialog, "VScroll1")->setValue(position);
+        QVERIFY(!dialog->print());
+        QCOMPARE(fixture.prompts.kinds(), QStringList{"warn"});
+        QVERIFY2(fixture.prompts.lastText().contains(message), qPrintable(message));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(fixture.image.beginCount(), 0);
+    }
+};
+
+QTEST_MAIN(PrintDialogTest)
+#include "PrintDialogTest.moc"
