@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QLabel>
-
 #include <cstdio>
 #include <cstring>
 

@@ -2,7 +2,6 @@
 #include "BaselineDecoder.h"
 
 #include <QFile>
-
 #include <cstdio> // jpeglib.h needs FILE
 #include <jpeglib.h>
 #include <memory>

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <cmath>
 #include <cstdio> // jpeglib.h needs FILE
 #include <jpeglib.h>
@@ -22,7 +21,9 @@ quint32 hash(quint32 x, quint32 y) {
     return h;
 }
 
-quint8 clampByte(float value) { return quint8(value < 0 ? 0 : value > 255 ? 255 : value); }
+quint8 clampByte(float value) {
+    return quint8(value < 0 ? 0 : value > 255 ? 255 : value);
+}
 
 // One row of the picture: a sky-to-ground gradient, two soft discs, a fine ripple and noise, all
 // in proportion to the picture, so every size looks alike and compresses like a photo.
@@ -48,11 +49,38 @@ void fillRow(std::vector<JSAMPLE>& row, int y, QSize size, int variant) {
 
 // An APP1 block holding only the orientation tag, little-endian.
 std::vector<JOCTET> exifBlock(int orientation) {
-    const unsigned char header[] = {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0,
-                                    1,   0,   // one entry
-                                    0x12, 0x01, 3, 0, 1, 0, 0, 0, // orientation, SHORT, count 1
-                                    static_cast<unsigned char>(orientation), 0, 0, 0,
-                                    0,   0,   0, 0}; // no next directory
+    const unsigned char header[] = {'E',
+                                    'x',
+                                    'i',
+                                    'f',
+                                    0,
+                                    0,
+                                    'I',
+                                    'I',
+                                    42,
+                                    0,
+                                    8,
+                                    0,
+                                    0,
+                                    0,
+                                    1,
+                                    0, // one entry
+                                    0x12,
+                                    0x01,
+                                    3,
+                                    0,
+                                    1,
+                                    0,
+                                    0,
+                                    0, // orientation, SHORT, count 1
+                                    static_cast<unsigned char>(orientation),
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0,
+                                    0}; // no next directory
     return std::vector<JOCTET>(std::begin(header), std::end(header));
 }
 } // namespace
@@ -122,10 +150,10 @@ bool BenchPictures::write(const QString& path, const Photo& photo) {
     jpeg_destroy_compress(&info);
 
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(reinterpret_cast<const char*>(bytes), qint64(length)) ==
-                             qint64(length) &&
-                         file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) &&
+        file.write(reinterpret_cast<const char*>(bytes), qint64(length)) == qint64(length) &&
+        file.commit();
     std::free(bytes);
     return written;
 }

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QThread>
-
 #include <cstdio>
 
 namespace {
@@ -37,8 +36,8 @@ int main(int argc, char* argv[]) {
     }
     const BenchResults results(arguments[1]);
     const QString table = ReportTable(results).markdown(
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-        processorModel(), QThread::idealThreadCount());
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), processorModel(),
+        QThread::idealThreadCount());
     std::fputs(qPrintable(table), stdout);
 
     const QString notes = readAll(arguments[3]);

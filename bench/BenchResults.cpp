@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <algorithm>
 #include <vector>
 
@@ -54,15 +53,22 @@ void BenchResults::readBenchmarks(const QString& path) {
     for (const QJsonValue& value : loadAverage)
         load << QString::number(value.toDouble(), 'f', 2);
     m_loadAverage = load.join(QStringLiteral(", "));
-    const QSet<QString> known{QStringLiteral("name"), QStringLiteral("run_name"),
-                              QStringLiteral("run_type"), QStringLiteral("aggregate_name"),
-                              QStringLiteral("aggregate_unit"), QStringLiteral("time_unit"),
-                              QStringLiteral("real_time"), QStringLiteral("cpu_time"),
-                              QStringLiteral("iterations"), QStringLiteral("repetitions"),
-                              QStringLiteral("repetition_index"), QStringLiteral("threads"),
+    const QSet<QString> known{QStringLiteral("name"),
+                              QStringLiteral("run_name"),
+                              QStringLiteral("run_type"),
+                              QStringLiteral("aggregate_name"),
+                              QStringLiteral("aggregate_unit"),
+                              QStringLiteral("time_unit"),
+                              QStringLiteral("real_time"),
+                              QStringLiteral("cpu_time"),
+                              QStringLiteral("iterations"),
+                              QStringLiteral("repetitions"),
+                              QStringLiteral("repetition_index"),
+                              QStringLiteral("threads"),
                               QStringLiteral("family_index"),
                               QStringLiteral("per_family_instance_index"),
-                              QStringLiteral("error_occurred"), QStringLiteral("error_message")};
+                              QStringLiteral("error_occurred"),
+                              QStringLiteral("error_message")};
     for (const QJsonValue& value : root[QLatin1String("benchmarks")].toArray()) {
         const QJsonObject b = value.toObject();
         // Only the medians of the repetitions (a run without repetitions has none; take it whole).
@@ -74,7 +80,8 @@ void BenchResults::readBenchmarks(const QString& path) {
             continue;
         const QString unit = b[QLatin1String("time_unit")].toString();
         Run run{toMilliseconds(b[QLatin1String("real_time")].toDouble(), unit),
-                toMilliseconds(b[QLatin1String("cpu_time")].toDouble(), unit), {}};
+                toMilliseconds(b[QLatin1String("cpu_time")].toDouble(), unit),
+                {}};
         for (auto it = b.begin(); it != b.end(); ++it)
             if (!known.contains(it.key()) && it.value().isDouble())
                 run.counters.insert(it.key(), it.value().toDouble());

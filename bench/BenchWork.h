@@ -4,9 +4,8 @@
 #include "BenchPictures.h"
 #include "FaceSheet.h"
 
-#include <optional>
-
 #include <QString>
+#include <optional>
 
 class BenchWork final {
 public:

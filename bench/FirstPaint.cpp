@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <functional>
 
 class QWidget;

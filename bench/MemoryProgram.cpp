@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {

@@ -2,7 +2,6 @@
 #include "PdfImages.h"
 
 #include <QProcess>
-
 #include <cmath>
 
 QList<PdfImages::Image> PdfImages::list(const QString& pdf) {

@@ -52,8 +52,8 @@ void registerPhotoBenchmarks(const BenchWork& work) {
         const bool turned = ExifOrientation::swapsAxes(photo.orientation);
         inWallMilliseconds(benchmark::RegisterBenchmark(
             ("decode_baseline/" + stem(photo.name)).c_str(), decodeBaseline, path, turned));
-        inWallMilliseconds(benchmark::RegisterBenchmark(("prepare/" + stem(photo.name)).c_str(),
-                                                        prepare, path));
+        inWallMilliseconds(
+            benchmark::RegisterBenchmark(("prepare/" + stem(photo.name)).c_str(), prepare, path));
         inWallMilliseconds(benchmark::RegisterBenchmark(("place/" + stem(photo.name)).c_str(),
                                                         place, work.programFolder(), path));
     }

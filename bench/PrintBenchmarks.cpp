@@ -110,11 +110,11 @@ void printToQueue(benchmark::State& state, const BenchWork& work, Page page) {
 } // namespace
 
 void registerPrintBenchmarks(const BenchWork& work) {
-    for (const auto& [name, page] : {std::pair{"names", Page::Names},
-                                     std::pair{"pictures", Page::Pictures},
-                                     std::pair{"backs", Page::Backs}})
-        benchmark::RegisterBenchmark((std::string("print_to_queue/") + name).c_str(),
-                                     printToQueue, work, page)
+    for (const auto& [name, page] :
+         {std::pair{"names", Page::Names}, std::pair{"pictures", Page::Pictures},
+          std::pair{"backs", Page::Backs}})
+        benchmark::RegisterBenchmark((std::string("print_to_queue/") + name).c_str(), printToQueue,
+                                     work, page)
             ->Unit(benchmark::kMillisecond)
             ->UseManualTime()
             ->Iterations(1);

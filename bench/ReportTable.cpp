@@ -9,7 +9,9 @@ QString ms(std::optional<double> value) {
                          : QStringLiteral("%1 ms").arg(*value, 0, 'f', 1);
 }
 
-QString times(double ratio) { return QStringLiteral("%1x").arg(ratio, 0, 'f', 2); }
+QString times(double ratio) {
+    return QStringLiteral("%1x").arg(ratio, 0, 'f', 2);
+}
 
 std::optional<double> divide(std::optional<double> a, std::optional<double> b) {
     if (!a || !b || *b <= 0)
@@ -100,18 +102,19 @@ void ReportTable::addWholeProgram() {
 void ReportTable::addPrinting() {
     for (const char* page : {"names", "pictures"}) {
         const QString layout = QLatin1String(page) + QStringLiteral(" layout");
-        const std::optional<double> render = m_results.milliseconds(
-            QStringLiteral("render_front_page/") + QLatin1String(page));
+        const std::optional<double> render =
+            m_results.milliseconds(QStringLiteral("render_front_page/") + QLatin1String(page));
         add({QStringLiteral("Render one front page at 1200 dpi into an image, ") + layout,
              ms(render), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("<= 500 ms"),
              atMost(render, 500)});
     }
     for (const char* page : {"names", "pictures"}) {
         const QString layout = QLatin1String(page) + QStringLiteral(" layout");
-        const std::optional<double> printed = m_results.milliseconds(
-            QStringLiteral("print_to_queue/") + QLatin1String(page));
+        const std::optional<double> printed =
+            m_results.milliseconds(QStringLiteral("print_to_queue/") + QLatin1String(page));
         add({QStringLiteral("Print one front page on the CUPS PDF queue, click to PDF written, "
-                            "less the 0.95 s sweep, ") + layout,
+                            "less the 0.95 s sweep, ") +
+                 layout,
              ms(printed), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("<= 2000 ms"),
              atMost(printed, 2000)});
     }
@@ -131,8 +134,7 @@ void ReportTable::addPrintedPdf(const QString& page, int photos) {
     add({QStringLiteral("Printed PDF of a front page with four 24 MP photos, ") + page +
              QStringLiteral(" layout"),
          mb ? QStringLiteral("%1 MB").arg(*mb, 0, 'f', 2) : QStringLiteral("-"),
-         QStringLiteral("-"),
-         QStringLiteral("-"), QStringLiteral("< 10 MB"),
+         QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("< 10 MB"),
          mb ? std::optional<bool>(*mb < 10) : std::nullopt});
     const std::optional<double> found = m_results.counter(name, QStringLiteral("photos"));
     const std::optional<double> ppi = m_results.counter(name, QStringLiteral("photo_min_ppi"));

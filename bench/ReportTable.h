@@ -5,7 +5,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 class ReportTable final {

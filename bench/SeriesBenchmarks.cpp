@@ -69,8 +69,8 @@ void registerSeriesBenchmarks(const BenchWork& work) {
     inWallMilliseconds(benchmark::RegisterBenchmark("load_series/4x24mp", loadSeries, work));
     inWallMilliseconds(benchmark::RegisterBenchmark("render_front_page/names", renderFrontPage,
                                                     work, DeckMode::Normal));
-    inWallMilliseconds(benchmark::RegisterBenchmark("render_front_page/pictures",
-                                                    renderFrontPage, work, DeckMode::Children));
+    inWallMilliseconds(benchmark::RegisterBenchmark("render_front_page/pictures", renderFrontPage,
+                                                    work, DeckMode::Children));
     // The processor time of the whole process, every thread, against the time on the clock.
     inWallMilliseconds(benchmark::RegisterBenchmark("pause/1s", pauseOneSecond))
         ->MeasureProcessCPUTime()

@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
 
     // Yes, No, Cancel and the file dialogs in Dutch, like the rest of the program.
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts.load(QStringLiteral("qtbase_nl"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
 
     QtUserPrompts prompts;

@@ -5,8 +5,18 @@
 
 ProgramFolder::ProgramFolder(QString path) : m_path(QDir::cleanPath(std::move(path))) {}
 
-QString ProgramFolder::file(const QString& relative) const { return m_path + u'/' + relative; }
-QString ProgramFolder::settingsFile() const { return file(QStringLiteral("Mosaret.ini")); }
-QString ProgramFolder::helpPage() const { return file(QStringLiteral("help/help.htm")); }
-QString ProgramFolder::designsFolder() const { return file(QStringLiteral("kaarten")); }
-QString ProgramFolder::seriesFolder() const { return file(QStringLiteral("mosaretten")); }
+QString ProgramFolder::file(const QString& relative) const {
+    return m_path + u'/' + relative;
+}
+QString ProgramFolder::settingsFile() const {
+    return file(QStringLiteral("Mosaret.ini"));
+}
+QString ProgramFolder::helpPage() const {
+    return file(QStringLiteral("help/help.htm"));
+}
+QString ProgramFolder::designsFolder() const {
+    return file(QStringLiteral("kaarten"));
+}
+QString ProgramFolder::seriesFolder() const {
+    return file(QStringLiteral("mosaretten"));
+}

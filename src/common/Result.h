@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 #include <utility>
 #include <variant>
@@ -11,8 +10,7 @@ struct Error final {
     QString message; // shown to the user as it stands, in Dutch
 };
 
-template <typename T>
-class [[nodiscard]] Result final {
+template <typename T> class [[nodiscard]] Result final {
 public:
     Result(T value) : m_data(std::move(value)) {}
     Result(Error error) : m_data(std::move(error)) {}

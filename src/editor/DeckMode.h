@@ -1,4 +1,5 @@
-// Which deck the card sheet shows: the normal deck with texts or the children's deck with photos only.
+// Which deck the card sheet shows: the normal deck with texts or the children's deck with photos
+// only.
 #pragma once
 
 #include <QtGlobal>

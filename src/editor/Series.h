@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 inline constexpr int kCards = 4; // cards are numbered 1..4
@@ -10,8 +9,8 @@ inline constexpr int kLines = 4; // name lines per card, numbered 1..4
 
 struct Series final {
     QString subject;
-    std::array<QString, kCards> photoPaths;                   // [card - 1]
-    std::array<std::array<QString, kLines>, kCards> names;    // [card - 1][line - 1]
+    std::array<QString, kCards> photoPaths;                // [card - 1]
+    std::array<std::array<QString, kLines>, kCards> names; // [card - 1][line - 1]
 
     QString& name(int card, int line) { return names[card - 1][line - 1]; }
     const QString& name(int card, int line) const { return names[card - 1][line - 1]; }

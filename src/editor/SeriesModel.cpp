@@ -3,14 +3,24 @@
 
 namespace {
 static_assert(kCards == kLines);
-bool inRange(int number) { return number >= 1 && number <= kCards; } // a card or line number
+bool inRange(int number) {
+    return number >= 1 && number <= kCards;
+} // a card or line number
 } // namespace
 
-SeriesModel::SeriesModel(QObject* parent) : QObject(parent) { resetToDesign(); }
+SeriesModel::SeriesModel(QObject* parent) : QObject(parent) {
+    resetToDesign();
+}
 
-QString SeriesModel::defaultSubject() { return QStringLiteral("Onderwerp"); }
-QString SeriesModel::defaultName(int line) { return QStringLiteral(" %1. ").arg(line); }
-QString SeriesModel::defaultSeriesName() { return QStringLiteral("Default.msr"); }
+QString SeriesModel::defaultSubject() {
+    return QStringLiteral("Onderwerp");
+}
+QString SeriesModel::defaultName(int line) {
+    return QStringLiteral(" %1. ").arg(line);
+}
+QString SeriesModel::defaultSeriesName() {
+    return QStringLiteral("Default.msr");
+}
 
 QString SeriesModel::withoutLineBreaks(QString text) {
     // A CR LF pair becomes one blank, a lone CR or LF one blank each.
@@ -20,7 +30,9 @@ QString SeriesModel::withoutLineBreaks(QString text) {
     return text;
 }
 
-QString SeriesModel::subject() const { return m_series.subject; }
+QString SeriesModel::subject() const {
+    return m_series.subject;
+}
 
 QString SeriesModel::name(int card, int line) const {
     return inRange(card) && inRange(line) ? m_series.name(card, line) : QString();
@@ -58,7 +70,9 @@ void SeriesModel::setPhotoPath(int card, const QString& path) {
         m_series.photoPath(card) = path;
 }
 
-Series SeriesModel::toSeries() const { return m_series; }
+Series SeriesModel::toSeries() const {
+    return m_series;
+}
 
 void SeriesModel::resetToDesign() {
     setSubject(defaultSubject());

@@ -14,9 +14,9 @@ class SeriesModel final : public QObject {
 public:
     explicit SeriesModel(QObject* parent = nullptr);
 
-    static QString defaultSubject();          // "Onderwerp"
-    static QString defaultName(int line);     // " 1. " .. " 4. "
-    static QString defaultSeriesName();       // "Default.msr"
+    static QString defaultSubject();      // "Onderwerp"
+    static QString defaultName(int line); // " 1. " .. " 4. "
+    static QString defaultSeriesName();   // "Default.msr"
     static QString withoutLineBreaks(QString text);
 
     QString subject() const;

@@ -11,7 +11,9 @@ BusyCursor::BusyCursor() {
     }
 }
 
-BusyCursor::~BusyCursor() { release(); }
+BusyCursor::~BusyCursor() {
+    release();
+}
 
 void BusyCursor::release() {
     if (m_active) {

@@ -3,8 +3,7 @@
 
 #include <QWidget>
 
-void Palettes::set(QWidget* widget, QPalette::ColorRole role, const QColor& colour,
-                   States states) {
+void Palettes::set(QWidget* widget, QPalette::ColorRole role, const QColor& colour, States states) {
     QPalette palette = widget->palette();
     if (states == States::All) {
         palette.setColor(role, colour);

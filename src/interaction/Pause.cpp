@@ -17,7 +17,8 @@ void pause(double seconds) {
     // Once the program is quitting every event loop returns at once, and so does the pause.
     while (clock.elapsed() < wanted) {
         QEventLoop loop;
-        QTimer::singleShot(int(wanted - clock.elapsed()), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        QTimer::singleShot(int(wanted - clock.elapsed()), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
         if (loop.exec() != 0)
             return;
     }

@@ -1,4 +1,5 @@
-// Every question, message and file dialog the program shows, behind one interface so tests can script them.
+// Every question, message and file dialog the program shows, behind one interface so tests can
+// script them.
 #pragma once
 
 #include <QString>

@@ -61,7 +61,8 @@ int factorFor(int size, int target) {
 } // namespace
 
 QSize BoxReducer::factorsFor(QSize size, QSize target) {
-    QSize factors(factorFor(size.width(), target.width()), factorFor(size.height(), target.height()));
+    QSize factors(factorFor(size.width(), target.width()),
+                  factorFor(size.height(), target.height()));
     while (factors.width() * factors.height() > kMaxBlock) {
         if (factors.width() >= factors.height())
             factors.rwidth() /= 2;
@@ -76,7 +77,8 @@ QSize BoxReducer::reducedSize(QSize size, QSize factors) {
                  (size.height() + factors.height() - 1) / factors.height());
 }
 
-void BoxReducer::reduceRow(const QRgb* rows, qsizetype stride, int width, QSize factors, QRgb* out) {
+void BoxReducer::reduceRow(const QRgb* rows, qsizetype stride, int width, QSize factors,
+                           QRgb* out) {
     const int fx = factors.width();
     const int fy = factors.height();
     const int whole = width / fx; // blocks that lie inside the row

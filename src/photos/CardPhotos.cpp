@@ -3,15 +3,21 @@
 
 #include "PhotoCanvas.h"
 
-CardPhotos::CardPhotos(QObject* parent) : QObject(parent) { reset(); }
+CardPhotos::CardPhotos(QObject* parent) : QObject(parent) {
+    reset();
+}
 
 QImage CardPhotos::thumbnail(int photoCard) const {
     return m_cards[photoCard - 1].thumbnailPlaceholder ? QImage() : canvas(photoCard);
 }
 
-void CardPhotos::place(int card, const PreparedPhoto& photo) { set(card, photo, photo.canvas); }
+void CardPhotos::place(int card, const PreparedPhoto& photo) {
+    set(card, photo, photo.canvas);
+}
 
-void CardPhotos::load(int card, const PreparedPhoto& photo) { set(card, photo, photo.cardImage); }
+void CardPhotos::load(int card, const PreparedPhoto& photo) {
+    set(card, photo, photo.cardImage);
+}
 
 void CardPhotos::set(int card, const PreparedPhoto& photo, const QImage& picture) {
     if (card < 1 || card > kCards)

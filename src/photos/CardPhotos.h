@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QObject>
-
 #include <array>
 
 // At start and after a new design every card shows the photo placeholder, every thumbnail the

@@ -81,14 +81,29 @@ void ExifOrientation::drawUpright(const QImage& stored, int orientation, QImage&
     qsizetype across = 1;
     qsizetype down = stride;
     switch (orientation) {
-    case 2: origin = w - 1, across = -1; break;                                   // mirrored
-    case 3: origin = (h - 1) * stride + w - 1, across = -1, down = -stride; break; // half a turn
-    case 4: origin = (h - 1) * stride, down = -stride; break;                     // upside down
-    case 5: across = stride, down = 1; break;                                     // transposed
-    case 6: origin = h - 1, across = stride, down = -1; break;                    // a quarter right
-    case 7: origin = (w - 1) * stride + h - 1, across = -stride, down = -1; break;
-    case 8: origin = (w - 1) * stride, across = -stride, down = 1; break;         // a quarter left
-    default: break;
+    case 2:
+        origin = w - 1, across = -1;
+        break; // mirrored
+    case 3:
+        origin = (h - 1) * stride + w - 1, across = -1, down = -stride;
+        break; // half a turn
+    case 4:
+        origin = (h - 1) * stride, down = -stride;
+        break; // upside down
+    case 5:
+        across = stride, down = 1;
+        break; // transposed
+    case 6:
+        origin = h - 1, across = stride, down = -1;
+        break; // a quarter right
+    case 7:
+        origin = (w - 1) * stride + h - 1, across = -stride, down = -1;
+        break;
+    case 8:
+        origin = (w - 1) * stride, across = -stride, down = 1;
+        break; // a quarter left
+    default:
+        break;
     }
     // Square tiles keep both the rows read and the columns written in the first-level cache.
     constexpr int kTile = 32;

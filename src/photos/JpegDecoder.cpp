@@ -85,12 +85,13 @@ public:
         jpeg_start_decompress(&info);
         const int rows = factors.height();
         for (int y = 0; info.output_scanline < info.output_height; ++y) {
-            const int count = int(qMin<JDIMENSION>(JDIMENSION(rows),
-                                                   info.output_height - info.output_scanline));
+            const int count =
+                int(qMin<JDIMENSION>(JDIMENSION(rows), info.output_height - info.output_scanline));
             if (!readInto(band, bandStride, JDIMENSION(count)))
                 return false;
             for (int r = count; r < rows; ++r) // a short last band repeats its last row
-                std::memcpy(band + r * bandStride, band + (count - 1) * bandStride, size_t(bandStride));
+                std::memcpy(band + r * bandStride, band + (count - 1) * bandStride,
+                            size_t(bandStride));
             BoxReducer::reduceRow(reinterpret_cast<const QRgb*>(band), bandStride / 4,
                                   int(info.output_width), factors,
                                   reinterpret_cast<QRgb*>(bits + y * bytesPerLine));
@@ -134,10 +135,14 @@ private:
     bool m_created = false;
 };
 
-int ceilDiv(int value, int divisor) { return (value + divisor - 1) / divisor; }
+int ceilDiv(int value, int divisor) {
+    return (value + divisor - 1) / divisor;
+}
 } // namespace
 
-bool JpegDecoder::isJpeg(QIODevice& device) { return device.peek(3) == "\xff\xd8\xff"; }
+bool JpegDecoder::isJpeg(QIODevice& device) {
+    return device.peek(3) == "\xff\xd8\xff";
+}
 
 int JpegDecoder::scaleDenominator(QSize stored, QSize cover, bool swapsAxes) {
     const QSize need = swapsAxes ? cover.transposed() : cover;

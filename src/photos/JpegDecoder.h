@@ -15,12 +15,12 @@ public:
     };
     struct Decoded {
         Outcome outcome = Outcome::Unreadable;
-        QImage picture; // Format_RGB32, as stored in the file (not yet turned upright)
+        QImage picture;      // Format_RGB32, as stored in the file (not yet turned upright)
         int orientation = 1; // Exif orientation 1..8
         QSize storedSize;    // full size as stored
     };
 
-    static constexpr qint64 kMaxPixels = 200'000'000;      // the largest phone photos are 200 MP
+    static constexpr qint64 kMaxPixels = 200'000'000; // the largest phone photos are 200 MP
     static constexpr long kMaxWorkingMemory = 768L * 1024 * 1024;
 
     // True when the device's next bytes start a JPEG file (read without consuming them).

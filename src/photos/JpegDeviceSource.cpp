@@ -1,9 +1,8 @@
 // Feeds libjpeg from a QIODevice in large pieces, so its fast Huffman path is used almost always.
 #include "JpegDeviceSource.h"
 
-#include <jerror.h>
-
 #include <cstddef>
+#include <jerror.h>
 
 namespace {
 // libjpeg-turbo falls back to its slow decoder near the end of each piece; at 256 KB that is rare.
@@ -19,14 +18,18 @@ JpegDeviceSource::JpegDeviceSource(QIODevice& device) : m_device(device), m_buff
     m_manager.pub.term_source = finish;
 }
 
-void JpegDeviceSource::attach(jpeg_decompress_struct& info) { info.src = &m_manager.pub; }
+void JpegDeviceSource::attach(jpeg_decompress_struct& info) {
+    info.src = &m_manager.pub;
+}
 
 JpegDeviceSource& JpegDeviceSource::of(j_decompress_ptr info) {
     static_assert(offsetof(Manager, pub) == 0);
     return *reinterpret_cast<Manager*>(info->src)->owner;
 }
 
-void JpegDeviceSource::start(j_decompress_ptr info) { of(info).m_startOfData = true; }
+void JpegDeviceSource::start(j_decompress_ptr info) {
+    of(info).m_startOfData = true;
+}
 
 boolean JpegDeviceSource::fill(j_decompress_ptr info) {
     JpegDeviceSource& source = of(info);

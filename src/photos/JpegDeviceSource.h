@@ -2,10 +2,8 @@
 #pragma once
 
 #include <QIODevice>
-
 #include <cstdio> // jpeglib.h needs FILE
 #include <jpeglib.h>
-
 #include <vector>
 
 class JpegDeviceSource final {

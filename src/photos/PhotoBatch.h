@@ -7,7 +7,6 @@
 #include <QFutureWatcher>
 #include <QObject>
 #include <QStringList>
-
 #include <functional>
 #include <vector>
 

@@ -59,8 +59,8 @@ void shrinkByThree(const QImage& from, QImage& into, QPoint at) {
                     green += (row[k] >> 8) & 0xff;
                 }
             }
-            out[x] = qRgb(int(ninth(redBlue >> 16)), int(ninth(green)),
-                          int(ninth(redBlue & 0xffff)));
+            out[x] =
+                qRgb(int(ninth(redBlue >> 16)), int(ninth(green)), int(ninth(redBlue & 0xffff)));
         }
     }
 }
@@ -77,7 +77,9 @@ QImage framed(const QImage& picture, QSize size) {
 }
 } // namespace
 
-int PhotoCanvas::outlineOf(QSize size) { return qMax(1, size.width() / kCanvasSize.width()); }
+int PhotoCanvas::outlineOf(QSize size) {
+    return qMax(1, size.width() / kCanvasSize.width());
+}
 
 QRect PhotoCanvas::photoRectOf(QSize size) {
     const int margin = 3 * outlineOf(size);

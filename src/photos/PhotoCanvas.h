@@ -11,7 +11,7 @@ public:
     static constexpr QSize kMasterSize{1200, 900};
     static constexpr QSize kPhotoArea{394, 294};        // inside the 3-pixel margin of the canvas
     static constexpr QSize kMasterPhotoArea{1182, 882}; // the same area on the print master
-    static constexpr int kMasterScale = 3;              // the master is the canvas at three times the size
+    static constexpr int kMasterScale = 3; // the master is the canvas at three times the size
 
     // A canvas of `size` (the canvas or the master size) with `picture` stretched into its middle
     // (proportions not kept) inside a 3-pixel margin whose outermost pixel is black and the two

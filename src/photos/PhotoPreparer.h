@@ -11,7 +11,6 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-
 #include <vector>
 
 class PhotoPreparer final {

@@ -6,7 +6,6 @@
 #include "PhotoCanvas.h"
 
 #include <QImageReader>
-
 #include <cmath>
 
 namespace {
@@ -31,8 +30,8 @@ bool beyondLimits(QSize size) {
 // The smallest size of the picture's own proportions that still covers `need`, or `stored`
 // itself when that is already small enough.
 QSize coveringSize(QSize stored, QSize need) {
-    const double factor = qMax(double(need.width()) / stored.width(),
-                               double(need.height()) / stored.height());
+    const double factor =
+        qMax(double(need.width()) / stored.width(), double(need.height()) / stored.height());
     if (factor >= 1.0)
         return stored;
     return QSize(qMax(1, int(std::ceil(stored.width() * factor))),
@@ -45,7 +44,9 @@ QSize DecodedPicture::uprightSize() const {
     return ExifOrientation::swapsAxes(orientation) ? size.transposed() : size;
 }
 
-QImage DecodedPicture::upright() const { return ExifOrientation::upright(stored, orientation); }
+QImage DecodedPicture::upright() const {
+    return ExifOrientation::upright(stored, orientation);
+}
 
 Result<DecodedPicture> PictureReader::read(QIODevice& device, QSize cover,
                                            const QString& displayName) {
@@ -56,9 +57,12 @@ Result<DecodedPicture> PictureReader::read(QIODevice& device, QSize cover,
     switch (jpeg.outcome) {
     case JpegDecoder::Outcome::Decoded:
         return DecodedPicture{jpeg.picture, jpeg.orientation, jpeg.storedSize};
-    case JpegDecoder::Outcome::TooLarge: return tooLarge(displayName, jpeg.storedSize);
-    case JpegDecoder::Outcome::Unreadable: return unreadable(displayName);
-    case JpegDecoder::Outcome::Unsupported: break;
+    case JpegDecoder::Outcome::TooLarge:
+        return tooLarge(displayName, jpeg.storedSize);
+    case JpegDecoder::Outcome::Unreadable:
+        return unreadable(displayName);
+    case JpegDecoder::Outcome::Unsupported:
+        break;
     }
     if (device.isSequential() || !device.seek(start))
         return unreadable(displayName);

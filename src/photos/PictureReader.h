@@ -23,9 +23,10 @@ public:
     // The longest side read, the most a JPEG or GIF can hold; longer pictures are refused unread.
     static constexpr int kMaxSide = 65535;
 
-    // Reads the picture on `device` (JPEG, PNG, BMP, GIF, ...) from its current position, decoding it only as large as needed to cover
-    // `cover` in both directions once upright; smaller pictures come back whole. The result is
-    // opaque (transparency laid on white). Errors are in Dutch and name `displayName`.
+    // Reads the picture on `device` (JPEG, PNG, BMP, GIF, ...) from its current position, decoding
+    // it only as large as needed to cover `cover` in both directions once upright; smaller pictures
+    // come back whole. The result is opaque (transparency laid on white). Errors are in Dutch and
+    // name `displayName`.
     static Result<DecodedPicture> read(QIODevice& device, QSize cover, const QString& displayName);
 
 private:

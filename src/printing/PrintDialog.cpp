@@ -119,7 +119,8 @@ void PrintDialog::storeBackY(const QString& text) {
     if (value && m_context.settings)
         m_context.settings->backY = *value;
     // Text that is no whole number keeps the last good value and shows in a warning colour.
-    Palettes::set(m_controls.backY, QPalette::Base, value ? PrintDialogControls::kBackField : kInvalidField);
+    Palettes::set(m_controls.backY, QPalette::Base,
+                  value ? PrintDialogControls::kBackField : kInvalidField);
 }
 
 bool PrintDialog::print() {

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QPoint>
-
 #include <array>
 
 class QPainter;

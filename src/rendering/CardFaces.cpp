@@ -101,8 +101,7 @@ void CardFaces::drawPicturesLayout(QPainter& painter, const FaceSheet& sheet) {
     });
 }
 
-void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card,
-                              QPointF corner) {
+void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, QPointF corner) {
     if (card < 1 || card > kCards)
         return;
     withSmoothPainter(painter, [&] {
@@ -110,8 +109,8 @@ void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int car
         const double y = corner.y();
         drawStretched(painter, sheet.cardFrame, QRectF(corner, CardGeometry::kCardSize));
 
-        drawCentred(painter, Fonts::twipsBold(kSubjectPoints), x + kSubjectCentre,
-                    y + kSubjectTop, sheet.subject);
+        drawCentred(painter, Fonts::twipsBold(kSubjectPoints), x + kSubjectCentre, y + kSubjectTop,
+                    sheet.subject);
 
         drawStretched(painter, photo(sheet, card), kNamesPhoto.translated(corner));
 

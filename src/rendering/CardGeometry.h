@@ -3,7 +3,6 @@
 
 #include <QPointF>
 #include <QSizeF>
-
 #include <array>
 
 class CardGeometry final {

@@ -3,7 +3,6 @@
 
 #include <QColor>
 #include <QRect>
-
 #include <array>
 
 class QPainter;

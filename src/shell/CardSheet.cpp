@@ -29,7 +29,8 @@ CardSheet::CardSheet(QWidget* parent)
         view.photo()->setPicture(m_photoPlaceholder);
         for (int slot = 1; slot <= 4; ++slot)
             view.thumbnail(slot)->setPicture(m_thumbnailPlaceholder);
-        connect(view.photo(), &PictureBox::clicked, this, [this, card] { emit photoClicked(card); });
+        connect(view.photo(), &PictureBox::clicked, this,
+                [this, card] { emit photoClicked(card); });
     }
     m_help = new HelpPane(this);
     m_help->setGeometry(twips::rectToPx(90, 225, 5595, 6765));
@@ -66,10 +67,11 @@ void CardSheet::bindTexts(SeriesModel& model) {
     // with whichever of the two goes first.
     for (const auto& view : m_cards) {
         // After each edit the box shows the model's text, which has line breaks made blanks.
-        connect(view->subject(), &QLineEdit::textEdited, &model, [this, &model](const QString& text) {
-            model.setSubject(text);
-            showSubject(model.subject());
-        });
+        connect(view->subject(), &QLineEdit::textEdited, &model,
+                [this, &model](const QString& text) {
+                    model.setSubject(text);
+                    showSubject(model.subject());
+                });
         for (int line = 1; line <= kLines; ++line) {
             connect(view->name(line), &QLineEdit::textEdited, &model,
                     [this, &model, card = view->card(), line](const QString& text) {
@@ -114,7 +116,7 @@ void CardSheet::bindPhotos(const CardPhotos& photos) {
 void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
     const CardView& own = *m_cards[photoCard - 1];
     own.photo()->setPicture(photos.cardShowsPlaceholder(photoCard) ? m_photoPlaceholder
-                                                                     : photos.cardPicture(photoCard));
+                                                                   : photos.cardPicture(photoCard));
     const QImage thumbnail = photos.thumbnail(photoCard);
     for (const auto& view : m_cards) {
         const int slot = ThumbnailSlots::slotOf(view->card(), photoCard);

@@ -6,7 +6,6 @@
 
 #include <QFrame>
 #include <QImage>
-
 #include <array>
 #include <memory>
 

@@ -10,12 +10,16 @@
 
 namespace {
 // Card origins in twips inside the card-sheet frame: two columns, two rows.
-int originX(int card) { return 300 + 3090 * ((card - 1) % 2); }
-int originY(int card) { return 390 + 3330 * ((card - 1) / 2); }
+int originX(int card) {
+    return 300 + 3090 * ((card - 1) % 2);
+}
+int originY(int card) {
+    return 390 + 3330 * ((card - 1) / 2);
+}
 
 // Thumbnail slots stand three in a row with the fourth centred below them.
-constexpr std::array<QPoint, 4> kThumbnailOffsets{
-    QPoint(150, 1770), QPoint(765, 1770), QPoint(1380, 1770), QPoint(765, 2370)};
+constexpr std::array<QPoint, 4> kThumbnailOffsets{QPoint(150, 1770), QPoint(765, 1770),
+                                                  QPoint(1380, 1770), QPoint(765, 2370)};
 } // namespace
 
 CardView::CardView(int card, QWidget* frame, const QCursor& photoPointer) : m_card(card) {
@@ -45,7 +49,8 @@ CardView::CardView(int card, QWidget* frame, const QCursor& photoPointer) : m_ca
     int top = 1770;
     for (int line = 1; line <= kLines; ++line, top += 300) {
         const QColor colour = line == card ? ownNameColour() : otherNameColour();
-        QLineEdit* box = makeTextBox(frame, QStringLiteral("Naam%1_%2").arg(card).arg(line), colour);
+        QLineEdit* box =
+            makeTextBox(frame, QStringLiteral("Naam%1_%2").arg(card).arg(line), colour);
         box->setGeometry(twipsX(150), twipsY(top), twips::toPx(1800), twips::toPx(285));
         m_names[line - 1] = box;
     }
@@ -74,5 +79,9 @@ QLineEdit* CardView::makeTextBox(QWidget* frame, const QString& objectName,
     return box;
 }
 
-int CardView::twipsX(int offset) const { return twips::toPx(originX(m_card) + offset); }
-int CardView::twipsY(int offset) const { return twips::toPx(originY(m_card) + offset); }
+int CardView::twipsX(int offset) const {
+    return twips::toPx(originX(m_card) + offset);
+}
+int CardView::twipsY(int offset) const {
+    return twips::toPx(originY(m_card) + offset);
+}

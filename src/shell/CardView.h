@@ -6,7 +6,6 @@
 
 #include <QColor>
 #include <QCursor>
-
 #include <array>
 
 class CardOutline;

@@ -11,8 +11,8 @@
 
 DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
     const QFont numbers = Fonts::arial(15.75, Fonts::Weight::Bold);
-    for (const auto& [name, text, top] : {std::tuple{"Label1", "1     2", 1800},
-                                          std::tuple{"Label2", "3     4", 4950}}) {
+    for (const auto& [name, text, top] :
+         {std::tuple{"Label1", "1     2", 1800}, std::tuple{"Label2", "3     4", 4950}}) {
         QLabel* label = makeLabel(frame, QLatin1String(name), QLatin1String(text));
         label->setFont(numbers);
         label->move(twips::toPx(2490), twips::toPx(top));
@@ -28,14 +28,15 @@ DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box->setGeometry(twips::rectToPx(2610, 3060, 600, 1140));
 
-    m_normal = makeButton(frame, QStringLiteral("NormaalKnop"),
-                          QStringLiteral("deck-normaal"), 3090);
-    m_children = makeButton(frame, QStringLiteral("KinderKnop"),
-                            QStringLiteral("deck-kinder"), 3630);
+    m_normal =
+        makeButton(frame, QStringLiteral("NormaalKnop"), QStringLiteral("deck-normaal"), 3090);
+    m_children =
+        makeButton(frame, QStringLiteral("KinderKnop"), QStringLiteral("deck-kinder"), 3630);
     connect(m_normal, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Normal); });
     connect(m_children, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Children); });
 
-    m_childrenCaption = makeLabel(frame, QStringLiteral("Label7"), QStringLiteral("Kinder mosaret"));
+    m_childrenCaption =
+        makeLabel(frame, QStringLiteral("Label7"), QStringLiteral("Kinder mosaret"));
     m_childrenCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_childrenCaption->setWordWrap(true);
     m_childrenCaption->setGeometry(twips::rectToPx(2610, 4230, 630, 390));

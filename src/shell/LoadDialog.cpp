@@ -101,7 +101,8 @@ void LoadDialog::finishLoad(const Status& loaded) {
     setEnabled(true);
     m_loading = false;
     if (!loaded.ok()) {
-        qCWarning(programLog).noquote() << "Loading" << m_selectedFile << "failed:" << loaded.error();
+        qCWarning(programLog).noquote()
+            << "Loading" << m_selectedFile << "failed:" << loaded.error();
         m_prompts.warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
         reject();
         return;

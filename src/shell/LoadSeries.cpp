@@ -40,7 +40,8 @@ void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fil
     for (int card = 1; card <= kCards; ++card) {
         const Result<PreparedPhoto>& photo = photos.at(size_t(card - 1));
         if (!photo.ok())
-            qCInfo(programLog).noquote() << "Photo of card" << card << "not shown:" << photo.error();
+            qCInfo(programLog).noquote()
+                << "Photo of card" << card << "not shown:" << photo.error();
         cards.load(card, photo.ok() ? photo.value() : PhotoPreparer::emptyPhoto());
     }
 }

@@ -4,10 +4,10 @@
 #include "BuiltInPictures.h"
 #include "CardSheet.h"
 #include "DeckSwitcher.h"
+#include "Fonts.h"
 #include "HelpPane.h"
 #include "InfoBar.h"
 #include "MenuRow.h"
-#include "Fonts.h"
 #include "PictureBox.h"
 #include "PrintDialog.h"
 #include "ProgramLog.h"
@@ -23,7 +23,8 @@
 #include <QScreen>
 
 namespace {
-// The frames are plain etched boxes without caption, opaque so a frame lying above another hides it.
+// The frames are plain etched boxes without caption, opaque so a frame lying above another hides
+// it.
 void makeEtched(QFrame* frame, QRect geometry) {
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setAutoFillBackground(true);
@@ -45,7 +46,8 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
 
     m_sheet->bindTexts(m_model);
     m_sheet->bindPhotos(m_photos);
-    connect(m_sheet, &CardSheet::photoClicked, this, [this](int card) { m_commands.placePhoto(card); });
+    connect(m_sheet, &CardSheet::photoClicked, this,
+            [this](int card) { m_commands.placePhoto(card); });
     connect(m_sheet->deckSwitcher(), &DeckSwitcher::chosen, this, &MainWindow::setDeckMode);
     connect(m_menu, &MenuRow::chosen, this, &MainWindow::runCommand);
     connect(m_exit, &QPushButton::clicked, this, &MainWindow::exitProgram);
@@ -112,11 +114,17 @@ void MainWindow::setDeckMode(DeckMode mode) {
     m_sheet->setDeckMode(mode);
 }
 
-void MainWindow::setInfo(const QString& text) { m_info->setInfo(text); }
+void MainWindow::setInfo(const QString& text) {
+    m_info->setInfo(text);
+}
 
-QString MainWindow::info() const { return m_info->text(); }
+QString MainWindow::info() const {
+    return m_info->text();
+}
 
-bool MainWindow::helpOpen() const { return m_sheet->helpPane()->isVisibleTo(this); }
+bool MainWindow::helpOpen() const {
+    return m_sheet->helpPane()->isVisibleTo(this);
+}
 
 void MainWindow::toggleHelp() {
     HelpPane* help = m_sheet->helpPane();
@@ -141,23 +149,36 @@ void MainWindow::runCommand(MenuCommand command) {
     if (m_commands.isBusy())
         return;
     switch (command) {
-    case MenuCommand::New: m_commands.newDesign(); break;
-    case MenuCommand::Load: m_commands.openLoadDialog(); break;
-    case MenuCommand::Save: m_commands.save(); break;
-    case MenuCommand::Help: toggleHelp(); break;
-    case MenuCommand::Print: openPrintDialog(); break;
-    case MenuCommand::Export: m_commands.exportSheet(); break;
+    case MenuCommand::New:
+        m_commands.newDesign();
+        break;
+    case MenuCommand::Load:
+        m_commands.openLoadDialog();
+        break;
+    case MenuCommand::Save:
+        m_commands.save();
+        break;
+    case MenuCommand::Help:
+        toggleHelp();
+        break;
+    case MenuCommand::Print:
+        openPrintDialog();
+        break;
+    case MenuCommand::Export:
+        m_commands.exportSheet();
+        break;
     }
 }
 
 void MainWindow::openPrintDialog() {
-    PrintDialog dialog(PrintDialog::Context{m_folder, m_deckMode, &m_settings,
-                                            [this] {
-                                                return m_commands.faceSheet(
-                                                    SheetPhotos::PrintMasters);
-                                            },
-                                            m_prompts, {}},
-                       this);
+    PrintDialog dialog(
+        PrintDialog::Context{m_folder,
+                             m_deckMode,
+                             &m_settings,
+                             [this] { return m_commands.faceSheet(SheetPhotos::PrintMasters); },
+                             m_prompts,
+                             {}},
+        this);
     dialog.exec();
 }
 

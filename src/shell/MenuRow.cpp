@@ -10,8 +10,8 @@
 namespace {
 constexpr std::array<const char*, MenuRow::kButtons> kPictures{
     "menu-nieuw", "menu-load", "menu-save", "menu-help", "menu-afdrukken", "menu-export"};
-constexpr std::array<const char*, MenuRow::kButtons> kCaptions{
-    "Nieuw", "Load", "Save", "Help", "Afdrukken", "Export"};
+constexpr std::array<const char*, MenuRow::kButtons> kCaptions{"Nieuw", "Load",      "Save",
+                                                               "Help",  "Afdrukken", "Export"};
 constexpr int kPressedOffset = 30; // twips right and down while pressed
 } // namespace
 
@@ -24,7 +24,8 @@ MenuRow::MenuRow(QWidget* parent) : QFrame(parent) {
         auto* button = new PictureBox(this);
         button->setObjectName(QStringLiteral("Menuknop_%1").arg(number));
         button->setPicture(BuiltInPictures::image(QLatin1String(kPictures[index(command)])));
-        button->setGeometry(QRect(restPosition(command), QSize(twips::toPx(480), twips::toPx(480))));
+        button->setGeometry(
+            QRect(restPosition(command), QSize(twips::toPx(480), twips::toPx(480))));
         connect(button, &PictureBox::clicked, this, [this, command] { press(command); });
         m_buttons[index(command)] = button;
         captions << QLatin1String(kCaptions[index(command)]);

@@ -4,7 +4,6 @@
 #include "MenuCommand.h"
 
 #include <QFrame>
-
 #include <array>
 
 class MenuCaptions;

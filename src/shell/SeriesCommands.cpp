@@ -38,8 +38,7 @@ void SeriesCommands::openLoadDialog() {
     dialog.exec();
 }
 
-void SeriesCommands::load(const QString& fileName,
-                               const std::function<void(const Status&)>& done) {
+void SeriesCommands::load(const QString& fileName, const std::function<void(const Status&)>& done) {
     // The file is read and checked whole before anything on the cards changes.
     m_busyPointer.emplace();
     Result<Series> read = SeriesFolder(m_context.folder.seriesFolder()).load(fileName);
@@ -49,15 +48,14 @@ void SeriesCommands::load(const QString& fileName,
         return;
     }
     const Series series = std::move(read).value();
-    m_batch.start(LoadSeries::photoPaths(series),
-                  [this, fileName, series, done](PhotoBatch::Results photos) {
-                      LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series,
-                                        photos);
-                      if (m_context.setInfo)
-                          m_context.setInfo(QStringLiteral("Naam van deze serie: ") + fileName);
-                      m_busyPointer.reset();
-                      done(Status::success());
-                  });
+    m_batch.start(
+        LoadSeries::photoPaths(series), [this, fileName, series, done](PhotoBatch::Results photos) {
+            LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series, photos);
+            if (m_context.setInfo)
+                m_context.setInfo(QStringLiteral("Naam van deze serie: ") + fileName);
+            m_busyPointer.reset();
+            done(Status::success());
+        });
 }
 
 void SeriesCommands::placePhoto(int card) {
@@ -82,4 +80,6 @@ void SeriesCommands::exportSheet() {
         .run(faceSheet(SheetPhotos::Canvases));
 }
 
-FaceSheet SeriesCommands::faceSheet(SheetPhotos photos) const { return m_faceSheets.build(photos); }
+FaceSheet SeriesCommands::faceSheet(SheetPhotos photos) const {
+    return m_faceSheets.build(photos);
+}

@@ -18,8 +18,8 @@ public:
 
     // Reads the file; a missing or unreadable file gives the defaults.
     static Settings load(const QString& path);
-    // True when `path` is a regular file holding exactly the bytes `settings` are written as. A pipe
-    // or device is not opened, and a long file is read no further than those bytes.
+    // True when `path` is a regular file holding exactly the bytes `settings` are written as. A
+    // pipe or device is not opened, and a long file is read no further than those bytes.
     static bool holds(const QString& path, const Settings& settings);
     // Writes the file whole or not at all.
     static Status save(const QString& path, const Settings& settings);

@@ -26,9 +26,9 @@ Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
     // A pipe or device under the name (or a link to one) is not the program's file, and QSaveFile
     // would put a regular file in its place (through a link: beside the device it points to).
     if (info.exists() && !info.isFile())
-        return failure(failureLead,
-                       QStringLiteral("\"%1\" is geen gewoon bestand en wordt niet overschreven.")
-                           .arg(name));
+        return failure(
+            failureLead,
+            QStringLiteral("\"%1\" is geen gewoon bestand en wordt niet overschreven.").arg(name));
 
     const bool replacing = info.exists();
     QSaveFile file(path);

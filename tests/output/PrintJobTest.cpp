@@ -1,8 +1,9 @@
 // The print job on a page in memory: what a page of fronts or backs holds, and the copies it asks
 // the sink for.
+#include "PrintJob.h"
+
 #include "CutMarks.h"
 #include "ImagePageSink.h"
-#include "PrintJob.h"
 #include "TestFolder.h"
 #include "TestPictures.h"
 

@@ -167,8 +167,11 @@ private slots:
         QTest::addColumn<QString>("printer"); // empty: the test queue
         QTest::addColumn<QString>("copies");
         QTest::addColumn<QString>("message");
-        QTest::newRow("0 copies") << QString() << "0" << "Aantal afdrukken";
-        QTest::newRow("no such printer") << "MosaretGeen" << "1" << "niet gevonden";
+        QTest::newRow("0 copies") << QString() << "0"
+                                  << "Aantal afdrukken";
+        QTest::newRow("no such printer") << "MosaretGeen"
+                                         << "1"
+                                         << "niet gevonden";
     }
     // A failed job is reported and leaves nothing in the queue: a good job printed after it comes
     // out alone, since the queue keeps its jobs in order.

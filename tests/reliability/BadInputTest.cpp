@@ -220,8 +220,8 @@ private slots:
             f.load("Oud.msr");
             QCOMPARE(f.window->model().subject(), "Vogels");
             f.click("Menuknop_3");
-            QMetaObject::invokeMethod(f.window.get(), [&] { f.click("ExitKnop"); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                f.window.get(), [&] { f.click("ExitKnop"); }, Qt::QueuedConnection);
             QCOMPARE(QApplication::exec(), 0); // Exit ends the program's event loop
         }
         QCOMPARE(f.dir.changedSince(before), QStringList());

@@ -211,7 +211,8 @@ private slots:
             if (command != MenuCommand::Save)
                 return;
             during = save->pos();
-            QMetaObject::invokeMethod(this, [&] { clickMenu(4); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [&] { clickMenu(4); }, Qt::QueuedConnection);
         });
         clickMenu(3);
         disconnect(nested);
@@ -271,8 +272,8 @@ private slots:
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
         QList<QImage> canvases;
         for (int card = 1; card <= 4; ++card) {
-            QVERIFY(
-                m_w->place(card, photo(QString("foto %1, kaart.png").arg(card), colours[card - 1])));
+            QVERIFY(m_w->place(card,
+                               photo(QString("foto %1, kaart.png").arg(card), colours[card - 1])));
             canvases << photos.canvas(card);
         }
         model.setSubject("Vogels, bos & café");
