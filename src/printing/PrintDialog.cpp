@@ -11,7 +11,6 @@
 #include "ProgramTitles.h"
 #include "Twips.h"
 
-#include <QCloseEvent>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,13 +27,14 @@ const QColor kInvalidField(255, 200, 200);
 } // namespace
 
 PrintDialog::PrintDialog(Context context, QWidget* parent)
-    : QDialog(parent), m_context(std::move(context)), m_designs(m_context.folder.designsFolder()) {
+    : GuardedDialog(parent), m_context(std::move(context)),
+      m_designs(m_context.folder.designsFolder()) {
     setObjectName(QStringLiteral("Afdrukken"));
     setWindowTitle(QStringLiteral(" Mosaretspel afdrukken"));
     setFont(Fonts::arial(8));
     setFixedSize(kClientSize);
     m_controls = PrintDialogControls::create(this);
-    m_controls.preview->setPixmap(QPixmap(QStringLiteral(":/pictures/card-outline.png")));
+    m_controls.preview.picture->setPixmap(QPixmap(QStringLiteral(":/pictures/card-outline.png")));
     applyDeckLayout();
     fillFields();
     showMode(1);
@@ -50,11 +50,11 @@ PrintDialog::PrintDialog(Context context, QWidget* parent)
 
 void PrintDialog::applyDeckLayout() {
     const bool children = m_context.deckMode == DeckMode::Children;
-    m_controls.subjectMark->setText(children ? QString() : QStringLiteral("Onderwerp"));
-    m_controls.subjectMark->adjustSize();
-    m_controls.numbers->setText(children ? QString() : QStringLiteral("1. 2. 3. 4."));
-    m_controls.photoMark->setGeometry(children ? twips::rectToPx(450, 510, 1530, 1350)
-                                               : twips::rectToPx(450, 750, 1530, 1110));
+    m_controls.preview.subjectMark->setText(children ? QString() : QStringLiteral("Onderwerp"));
+    m_controls.preview.subjectMark->adjustSize();
+    m_controls.preview.numbers->setText(children ? QString() : QStringLiteral("1. 2. 3. 4."));
+    m_controls.preview.photoMark->setGeometry(children ? twips::rectToPx(450, 510, 1530, 1350)
+                                                       : twips::rectToPx(450, 750, 1530, 1110));
 }
 
 void PrintDialog::fillFields() {
@@ -62,19 +62,19 @@ void PrintDialog::fillFields() {
     if (!m_context.settings)
         return;
     // Like typing: from here on BackX holds the field's text.
-    m_controls.backX->setText(m_context.settings->backX.display());
-    m_context.settings->backX = SettingValue::text(m_controls.backX->text());
-    m_controls.backY->setText(QString::number(m_context.settings->backY));
+    m_controls.back.x->setText(m_context.settings->backX.display());
+    m_context.settings->backX = SettingValue::text(m_controls.back.x->text());
+    m_controls.back.y->setText(QString::number(m_context.settings->backY));
 }
 
 void PrintDialog::connectControls() {
     connect(m_controls.selector, &QScrollBar::valueChanged, this, &PrintDialog::setPosition);
     connect(m_controls.selector, &QScrollBar::sliderMoved, this, &PrintDialog::setPosition);
-    connect(m_controls.backX, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(m_controls.back.x, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_context.settings)
             m_context.settings->backX = SettingValue::text(text);
     });
-    connect(m_controls.backY, &QLineEdit::textChanged, this, &PrintDialog::storeBackY);
+    connect(m_controls.back.y, &QLineEdit::textChanged, this, &PrintDialog::storeBackY);
     connect(m_controls.print, &QPushButton::clicked, this, &PrintDialog::print);
     connect(m_controls.exit, &QPushButton::clicked, this, &PrintDialog::accept);
 }
@@ -91,12 +91,14 @@ void PrintDialog::setPosition(int position) {
 void PrintDialog::showMode(int position) {
     const bool fronts = position <= 1;
     using Widgets = std::initializer_list<QWidget*>;
-    for (QWidget* back : Widgets{m_controls.backTitle, m_controls.backX, m_controls.backY,
-                                 m_controls.xMark, m_controls.yMark, m_controls.backHint})
+    for (QWidget* back :
+         Widgets{m_controls.back.title, m_controls.back.x, m_controls.back.y,
+                 m_controls.back.marks[0], m_controls.back.marks[1], m_controls.back.hint})
         back->setVisible(!fronts);
-    for (QWidget* front : Widgets{m_controls.photoMark, m_controls.subjectMark, m_controls.numbers})
+    for (QWidget* front : Widgets{m_controls.preview.photoMark, m_controls.preview.subjectMark,
+                                  m_controls.preview.numbers})
         front->setVisible(fronts);
-    for (QLabel* square : m_controls.squares)
+    for (QLabel* square : m_controls.preview.squares)
         square->setVisible(fronts && m_context.deckMode == DeckMode::Children);
     m_controls.modeCaption->setText(fronts ? QStringLiteral("Afdrukken van de voorkant")
                                            : QStringLiteral("Afdrukken van de rugzijde"));
@@ -106,12 +108,13 @@ void PrintDialog::showDesign(int position) {
     QImageReader reader(m_designs.picturePath(position));
     reader.setAutoTransform(true);
     // The preview is small; a large design is decoded at about the size it is shown.
-    const QSize shown = m_controls.preview->size() * m_controls.preview->devicePixelRatioF();
+    const QSize shown =
+        m_controls.preview.picture->size() * m_controls.preview.picture->devicePixelRatioF();
     if (reader.size().isValid() && reader.size().width() > 2 * shown.width())
         reader.setScaledSize(shown * 2);
     const QImage design = reader.read();
     if (!design.isNull())
-        m_controls.preview->setPixmap(QPixmap::fromImage(design));
+        m_controls.preview.picture->setPixmap(QPixmap::fromImage(design));
 }
 
 void PrintDialog::storeBackY(const QString& text) {
@@ -119,12 +122,12 @@ void PrintDialog::storeBackY(const QString& text) {
     if (value && m_context.settings)
         m_context.settings->backY = *value;
     // Text that is no whole number keeps the last good value and shows in a warning colour.
-    Palettes::set(m_controls.backY, QPalette::Base,
+    Palettes::set(m_controls.back.y, QPalette::Base,
                   value ? PrintDialogControls::kBackField : kInvalidField);
 }
 
 bool PrintDialog::print() {
-    if (m_printing)
+    if (isWorking())
         return false;
     BusyCursor busy;
     const PrintRequest asked = request();
@@ -145,21 +148,9 @@ bool PrintDialog::print() {
     return printed.ok();
 }
 
-void PrintDialog::reject() {
-    if (!m_printing)
-        QDialog::reject();
-}
-
-void PrintDialog::closeEvent(QCloseEvent* event) {
-    if (m_printing)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
-}
-
 void PrintDialog::lockControls(Lock lock) {
     const bool printing = lock == Lock::Printing;
-    m_printing = printing;
+    setWorking(printing);
     m_controls.print->setEnabled(!printing);
     m_controls.exit->setEnabled(!printing);
     m_controls.selector->setEnabled(!printing);
@@ -182,7 +173,7 @@ PrintRequest PrintDialog::request() const {
     asked.fronts = m_context.fronts;
     if (m_context.settings) {
         asked.backX = m_context.settings->backX;
-        asked.backY = PrintFields::backY(m_controls.backY->text());
+        asked.backY = PrintFields::backY(m_controls.back.y->text());
     }
     asked.designPath = m_designs.picturePath(asked.position);
     return asked;

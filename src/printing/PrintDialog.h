@@ -4,6 +4,7 @@
 #include "DeckMode.h"
 #include "DesignsFolder.h"
 #include "FaceSheet.h"
+#include "GuardedDialog.h"
 #include "PageSink.h"
 #include "PrintDialogControls.h"
 #include "PrintRequest.h"
@@ -11,11 +12,10 @@
 #include "Settings.h"
 #include "UserPrompts.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
-class PrintDialog final : public QDialog {
+class PrintDialog final : public GuardedDialog {
     Q_OBJECT
 public:
     struct Context {
@@ -34,14 +34,9 @@ public:
     // Prints one page as the Print button does: checks the fields, sweeps the preview, prints,
     // and reports any failure. Returns true when the page went to the printer.
     bool print();
-    // True while a print job runs; Print, Exit and the selector are disabled meanwhile.
-    bool isPrinting() const { return m_printing; }
-
-public slots:
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // True while a print job runs; Print, Exit and the selector are disabled meanwhile, and
+    // the dialog cannot be closed.
+    bool isPrinting() const { return isWorking(); }
 
 private:
     void applyDeckLayout();
@@ -63,5 +58,4 @@ private:
     DesignsFolder m_designs;
     PrintDialogControls m_controls;
     int m_position = 1;
-    bool m_printing = false;
 };

@@ -59,46 +59,45 @@ QLineEdit* field(QWidget* parent, const char* name, int left, int top, int width
     return result;
 }
 
-void createPreview(PrintDialogControls& c, QWidget* frame) {
-    c.panel = bordered(frame, "Label1", 150, 240, 2100, 2865, QColor(250, 250, 250));
-    c.preview = place(new QLabel(frame), "Picture2", 240, 330, 1935, 2700);
-    c.preview->setScaledContents(true);
-    c.subjectMark = label(frame, "Label11", QString(), kDarkGrey, 720, 450);
-    c.subjectMark->setFont(Fonts::arial(9, Fonts::Weight::Bold));
-    c.photoMark = place(new QFrame(frame), "Tumble", 450, 750, 1530, 1110);
-    Palettes::set(c.photoMark, QPalette::Window, QColor(224, 224, 224));
-    c.photoMark->setAutoFillBackground(true);
-    c.numbers = label(frame, "Label12", QString(), QColor(0, 0, 128), 600, 1950, 150, 900);
-    c.numbers->setFont(Fonts::arial(9, Fonts::Weight::Bold));
+void createPreview(PrintDialogControls::Preview& p, QWidget* frame) {
+    p.panel = bordered(frame, "Label1", 150, 240, 2100, 2865, QColor(250, 250, 250));
+    p.picture = place(new QLabel(frame), "Picture2", 240, 330, 1935, 2700);
+    p.picture->setScaledContents(true);
+    p.subjectMark = label(frame, "Label11", QString(), kDarkGrey, 720, 450);
+    p.subjectMark->setFont(Fonts::arial(9, Fonts::Weight::Bold));
+    p.photoMark = place(new QFrame(frame), "Tumble", 450, 750, 1530, 1110);
+    Palettes::set(p.photoMark, QPalette::Window, QColor(224, 224, 224));
+    p.photoMark->setAutoFillBackground(true);
+    p.numbers = label(frame, "Label12", QString(), QColor(0, 0, 128), 600, 1950, 150, 900);
+    p.numbers->setFont(Fonts::arial(9, Fonts::Weight::Bold));
     const QPixmap square(QStringLiteral(":/pictures/klein.png"));
     for (int k = 0; k < 4; ++k) {
         const int left = k < 3 ? 450 + 525 * k : 975;
         const int top = k < 3 ? 1950 : 2460;
         const QByteArray name = "Klein_" + QByteArray::number(k + 1);
-        c.squares[k] = place(new QLabel(frame), name.constData(), left, top, 465, 465);
-        c.squares[k]->setPixmap(square);
-        c.squares[k]->setScaledContents(true);
-        c.squares[k]->hide();
+        p.squares[k] = place(new QLabel(frame), name.constData(), left, top, 465, 465);
+        p.squares[k]->setPixmap(square);
+        p.squares[k]->setScaledContents(true);
+        p.squares[k]->hide();
     }
 }
 
-void createBackControls(PrintDialogControls& c, QWidget* frame) {
-    const QColor darkGreen(0, 64, 0);
-    c.backTitle = label(frame, "Label7", QStringLiteral("Coördinaten van rugzijde"), kDarkGrey,
-                        2910, 240, 1110, 420);
-    c.backX = field(frame, "Text2", 3000, 750, 600, 285, PrintDialogControls::kBackField);
-    c.xMark = label(frame, "Label8", QStringLiteral("X"), darkGreen, 3720, 780);
-    c.xMark->setFont(Fonts::arial(9.75, Fonts::Weight::Bold));
-    c.xMark->adjustSize();
-    c.backY = field(frame, "Text3", 3000, 1140, 600, 285, PrintDialogControls::kBackField);
-    c.yMark = label(frame, "Label9", QStringLiteral("Y"), darkGreen, 3720, 1170);
-    c.yMark->setFont(Fonts::arial(9.75, Fonts::Weight::Bold));
-    c.yMark->adjustSize();
-    c.backHint =
-        label(frame, "Label10",
-              QStringLiteral("Allen wijzigen indien rugzijde niet precies in het midden op de "
-                             "achterzijde van de kaart komt te liggen, zie helpfunctie."),
-              QColor(192, 64, 0), 2910, 1590, 1110, 1800);
+void createBackFields(PrintDialogControls::BackFields& b, QWidget* frame) {
+    b.title = label(frame, "Label7", QStringLiteral("Coördinaten van rugzijde"), kDarkGrey, 2910,
+                    240, 1110, 420);
+    b.x = field(frame, "Text2", 3000, 750, 600, 285, PrintDialogControls::kBackField);
+    b.y = field(frame, "Text3", 3000, 1140, 600, 285, PrintDialogControls::kBackField);
+    const char* const markNames[] = {"Label8", "Label9"};
+    for (int k = 0; k < 2; ++k) {
+        b.marks[k] = label(frame, markNames[k], k == 0 ? QStringLiteral("X") : QStringLiteral("Y"),
+                           QColor(0, 64, 0), 3720, 780 + 390 * k);
+        b.marks[k]->setFont(Fonts::arial(9.75, Fonts::Weight::Bold));
+        b.marks[k]->adjustSize();
+    }
+    b.hint = label(frame, "Label10",
+                   QStringLiteral("Allen wijzigen indien rugzijde niet precies in het midden op de "
+                                  "achterzijde van de kaart komt te liggen, zie helpfunctie."),
+                   QColor(192, 64, 0), 2910, 1590, 1110, 1800);
 }
 
 } // namespace
@@ -108,13 +107,13 @@ PrintDialogControls PrintDialogControls::create(QWidget* dialog) {
     c.frame = place(new QFrame(dialog), "Frame1", 60, -30, 4105, 4410);
     c.frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     QWidget* frame = c.frame;
-    createPreview(c, frame);
+    createPreview(c.preview, frame);
     c.selectorBorder = bordered(frame, "Label2", 2400, 240, 330, 2880);
     c.selector = place(new QScrollBar(Qt::Vertical, frame), "VScroll1", 2430, 270, 270, 2820);
     c.selector->setRange(1, 1);
     c.selector->setSingleStep(1);
     c.selector->setPageStep(1);
-    createBackControls(c, frame);
+    createBackFields(c.back, frame);
     c.modeCaption = label(frame, "Label4", QString(), kDarkGrey, 150, 3180, 2235, 780);
     c.copies = field(frame, "Text1", 300, 3720, 450, 300, QColor(230, 220, 210));
     c.copiesLabel =

@@ -81,24 +81,25 @@ template <typename Draw> void withSmoothPainter(QPainter& painter, Draw draw) {
     painter.restore();
 }
 
-} // namespace
-
-void CardFaces::drawNamesLayout(QPainter& painter, const FaceSheet& sheet) {
+// The page title, then `drawCard` for each card at its place on the page.
+template <typename DrawCard>
+void drawPage(QPainter& painter, const FaceSheet& sheet, DrawCard drawCard) {
     withSmoothPainter(painter, [&] {
         drawTitle(painter, sheet.seriesName);
         const auto corners = CardGeometry::pageCorners();
         for (int card = 1; card <= kCards; ++card)
-            drawNamesCard(painter, sheet, card, corners[size_t(card - 1)]);
+            drawCard(painter, sheet, card, corners[size_t(card - 1)]);
     });
 }
 
+} // namespace
+
+void CardFaces::drawNamesLayout(QPainter& painter, const FaceSheet& sheet) {
+    drawPage(painter, sheet, &CardFaces::drawNamesCard);
+}
+
 void CardFaces::drawPicturesLayout(QPainter& painter, const FaceSheet& sheet) {
-    withSmoothPainter(painter, [&] {
-        drawTitle(painter, sheet.seriesName);
-        const auto corners = CardGeometry::pageCorners();
-        for (int card = 1; card <= kCards; ++card)
-            drawPicturesCard(painter, sheet, card, corners[size_t(card - 1)]);
-    });
+    drawPage(painter, sheet, &drawPicturesCard);
 }
 
 void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, QPointF corner) {

@@ -3,8 +3,8 @@
 
 #include <QTextBrowser>
 
+// A plain text browser with one call of its own; it adds no signals or slots.
 class HelpPane final : public QTextBrowser {
-    Q_OBJECT
 public:
     explicit HelpPane(QWidget* parent = nullptr);
 

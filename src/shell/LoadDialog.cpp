@@ -7,7 +7,6 @@
 #include "Twips.h"
 #include "UserPrompts.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -20,7 +19,7 @@ const QSize kClientSize{234, 328}; // the 3600 x 5400-twip window less its borde
 
 LoadDialog::LoadDialog(const SeriesFolder& folder, StartLoad load, UserPrompts& prompts,
                        QWidget* parent)
-    : QDialog(parent), m_load(std::move(load)), m_prompts(prompts) {
+    : GuardedDialog(parent), m_load(std::move(load)), m_prompts(prompts) {
     setObjectName(QStringLiteral("Loadform"));
     setWindowTitle(QStringLiteral(" Puzzel laden"));
     setModal(true);
@@ -83,13 +82,13 @@ void LoadDialog::selectionChanged() {
 }
 
 void LoadDialog::loadSelected() {
-    if (m_loading)
+    if (isWorking())
         return;
     if (m_selectedFile.isEmpty()) {
         m_prompts.inform(QString(), QStringLiteral("Géén bestand geselecteerd!"));
         return;
     }
-    m_loading = true;
+    setWorking(true);
     setEnabled(false);
     m_load(m_selectedFile, [dialog = QPointer<LoadDialog>(this)](const Status& loaded) {
         if (dialog)
@@ -99,7 +98,7 @@ void LoadDialog::loadSelected() {
 
 void LoadDialog::finishLoad(const Status& loaded) {
     setEnabled(true);
-    m_loading = false;
+    setWorking(false);
     if (!loaded.ok()) {
         qCWarning(programLog).noquote()
             << "Loading" << m_selectedFile << "failed:" << loaded.error();
@@ -108,16 +107,4 @@ void LoadDialog::finishLoad(const Status& loaded) {
         return;
     }
     accept();
-}
-
-void LoadDialog::reject() {
-    if (!m_loading)
-        QDialog::reject();
-}
-
-void LoadDialog::closeEvent(QCloseEvent* event) {
-    if (m_loading)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
 }

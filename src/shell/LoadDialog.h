@@ -1,17 +1,17 @@
 // The load dialog: lists the saved series, and loads the one the user picks.
 #pragma once
 
+#include "GuardedDialog.h"
 #include "Result.h"
 #include "SeriesFolder.h"
 
-#include <QDialog>
 #include <functional>
 
 class QLabel;
 class QListWidget;
 class UserPrompts;
 
-class LoadDialog final : public QDialog {
+class LoadDialog final : public GuardedDialog {
     Q_OBJECT
 public:
     // Starts loading a listed file; `done` runs once the cards show it, or with the error that
@@ -23,17 +23,10 @@ public:
     LoadDialog(const SeriesFolder& folder, StartLoad load, UserPrompts& prompts, QWidget* parent);
 
     QString selectedFile() const { return m_selectedFile; }
-    bool isLoading() const { return m_loading; }
 
     // Loads the selected file and closes the dialog once it is on the cards, or says that nothing
     // is selected. The dialog takes no input and cannot be closed while the photos are decoded.
     void loadSelected();
-
-public slots:
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
@@ -46,5 +39,4 @@ private:
     QListWidget* m_list = nullptr;
     QLabel* m_nameLabel = nullptr;
     QString m_selectedFile;
-    bool m_loading = false;
 };
