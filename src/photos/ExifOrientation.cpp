@@ -81,27 +81,27 @@ void ExifOrientation::drawUpright(const QImage& stored, int orientation, QImage&
     qsizetype across = 1;
     qsizetype down = stride;
     switch (orientation) {
-    case 2:
+    case 2: // mirrored
         origin = w - 1, across = -1;
-        break; // mirrored
-    case 3:
+        break;
+    case 3: // half a turn
         origin = (h - 1) * stride + w - 1, across = -1, down = -stride;
-        break; // half a turn
-    case 4:
+        break;
+    case 4: // upside down
         origin = (h - 1) * stride, down = -stride;
-        break; // upside down
-    case 5:
+        break;
+    case 5: // transposed
         across = stride, down = 1;
-        break; // transposed
-    case 6:
+        break;
+    case 6: // a quarter right
         origin = h - 1, across = stride, down = -1;
-        break; // a quarter right
+        break;
     case 7:
         origin = (w - 1) * stride + h - 1, across = -stride, down = -1;
         break;
-    case 8:
+    case 8: // a quarter left
         origin = (w - 1) * stride, across = -stride, down = 1;
-        break; // a quarter left
+        break;
     default:
         break;
     }
