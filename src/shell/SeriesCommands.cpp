@@ -6,7 +6,10 @@
 #include "LoadSeries.h"
 #include "PhotoPlacement.h"
 #include "SaveCommand.h"
+#include "SeriesFile.h"
 #include "SeriesFolder.h"
+
+#include <QFileInfo>
 
 SeriesCommands::SeriesCommands(Context context)
     : m_context(std::move(context)), m_faceSheets(*m_context.model, *m_context.photos) {}
@@ -39,15 +42,23 @@ void SeriesCommands::openLoadDialog() {
 }
 
 void SeriesCommands::load(const QString& fileName, const std::function<void(const Status&)>& done) {
-    // The file is read and checked whole before anything on the cards changes.
-    m_busyPointer.emplace();
-    Result<Series> read = SeriesFolder(m_context.folder.seriesFolder()).load(fileName);
-    if (!read.ok()) {
-        m_busyPointer.reset();
-        done(Error{read.error()});
+    show(fileName, SeriesFolder(m_context.folder.seriesFolder()).load(fileName), done);
+}
+
+void SeriesCommands::loadFile(const QString& path, const std::function<void(const Status&)>& done) {
+    const QString fileName = QFileInfo(path).fileName();
+    show(fileName, SeriesFile::read(path, fileName), done);
+}
+
+void SeriesCommands::show(const QString& fileName, Result<Series> read,
+                          const std::function<void(const Status&)>& done) {
+    // The file has been read and checked whole before anything on the cards changes.
+    if (!read.ok() || isBusy()) {
+        done(Error{read.ok() ? QStringLiteral("Er worden nog foto's gelezen.") : read.error()});
         return;
     }
     const Series series = std::move(read).value();
+    m_busyPointer.emplace();
     m_batch.start(
         LoadSeries::photoPaths(series), [this, fileName, series, done](PhotoBatch::Results photos) {
             LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series, photos);

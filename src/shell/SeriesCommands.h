@@ -44,6 +44,8 @@ public:
     // pointer showing; `done` runs once the cards show the series, or at once with the error of a
     // file that holds none (then nothing changed). The load dialog loads through this.
     void load(const QString& fileName, const std::function<void(const Status&)>& done);
+    // The same for a series file anywhere: the series is named after the file's name.
+    void loadFile(const QString& path, const std::function<void(const Status&)>& done);
 
     // True while photos are decoded for a placement or a load: the busy pointer shows, and the
     // commands above do nothing until the photos are on the cards.
@@ -52,6 +54,9 @@ public:
     const PhotoBatch& photoBatch() const { return m_batch; }
 
 private:
+    void show(const QString& seriesName, Result<Series> read,
+              const std::function<void(const Status&)>& done);
+
     Context m_context;
     FaceSheetBuilder m_faceSheets;
     PhotoBatch m_batch;

@@ -3,6 +3,8 @@
 
 #include "Windows1252.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <array>
 
 namespace {
@@ -74,6 +76,19 @@ QStringList SeriesFile::unencodableTexts(const Series& series) {
 Result<Series> SeriesFile::parse(QIODevice& device) {
     // One byte past the limit tells a file that is too large from one that just fits.
     return parse(device.read(kMaxBytes + 1));
+}
+
+Result<Series> SeriesFile::read(const QString& path, const QString& shownName) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Error{QStringLiteral("Het bestand \"%1\" bestaat niet (meer).").arg(shownName)};
+    // Only regular files are read: a FIFO or device would block or never end.
+    if (!info.isFile())
+        return Error{QStringLiteral("\"%1\" is geen gewoon bestand.").arg(shownName)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(shownName)};
+    return parse(file);
 }
 
 Result<Series> SeriesFile::parse(const QByteArray& bytes) {

@@ -27,4 +27,7 @@ public:
     // huge file is never read into memory.
     static Result<Series> parse(QIODevice& device);
     static Result<Series> parse(const QByteArray& bytes);
+    // Reads the series file at `path`, wherever it lies; an error (in Dutch, naming the file as
+    // `shownName`) when it is missing, not a regular file, cannot be opened or holds no series.
+    static Result<Series> read(const QString& path, const QString& shownName);
 };

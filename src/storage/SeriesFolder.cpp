@@ -83,15 +83,5 @@ Status SeriesFolder::save(const QString& typedName, const Series& series) const 
 Result<Series> SeriesFolder::load(const QString& fileName) const {
     if (fileName.isEmpty() || fileName.contains(u'/') || fileName == u"." || fileName == u"..")
         return Error{QStringLiteral("\"%1\" is geen serie in de map met series.").arg(fileName)};
-    const QString path = m_path + u'/' + fileName;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Error{QStringLiteral("Het bestand \"%1\" bestaat niet (meer).").arg(fileName)};
-    // Only regular files are read: a FIFO or device would block or never end.
-    if (!info.isFile())
-        return Error{QStringLiteral("\"%1\" is geen gewoon bestand.").arg(fileName)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(fileName)};
-    return SeriesFile::parse(file);
+    return SeriesFile::read(m_path + u'/' + fileName, fileName);
 }
