@@ -21,13 +21,6 @@ QString nameFor(const Series& series, int line) {
 
 } // namespace
 
-QStringList LoadSeries::photoPaths(const Series& series) {
-    QStringList paths;
-    for (int card = 1; card <= kCards; ++card)
-        paths += series.photoPath(card);
-    return paths;
-}
-
 void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
                        const Series& series, const PhotoBatch::Results& photos) {
     model.setSeriesName(fileName);

@@ -16,6 +16,4 @@ public:
     // shows as an empty outlined canvas. Values the file lacks are empty.
     static void apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
                       const Series& series, const PhotoBatch::Results& photos);
-    // The photo paths of `series`, card 1 first, to be prepared for apply().
-    static QStringList photoPaths(const Series& series);
 };

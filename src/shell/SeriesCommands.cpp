@@ -4,6 +4,7 @@
 #include "ExportCommand.h"
 #include "LoadDialog.h"
 #include "LoadSeries.h"
+#include "PhotoLocations.h"
 #include "PhotoPlacement.h"
 #include "SaveCommand.h"
 #include "SeriesFile.h"
@@ -42,15 +43,15 @@ void SeriesCommands::openLoadDialog() {
 }
 
 void SeriesCommands::load(const QString& fileName, const std::function<void(const Status&)>& done) {
-    show(fileName, SeriesFolder(m_context.folder.seriesFolder()).load(fileName), done);
+    const SeriesFolder folder(m_context.folder.seriesFolder());
+    show(folder.path() + u'/' + fileName, folder.load(fileName), done);
 }
 
 void SeriesCommands::loadFile(const QString& path, const std::function<void(const Status&)>& done) {
-    const QString fileName = QFileInfo(path).fileName();
-    show(fileName, SeriesFile::read(path, fileName), done);
+    show(path, SeriesFile::read(path, QFileInfo(path).fileName()), done);
 }
 
-void SeriesCommands::show(const QString& fileName, Result<Series> read,
+void SeriesCommands::show(const QString& path, Result<Series> read,
                           const std::function<void(const Status&)>& done) {
     // The file has been read and checked whole before anything on the cards changes.
     if (!read.ok() || isBusy()) {
@@ -58,15 +59,16 @@ void SeriesCommands::show(const QString& fileName, Result<Series> read,
         return;
     }
     const Series series = std::move(read).value();
+    const QString fileName = QFileInfo(path).fileName();
     m_busyPointer.emplace();
-    m_batch.start(
-        LoadSeries::photoPaths(series), [this, fileName, series, done](PhotoBatch::Results photos) {
-            LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series, photos);
-            if (m_context.setInfo)
-                m_context.setInfo(QStringLiteral("Naam van deze serie: ") + fileName);
-            m_busyPointer.reset();
-            done(Status::success());
-        });
+    m_batch.start(PhotoLocations::of(series, path), [this, fileName, series,
+                                                     done](PhotoBatch::Results photos) {
+        LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series, photos);
+        if (m_context.setInfo)
+            m_context.setInfo(QStringLiteral("Naam van deze serie: ") + fileName);
+        m_busyPointer.reset();
+        done(Status::success());
+    });
 }
 
 void SeriesCommands::placePhoto(int card) {

@@ -54,7 +54,8 @@ public:
     const PhotoBatch& photoBatch() const { return m_batch; }
 
 private:
-    void show(const QString& seriesName, Result<Series> read,
+    // Shows the series read from the file at `path` once its photos are decoded.
+    void show(const QString& path, Result<Series> read,
               const std::function<void(const Status&)>& done);
 
     Context m_context;
