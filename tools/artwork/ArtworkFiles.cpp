@@ -32,15 +32,20 @@ bool encode(const Artwork& art, QIODevice& device, QString& error) {
     return true;
 }
 
-// Largest difference of any colour or alpha channel between two images of one size.
+// Largest difference of any colour or alpha channel between two images of one size, beyond the
+// one level by which un-premultiplying a partly transparent pixel rounds differently on different
+// processors.
 int largestDifference(const QImage& a, const QImage& b) {
     int largest = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            largest =
-                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            const int colour =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+            const bool seeThrough = qAlpha(p) < 255 && qAlpha(q) < 255;
+            largest = std::max(
+                {largest, seeThrough && colour == 1 ? 0 : colour, std::abs(qAlpha(p) - qAlpha(q))});
         }
     }
     return largest;
