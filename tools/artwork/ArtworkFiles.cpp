@@ -1,10 +1,10 @@
-// Writing the generated pictures into the resources folder, or checking the files there against
-// them.
+// Writing the generated pictures into the source tree, or checking the files there against them.
 #include "ArtworkFiles.h"
 
 #include "ShellPictures.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -68,8 +68,9 @@ QStringList selfCheck(const Artwork& art) {
     return problems;
 }
 
-QString writeArtwork(const QDir& resources, const Artwork& art) {
-    const QString path = resources.filePath(art.relativePath);
+QString writeArtwork(const QDir& source, const Artwork& art) {
+    const QString path = source.filePath(art.relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1: %2").arg(path, file.errorString());
@@ -83,8 +84,8 @@ QString writeArtwork(const QDir& resources, const Artwork& art) {
     return {};
 }
 
-QString compareArtwork(const QDir& resources, const Artwork& art) {
-    const QString path = resources.filePath(art.relativePath);
+QString compareArtwork(const QDir& source, const Artwork& art) {
+    const QString path = source.filePath(art.relativePath);
     QImageReader reader(path);
     const QImage onDisk = reader.read();
     if (onDisk.isNull())
