@@ -98,6 +98,9 @@ QString compareArtwork(const QDir& source, const Artwork& art) {
     const QImage fresh = QImage::fromData(buffer.data());
     if (fresh.size() != onDisk.size())
         return QStringLiteral("%1: size differs from the drawing").arg(path);
+    if (fresh.dotsPerMeterX() != onDisk.dotsPerMeterX() ||
+        fresh.dotsPerMeterY() != onDisk.dotsPerMeterY())
+        return QStringLiteral("%1: resolution differs from the drawing").arg(path);
     // JPEG decoders may round differently by a step or two; anything more is a real change.
     const int tolerance = art.type == FileType::Jpeg ? 3 : 0;
     const int difference = largestDifference(fresh.convertToFormat(QImage::Format_ARGB32),

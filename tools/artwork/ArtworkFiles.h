@@ -8,7 +8,7 @@
 
 namespace artwork {
 
-inline constexpr int kJpegQuality = 92;
+inline constexpr int kJpegQuality = 90;
 
 // Problems with the drawing itself (wrong size, pointer tip not opaque); empty when all is well.
 QStringList selfCheck(const Artwork& art);
