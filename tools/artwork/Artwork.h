@@ -1,4 +1,4 @@
-// One generated picture: where it goes under resources/, how it is stored and what it shows.
+// One generated picture: where it goes in the source tree, how it is stored and what it shows.
 #pragma once
 
 #include <QImage>
@@ -9,7 +9,7 @@ namespace artwork {
 enum class FileType { Png, Jpeg };
 
 struct Artwork {
-    QString relativePath; // below the resources folder, for example "pictures/icon.png"
+    QString relativePath; // below the source folder, for example "resources/pictures/icon.png"
     QSize size;           // the size the program relies on
     FileType type = FileType::Png;
     QImage image;

@@ -1,10 +1,10 @@
-// Writing the generated pictures into the resources folder, or checking the files there against
-// them.
+// Writing the generated pictures into the source tree, or checking the files there against them.
 #include "ArtworkFiles.h"
 
 #include "ShellPictures.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -32,15 +32,20 @@ bool encode(const Artwork& art, QIODevice& device, QString& error) {
     return true;
 }
 
-// Largest difference of any colour or alpha channel between two images of one size.
+// Largest difference of any colour or alpha channel between two images of one size, beyond the
+// one level by which un-premultiplying a partly transparent pixel rounds differently on different
+// processors.
 int largestDifference(const QImage& a, const QImage& b) {
     int largest = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            largest =
-                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            const int colour =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+            const bool seeThrough = qAlpha(p) < 255 && qAlpha(q) < 255;
+            largest = std::max(
+                {largest, seeThrough && colour == 1 ? 0 : colour, std::abs(qAlpha(p) - qAlpha(q))});
         }
     }
     return largest;
@@ -63,8 +68,9 @@ QStringList selfCheck(const Artwork& art) {
     return problems;
 }
 
-QString writeArtwork(const QDir& resources, const Artwork& art) {
-    const QString path = resources.filePath(art.relativePath);
+QString writeArtwork(const QDir& source, const Artwork& art) {
+    const QString path = source.filePath(art.relativePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1: %2").arg(path, file.errorString());
@@ -78,8 +84,8 @@ QString writeArtwork(const QDir& resources, const Artwork& art) {
     return {};
 }
 
-QString compareArtwork(const QDir& resources, const Artwork& art) {
-    const QString path = resources.filePath(art.relativePath);
+QString compareArtwork(const QDir& source, const Artwork& art) {
+    const QString path = source.filePath(art.relativePath);
     QImageReader reader(path);
     const QImage onDisk = reader.read();
     if (onDisk.isNull())
@@ -92,6 +98,9 @@ QString compareArtwork(const QDir& resources, const Artwork& art) {
     const QImage fresh = QImage::fromData(buffer.data());
     if (fresh.size() != onDisk.size())
         return QStringLiteral("%1: size differs from the drawing").arg(path);
+    if (fresh.dotsPerMeterX() != onDisk.dotsPerMeterX() ||
+        fresh.dotsPerMeterY() != onDisk.dotsPerMeterY())
+        return QStringLiteral("%1: resolution differs from the drawing").arg(path);
     // JPEG decoders may round differently by a step or two; anything more is a real change.
     const int tolerance = art.type == FileType::Jpeg ? 3 : 0;
     const int difference = largestDifference(fresh.convertToFormat(QImage::Format_ARGB32),

@@ -1,5 +1,4 @@
-// Writing the generated pictures into the resources folder, or checking the files there against
-// them.
+// Writing the generated pictures into the source tree, or checking the files there against them.
 #pragma once
 
 #include "Artwork.h"
@@ -9,16 +8,17 @@
 
 namespace artwork {
 
-inline constexpr int kJpegQuality = 92;
+inline constexpr int kJpegQuality = 90;
 
 // Problems with the drawing itself (wrong size, pointer tip not opaque); empty when all is well.
 QStringList selfCheck(const Artwork& art);
 
-// Writes the picture below the resources folder; returns an error text, empty on success.
-QString writeArtwork(const QDir& resources, const Artwork& art);
+// Writes the picture below the source folder, making its folder if need be; returns an error text,
+// empty on success.
+QString writeArtwork(const QDir& source, const Artwork& art);
 
-// Compares the picture with the file below the resources folder; returns a difference, empty if
+// Compares the picture with the file below the source folder; returns a difference, empty if
 // equal.
-QString compareArtwork(const QDir& resources, const Artwork& art);
+QString compareArtwork(const QDir& source, const Artwork& art);
 
 } // namespace artwork

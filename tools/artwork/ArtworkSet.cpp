@@ -10,8 +10,8 @@ namespace artwork {
 namespace {
 
 Artwork picture(const char* name, QSize size, QImage image) {
-    return {QStringLiteral("pictures/%1.png").arg(QLatin1String(name)), size, FileType::Png,
-            std::move(image)};
+    return {QStringLiteral("resources/pictures/%1.png").arg(QLatin1String(name)), size,
+            FileType::Png, std::move(image)};
 }
 
 } // namespace
@@ -19,7 +19,7 @@ Artwork picture(const char* name, QSize size, QImage image) {
 std::vector<Artwork> allArtwork() {
     const QSize icon(32, 32);
     std::vector<Artwork> set{
-        picture("icon", {64, 64}, windowIcon()),
+        picture("icon", {64, 64}, windowIcon(64)),
         picture("menu-nieuw", icon, openBookIcon()),
         picture("menu-load", icon, eyeIcon()),
         picture("menu-save", icon, discDriveIcon()),
@@ -39,8 +39,14 @@ std::vector<Artwork> allArtwork() {
     for (QImage& back : cardBacks())
         cards.push_back(std::move(back));
     for (std::size_t n = 0; n < cards.size(); ++n)
-        set.push_back({QStringLiteral("kaarten/kaart%1.jpg").arg(n + 1), kCardSize, FileType::Jpeg,
-                       std::move(cards[n])});
+        set.push_back({QStringLiteral("resources/kaarten/kaart%1.jpg").arg(n + 1), kCardSize,
+                       FileType::Jpeg, std::move(cards[n])});
+    // The program's icon for the desktop's menus, in the sizes of the installed icon theme.
+    for (int size : {48, 128, 256})
+        set.push_back({QStringLiteral("packaging/icons/icon-%1.png").arg(size),
+                       {size, size},
+                       FileType::Png,
+                       windowIcon(size)});
     return set;
 }
 

@@ -1,4 +1,4 @@
-// The 250 x 380 card pictures: the blank card outline and five card backs.
+// The card pictures: the blank card outline and five card backs, drawn on a 250 x 380 grid.
 #include "CardDesigns.h"
 
 #include "PaintKit.h"
@@ -6,6 +6,7 @@
 namespace artwork {
 namespace {
 
+const QSizeF kGrid(250.0, 380.0);
 const QRectF kBackArea(10.0, 10.0, 230.0, 360.0);
 const QPointF kCentre(125.0, 190.0);
 constexpr qreal kBackRadius = 14.0;
@@ -16,11 +17,21 @@ QPainterPath roundedRect(const QRectF& rect, qreal radius) {
     return path;
 }
 
-// Starts a back: a white card with a faint edge, the painter clipped to the patterned area.
-QImage beginBack(QPainter& painter, QImage& image, const QColor& ground) {
+// Starts a card: a white canvas of the card's size, its resolution recorded for image viewers, and
+// a painter on it that draws in grid units.
+void beginCard(QPainter& painter, QImage& image) {
     image = solidCanvas(kCardSize.width(), kCardSize.height(), Qt::white);
+    const int dotsPerMetre = qRound(kCardSize.width() / (kCardTwips.width() / 1440.0) / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
     painter.begin(&image);
     smooth(painter);
+    painter.scale(kCardSize.width() / kGrid.width(), kCardSize.height() / kGrid.height());
+}
+
+// Starts a back: a white card with a faint edge, the painter clipped to the patterned area.
+QImage beginBack(QPainter& painter, QImage& image, const QColor& ground) {
+    beginCard(painter, image);
     painter.setPen(QPen(QColor(214, 214, 214), 1.0));
     painter.drawRoundedRect(QRectF(0.5, 0.5, 249.0, 379.0), 20.0, 20.0);
     painter.setClipPath(roundedRect(kBackArea, kBackRadius));
@@ -209,12 +220,13 @@ QImage checkerPattern() {
 } // namespace
 
 QImage blankCard() {
-    QImage image = solidCanvas(kCardSize.width(), kCardSize.height(), Qt::white);
-    QPainter painter(&image);
-    smooth(painter);
+    QImage image;
+    QPainter painter;
+    beginCard(painter, image);
     painter.setPen(QPen(kCardBorder, 4.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(2.0, 2.0, 246.0, 376.0), 18.0, 18.0);
+    painter.end();
     return image;
 }
 

@@ -67,10 +67,11 @@ void pen(QPainter& painter) {
 
 } // namespace
 
-QImage windowIcon() {
-    QImage image = transparentCanvas(64, 64);
+QImage windowIcon(int size) {
+    QImage image = transparentCanvas(size, size);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(size / 64.0, size / 64.0);
     const QPainterPath opening =
         polygonPath({{12.5, 34.5}, {18.5, 30.5}, {57.5, 30.5}, {51.5, 34.5}});
     fillAndStroke(painter, opening, QColor(60, 16, 16), kInk, 1.2);

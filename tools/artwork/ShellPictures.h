@@ -9,7 +9,9 @@ namespace artwork {
 // The pixel of the photo pointer that is its pen tip; the window uses it as the hot spot.
 inline constexpr QPoint kPointerHotSpot{1, 1};
 
-QImage windowIcon();       // 64 x 64, a box of playing cards
+// The window icon, a box of playing cards, drawn on a 64 x 64 grid and scaled to `size` pixels.
+QImage windowIcon(int size);
+
 QImage normalDeckButton(); // 32 x 32, subject bar, photo and four name lines, one red
 QImage childDeckButton();  // 32 x 32, photo over four small squares
 QImage photoPlaceholder(); // 240 x 160, sand with "Foto" in brown

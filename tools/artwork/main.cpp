@@ -1,4 +1,5 @@
-// Draws every built-in picture and card design and writes them into resources/ (or checks them).
+// Draws every built-in picture, card design and desktop icon and writes them into the source tree
+// (or checks them).
 #include "ArtworkFiles.h"
 #include "ArtworkSet.h"
 
@@ -13,25 +14,29 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Draws the built-in pictures and card designs into a resources folder."));
+        QStringLiteral("Draws the built-in pictures, card designs and desktop icons into their "
+                       "folders (resources/, packaging/icons/) of a source tree."));
     parser.addHelpOption();
     const QCommandLineOption check(
         QStringLiteral("check"),
         QStringLiteral("Compare the files with the drawings instead of writing them."));
     parser.addOption(check);
-    parser.addPositionalArgument(QStringLiteral("resources"),
-                                 QStringLiteral("The resources folder."));
+    parser.addPositionalArgument(QStringLiteral("source"),
+                                 QStringLiteral("The top folder of the source tree."));
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
 
-    const QDir resources(parser.positionalArguments().constFirst());
+    const QDir source(parser.positionalArguments().constFirst());
     QTextStream err(stderr);
     int failures = 0;
     for (const artwork::Artwork& art : artwork::allArtwork()) {
         QStringList problems = artwork::selfCheck(art);
-        const QString fileProblem = parser.isSet(check) ? artwork::compareArtwork(resources, art)
-                                                        : artwork::writeArtwork(resources, art);
+        // A file that matches its drawing is left as it is, so the tree does not churn between
+        // machines that round a level differently.
+        QString fileProblem = artwork::compareArtwork(source, art);
+        if (!fileProblem.isEmpty() && !parser.isSet(check))
+            fileProblem = artwork::writeArtwork(source, art);
         if (!fileProblem.isEmpty())
             problems << fileProblem;
         for (const QString& problem : problems)
