@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(control<QLabel>(*dialog, "Label11")->text().isEmpty(), children);
         const QImage preview = control<QLabel>(*dialog, "Picture2")->pixmap().toImage();
         QVERIFY(TestPictures::near(preview.pixel(preview.rect().center()),
-                                   shown ? kDesignColours[shown - 1] : outlineAt(125, 190), 12));
+                                   shown ? kDesignColours[shown - 1] : outlineAt(400, 608), 12));
     }
 
     void fieldsAreBoundToTheSettings_data() {
