@@ -36,14 +36,16 @@ build_preset() {
   cmake --build --preset "$preset" -j "$(nproc)"
 }
 
-# The test print queue: its name (MOSARET_TEST_QUEUE), its cups-pdf instance (the name in lower
-# case) with that instance's configuration file, and the folder its PDFs land in (MOSARET_PDF_DIR).
+# The test print queue: its name (MOSARET_TEST_QUEUE), a second queue of that name followed by
+# "Letter" whose paper is Letter, their cups-pdf instance (the name in lower case) with that
+# instance's configuration file, and the folder their PDFs land in (MOSARET_PDF_DIR).
 test_queue_settings() {
   queue=${MOSARET_TEST_QUEUE:-MosaretPDF}
   if ! [[ $queue =~ ^[A-Za-z0-9_-]+$ ]]; then
     echo "MOSARET_TEST_QUEUE=$queue: use letters, digits, '-' and '_' only" >&2
     exit 2
   fi
+  letter_queue=${queue}Letter
   instance=${queue,,}
   instance_conf=/etc/cups/cups-pdf-$instance.conf
   pdf_dir=$(realpath -m "${MOSARET_PDF_DIR:-$(repo_root)/build/print-queue}")

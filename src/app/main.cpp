@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&qtTexts);
 
     QtUserPrompts prompts;
-    MainWindow window(ProgramFolder(QCoreApplication::applicationDirPath()), prompts);
+    MainWindow window(ProgramFolder::forProgram(QCoreApplication::applicationDirPath()), prompts);
     prompts.setWindow(&window);
     window.show();
     return app.exec();

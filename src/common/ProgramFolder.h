@@ -1,19 +1,38 @@
-// The folder the program lives in, and the files and folders it keeps beside itself.
+// Where the program finds its help page and card designs and keeps its settings, series and
+// recovery copies.
 #pragma once
 
 #include <QString>
 
 class ProgramFolder final {
 public:
+    // Everything in `path`: the help page and designs beside the settings file, the series folder
+    // "mosaretten" and the recovery copies.
     explicit ProgramFolder(QString path);
 
-    QString path() const { return m_path; }
+    // The folders of the program whose executable lies in `programPath`. A program that has its
+    // help or designs beside it and may write there keeps everything beside itself; otherwise (an
+    // installed program) help and designs come from the installed data folder
+    // (<prefix>/share/mosaret-designer), the settings file from the user's configuration folder,
+    // series from "Mosaretten" in the user's documents folder and recovery copies from the user's
+    // state folder, as the XDG settings give them.
+    static ProgramFolder forProgram(const QString& programPath);
+
     QString settingsFile() const;  // Mosaret.ini
     QString helpPage() const;      // help/help.htm
     QString designsFolder() const; // kaarten
-    QString seriesFolder() const;  // mosaretten
-    QString file(const QString& relative) const;
+    QString seriesFolder() const { return m_series; }
+    // The folder for copies of unsaved work.
+    QString stateFolder() const { return m_state; }
+    // True when everything lies beside the program.
+    bool besideProgram() const { return m_besideProgram; }
 
 private:
-    QString m_path;
+    ProgramFolder() = default;
+
+    QString m_data;   // help/ and kaarten/
+    QString m_config; // Mosaret.ini
+    QString m_series;
+    QString m_state;
+    bool m_besideProgram = true;
 };

@@ -1,6 +1,7 @@
-// The real printer: one A4 portrait page on the system's default printer, in twips.
+// The real printer: one portrait page on the printer's own paper, in twips.
 #include "PrinterPageSink.h"
 
+#include "CardGeometry.h"
 #include "Twips.h"
 #include "TwipsPainter.h"
 
@@ -28,11 +29,14 @@ Result<QPainter*> PrinterPageSink::begin(int copies) {
     m_printer->setDocName(m_documentName);
     m_printer->setFullPage(false);
     m_printer->setCopyCount(copies); // the print system makes the copies of the one page
-    if (!m_printer->setPageSize(QPageSize(QPageSize::A4)) ||
-        !m_printer->setPageOrientation(QPageLayout::Portrait))
-        return Error{QStringLiteral("De printer \"%1\" kan niet op A4 staand afdrukken. Er is "
+    const QPageSize paper =
+        info.defaultPageSize().isValid() ? info.defaultPageSize() : QPageSize(QPageSize::A4);
+    if (!m_printer->setPageSize(paper) || !m_printer->setPageOrientation(QPageLayout::Portrait))
+        return Error{QStringLiteral("De printer \"%1\" kan niet staand op %2 afdrukken. Er is "
                                     "niets afgedrukt.")
-                         .arg(info.printerName())};
+                         .arg(info.printerName(), paper.name())};
+    if (const Status fits = checkPaper(m_printer->pageLayout(), info.printerName()); !fits)
+        return Error{fits.error()};
     if (!m_painter.begin(m_printer.get()))
         return Error{QStringLiteral("De printer \"%1\" kan niet worden geopend. Er is niets "
                                     "afgedrukt.")
@@ -54,4 +58,20 @@ Status PrinterPageSink::finish() {
                                     "Controleer de printer en probeer het opnieuw.")
                          .arg(m_printer->printerName())};
     return Status::success();
+}
+
+Status PrinterPageSink::checkPaper(const QPageLayout& layout, const QString& printerName) {
+    const QSizeF printable = layout.paintRect(QPageLayout::Point).size() * twips::perPoint;
+    const QSizeF needed = CardGeometry::pageExtent();
+    if (printable.width() >= needed.width() && printable.height() >= needed.height())
+        return Status::success();
+    const auto cm = [](double twipsValue) {
+        return QString::number(twipsValue / twips::perInch * 2.54, 'f', 1).replace(u'.', u',');
+    };
+    return Error{QStringLiteral("Het papier %1 van de printer \"%2\" is te klein voor de vier "
+                                "kaarten: ze hebben %3 x %4 cm nodig binnen de marges van de "
+                                "printer, en op %1 is dat %5 x %6 cm. Kies een printer met "
+                                "groter papier, zoals A4. Er is niets afgedrukt.")
+                     .arg(layout.pageSize().name(), printerName, cm(needed.width()),
+                          cm(needed.height()), cm(printable.width()), cm(printable.height()))};
 }

@@ -1,8 +1,9 @@
-// The real printer: one A4 portrait page on the system's default printer, in twips.
+// The real printer: one portrait page on the printer's own paper, in twips.
 #pragma once
 
 #include "PageSink.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QString>
 #include <memory>
@@ -16,8 +17,14 @@ public:
     explicit PrinterPageSink(QString documentName, QString printerName = {});
     ~PrinterPageSink() override;
 
+    // Opens the page on the paper the printer uses by default (A4 when it names none), in
+    // portrait; paper whose printable area cannot hold the four cards is refused.
     Result<QPainter*> begin(int copies) override;
     Status finish() override;
+
+    // The Dutch refusal for `layout` on `printerName` when its printable area is too small for
+    // the four cards of a page; success when they fit.
+    static Status checkPaper(const QPageLayout& layout, const QString& printerName);
 
 private:
     QString m_documentName;

@@ -29,4 +29,10 @@ public:
     }
     // The four fronts on a printed page.
     static constexpr std::array<QPointF, 4> pageCorners() { return grid({1680, 2400}, 7500, 6600); }
+    // How far the four cards of a printed page reach from its printable area's corner: paper whose
+    // printable area is smaller cannot hold them.
+    static constexpr QSizeF pageExtent() {
+        return QSizeF(pageCorners()[3].x() + kCardSize.width(),
+                      pageCorners()[3].y() + kCardSize.height());
+    }
 };

@@ -4,6 +4,7 @@
 #include "WholeFileWriter.h"
 #include "Windows1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <charconv>
@@ -200,6 +201,8 @@ bool SettingsFile::holds(const QString& path, const Settings& settings) {
 }
 
 Status SettingsFile::save(const QString& path, const Settings& settings) {
+    // The user's configuration folder may not be there yet on a first start.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     return WholeFileWriter::write(path, serialize(settings),
                                   QStringLiteral("De instellingen zijn niet opgeslagen"));
 }

@@ -21,6 +21,6 @@ public:
     // True when `path` is a regular file holding exactly the bytes `settings` are written as. A
     // pipe or device is not opened, and a long file is read no further than those bytes.
     static bool holds(const QString& path, const Settings& settings);
-    // Writes the file whole or not at all.
+    // Writes the file whole or not at all, making its folder first when it is missing.
     static Status save(const QString& path, const Settings& settings);
 };

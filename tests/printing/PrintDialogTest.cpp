@@ -1,6 +1,7 @@
 // The print dialog with its job on a page in memory: modes, fields, locks while printing, and the
 // failures it reports before anything reaches a printer.
 #include "PrintFixture.h"
+#include "PrinterPageSink.h"
 
 class PrintDialogTest final : public QObject {
     Q_OBJECT
@@ -143,6 +144,31 @@ private slots:
         QVERIFY2(fixture.prompts.lastText().contains(message), qPrintable(message));
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(fixture.image.beginCount(), 0);
+    }
+
+    void paperMustHoldTheCards_data() {
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::addColumn<double>("margin"); // points on every side
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("A4") << QPageSize::A4 << 10.0 << true;
+        QTest::newRow("Letter") << QPageSize::Letter << 18.0 << true;
+        QTest::newRow("A5") << QPageSize::A5 << 10.0 << false;
+        QTest::newRow("Letter with wide margins") << QPageSize::Letter << 72.0 << false;
+    }
+    // Any paper whose printable area holds the four cards will do; smaller paper is refused by
+    // name.
+    void paperMustHoldTheCards() {
+        QFETCH(QPageSize::PageSizeId, paper);
+        QFETCH(double, margin);
+        QFETCH(bool, fits);
+        const QPageLayout layout(QPageSize(paper), QPageLayout::Portrait,
+                                 QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
+        const Status checked = PrinterPageSink::checkPaper(layout, "Kantoor");
+        QCOMPARE(checked.ok(), fits);
+        if (!fits)
+            QVERIFY2(checked.error().contains(QPageSize(paper).name()) &&
+                         checked.error().contains("\"Kantoor\""),
+                     qPrintable(checked.error()));
     }
 };
 

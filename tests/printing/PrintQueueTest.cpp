@@ -20,6 +20,7 @@ QString run(const QString& program, const QStringList& arguments) {
 // A printed job as its PDF shows it; the first page addressed in twips from the printable corner.
 struct Printed {
     int pages = 0;
+    QString paper; // as pdfinfo names the page size, e.g. "A4" or "letter"
     QImage page;
     QList<std::pair<QSize, double>> images; // on the first page: pixels and the lower ppi
     QPointF origin;                         // the printable area's corner, in rendered pixels
@@ -45,7 +46,8 @@ struct Printed {
             const QPointF m =
                 k < 8 ? QPointF(k % 2 ? 11075 : 375, QList{2400, 8100, 9000, 14700}[k / 2] + 7.5)
                       : QPointF(QList{1680, 5400, 6180, 9900}[k % 4] + 7.5, k < 12 ? 375 : 15975);
-            found += TestPictures::near(page.pixel(at(m.x(), m.y()).toPoint()), {112, 96, 96});
+            const QPoint p = at(m.x(), m.y()).toPoint();
+            found += page.valid(p) && TestPictures::near(page.pixel(p), {112, 96, 96});
         }
         return found;
     }
@@ -67,11 +69,12 @@ class PrintQueueTest final : public QObject {
     }
 
     // Prints through a dialog and reads back the PDF once the queue has written it whole.
+    // `paper`: "" for the A4 queue, "Letter" for the queue whose printer holds Letter paper.
     Printed print(PrintFixture& fixture, int position, DeckMode deck = DeckMode::Normal,
-                  const QString& copies = "1") const {
+                  const QString& copies = "1", const QString& paper = {}) const {
         Printed printed;
-        const QString name = jobName(), png = QDir::temp().filePath(name);
-        PrinterPageSink printer(name, m_queue);
+        const QString name = jobName(), png = QDir::temp().filePath(name), queue = m_queue + paper;
+        PrinterPageSink printer(name, queue);
         if (!PrintFixture::print(*fixture.open(deck, &printer), copies, position))
             return printed;
         QString pdf;
@@ -82,6 +85,8 @@ class PrintQueueTest final : public QObject {
                 const QString info = run("pdfinfo", {pdf});
                 printed.pages =
                     QRegularExpression("Pages: +(\\d+)").match(info).captured(1).toInt();
+                printed.paper =
+                    QRegularExpression("Page size: .*\\((.*)\\)").match(info).captured(1);
             }
         }
         run("pdftoppm", {"-r", QString::number(kDpi), "-singlefile", "-png", pdf, png});
@@ -95,10 +100,11 @@ class PrintQueueTest final : public QObject {
         }
         QFile::remove(png + ".png");
         QFile::remove(pdf);
-        // The printable area of an A4 page on the test queue, as the printer reports it.
-        QPrinter a4(QPrinterInfo::printerInfo(m_queue), QPrinter::HighResolution);
-        a4.setPageSize(QPageSize(QPageSize::A4));
-        printed.origin = a4.pageLayout().paintRect(QPageLayout::Inch).topLeft() * kDpi;
+        // The printable area of the queue's own paper, as the printer reports it.
+        const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
+        QPrinter printerPage(info, QPrinter::HighResolution);
+        printerPage.setPageSize(info.defaultPageSize());
+        printed.origin = printerPage.pageLayout().paintRect(QPageLayout::Inch).topLeft() * kDpi;
         return printed;
     }
 
@@ -115,23 +121,32 @@ private slots:
     void frontPage_data() {
         QTest::addColumn<DeckMode>("deck");
         QTest::addColumn<QString>("copies");
-        QTest::addColumn<QPoint>("photo"); // the photo box's corner on the card, in twips
+        QTest::addColumn<QString>("paper"); // the queue's paper: "" A4, or "Letter"
+        QTest::addColumn<QPoint>("photo");  // the photo box's corner on the card, in twips
         QTest::addColumn<int>("photos");
-        QTest::newRow("names layout") << DeckMode::Normal << " 3 " << QPoint(280, 800) << 4;
-        QTest::newRow("pictures layout") << DeckMode::Children << "1" << QPoint(330, 360) << 20;
+        QTest::addColumn<int>("marks"); // on the paper; Letter is too short for the bottom ones
+        QTest::newRow("names layout")
+            << DeckMode::Normal << " 3 " << QString() << QPoint(280, 800) << 4 << 16;
+        QTest::newRow("pictures layout")
+            << DeckMode::Children << "1" << QString() << QPoint(330, 360) << 20 << 16;
+        QTest::newRow("Letter paper")
+            << DeckMode::Normal << "1" << QString("Letter") << QPoint(280, 800) << 4 << 12;
     }
     // The copies as pages, the cut marks and each card's photo at their places, and every photo
     // printed from its whole print master at 300 pixels per inch or more.
     void frontPage() {
         QFETCH(DeckMode, deck);
         QFETCH(QString, copies);
+        QFETCH(QString, paper);
         QFETCH(QPoint, photo);
         QFETCH(int, photos);
+        QFETCH(int, marks);
         PrintFixture fixture;
-        const Printed printed = print(fixture, 1, deck, copies);
+        const Printed printed = print(fixture, 1, deck, copies, paper);
         QVERIFY2(!printed.page.isNull(), qPrintable(fixture.prompts.lastText()));
         QCOMPARE(printed.pages, copies.trimmed().toInt());
-        QCOMPARE(printed.marksInPlace(), 16);
+        QCOMPARE(printed.paper.toLower(), paper.isEmpty() ? "a4" : "letter");
+        QCOMPARE(printed.marksInPlace(), marks);
         for (int card = 1; card <= 4; ++card) {
             const QColor own = kPhotoColours[card - 1];
             const QPoint box = QPoint(card % 2 ? 1680 : 6180, card < 3 ? 2400 : 9000) + photo;
