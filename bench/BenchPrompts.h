@@ -12,6 +12,7 @@ public:
     const QStringList& messages() const { return m_messages; }
 
     bool askYesNo(const QString&, const QString&) override { return false; }
+    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::No; }
     QString askText(const QString&, const QString&, const QString&) override { return {}; }
     void inform(const QString&, const QString& text) override { m_messages << text; }
     void warn(const QString&, const QString& text) override { m_messages << text; }

@@ -1,4 +1,5 @@
-// The program's own start-up (application, Dutch Qt texts, main window), ended at its first paint.
+// The program's own start-up (application, Dutch Qt texts, main window, the look for unsaved work
+// left behind), ended at its first paint.
 #include "FirstPaint.h"
 #include "MainWindow.h"
 #include "ProgramFolder.h"
@@ -24,5 +25,6 @@ int main(int argc, char* argv[]) {
     prompts.setWindow(&window);
     FirstPaint firstPaint(window);
     window.show();
+    window.offerRecovery(); // a look for work left behind, as every start makes
     return app.exec();
 }

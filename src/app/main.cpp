@@ -22,5 +22,6 @@ int main(int argc, char* argv[]) {
     MainWindow window(ProgramFolder::forProgram(QCoreApplication::applicationDirPath()), prompts);
     prompts.setWindow(&window);
     window.show();
+    window.offerRecovery();
     return app.exec();
 }

@@ -48,6 +48,7 @@ void SeriesModel::setSubject(const QString& text) {
         return;
     m_series.subject = clean;
     emit subjectChanged(clean);
+    touch();
 }
 
 void SeriesModel::setName(int card, int line, const QString& text) {
@@ -61,13 +62,31 @@ void SeriesModel::setName(int card, int line, const QString& text) {
             changed = true;
         }
     }
-    if (changed)
+    if (changed) {
         emit nameChanged(line, clean);
+        touch();
+    }
 }
 
 void SeriesModel::setPhotoPath(int card, const QString& path) {
-    if (inRange(card))
-        m_series.photoPath(card) = path;
+    // A photo placed again from the same file counts as a change: the picture may be new.
+    if (!inRange(card))
+        return;
+    m_series.photoPath(card) = path;
+    touch();
+}
+
+void SeriesModel::touch() {
+    emit edited();
+    setSaved(Saved::No);
+}
+
+void SeriesModel::setSaved(Saved saved) {
+    const bool unsaved = saved == Saved::No;
+    if (unsaved == m_unsaved)
+        return;
+    m_unsaved = unsaved;
+    emit unsavedChangesChanged(unsaved);
 }
 
 Series SeriesModel::toSeries() const {
@@ -81,4 +100,5 @@ void SeriesModel::resetToDesign() {
     for (int card = 1; card <= kCards; ++card)
         m_series.photoPath(card).clear();
     m_seriesName = defaultSeriesName();
+    setSaved(Saved::Yes);
 }

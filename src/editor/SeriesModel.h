@@ -9,6 +9,8 @@
 // Every write is mirrored: the subject is one text on all four cards and name line j is one
 // text on every card. Line breaks in a written text become blanks. Writing a text a box already
 // holds changes nothing and emits nothing. Card and line numbers outside 1..4 are ignored.
+// Any change of a text or a photo path leaves the series with unsaved changes until it is saved,
+// loaded or reset to the design.
 class SeriesModel final : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,12 @@ public:
     void setPhotoPath(int card, const QString& path);
     void setSeriesName(const QString& name) { m_seriesName = name; }
 
+    // True when the series changed since it was last saved, loaded or reset to the design.
+    bool hasUnsavedChanges() const { return m_unsaved; }
+    // The series is as it was saved or loaded (or, with `Saved::No`, holds work not yet saved).
+    enum class Saved { Yes, No };
+    void setSaved(Saved saved);
+
     // The texts as the boxes hold them (names keep their leading blanks).
     Series toSeries() const;
     // Puts the design texts back: "Onderwerp", " 1. " .. " 4. ", no photo paths, "Default.msr".
@@ -39,8 +47,14 @@ public:
 signals:
     void subjectChanged(const QString& text);
     void nameChanged(int line, const QString& text);
+    // A text or photo path changed (any edit, whether or not the series was saved before).
+    void edited();
+    void unsavedChangesChanged(bool unsaved);
 
 private:
+    void touch();
+
     Series m_series;
     QString m_seriesName;
+    bool m_unsaved = false;
 };

@@ -24,6 +24,19 @@ bool QtUserPrompts::askYesNo(const QString& title, const QString& text) {
                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+UserPrompts::Answer QtUserPrompts::askYesNoCancel(const QString& title, const QString& text) {
+    switch (showMessage(dialogParent(), QMessageBox::NoIcon, titleOrProgram(title), text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                        QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel; // Cancel, Escape or the title bar's close button
+    }
+}
+
 QString QtUserPrompts::askText(const QString& title, const QString& prompt,
                                const QString& defaultAnswer) {
     bool accepted = false;

@@ -12,6 +12,7 @@ public:
     void setWindow(QWidget* window) { m_window = window; }
 
     bool askYesNo(const QString& title, const QString& text) override;
+    Answer askYesNoCancel(const QString& title, const QString& text) override;
     QString askText(const QString& title, const QString& prompt,
                     const QString& defaultAnswer) override;
     void inform(const QString& title, const QString& text) override;

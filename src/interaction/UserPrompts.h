@@ -8,8 +8,12 @@ class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
 
-    // A Yes/No question without icon; true for Yes.
+    enum class Answer { Yes, No, Cancel };
+
+    // A Yes/No question without icon, Yes the default; true for Yes.
     virtual bool askYesNo(const QString& title, const QString& text) = 0;
+    // A Yes/No/Cancel question without icon, Yes the default; Escape answers Cancel.
+    virtual Answer askYesNoCancel(const QString& title, const QString& text) = 0;
     // A one-line text prompt; an empty string when cancelled.
     virtual QString askText(const QString& title, const QString& prompt,
                             const QString& defaultAnswer) = 0;

@@ -22,7 +22,8 @@ QString nameFor(const Series& series, int line) {
 } // namespace
 
 void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
-                       const Series& series, const PhotoBatch::Results& photos) {
+                       const Series& series, const PhotoBatch::Results& photos,
+                       SeriesModel::Saved saved) {
     model.setSeriesName(fileName);
     model.setSubject(series.subject);
     for (int card = 1; card <= kCards; ++card)
@@ -37,4 +38,5 @@ void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fil
                 << "Photo of card" << card << "not shown:" << photo.error();
         cards.load(card, photo.ok() ? photo.value() : PhotoPreparer::emptyPhoto());
     }
+    model.setSaved(saved);
 }

@@ -3,17 +3,19 @@
 
 #include "PhotoBatch.h"
 #include "Series.h"
+#include "SeriesModel.h"
 
 #include <QString>
 
 class CardPhotos;
-class SeriesModel;
 
 class LoadSeries final {
 public:
     // Replaces the subject, paths, names and the series name with those of `series`, read from
     // `fileName`, and shows `photos` (one per card, in order); a photo that could not be read
-    // shows as an empty outlined canvas. Values the file lacks are empty.
+    // shows as an empty outlined canvas. Values the file lacks are empty. The series then counts
+    // as `saved`.
     static void apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
-                      const Series& series, const PhotoBatch::Results& photos);
+                      const Series& series, const PhotoBatch::Results& photos,
+                      SeriesModel::Saved saved);
 };

@@ -35,7 +35,8 @@ void makeEtched(QFrame* frame, QRect geometry) {
 MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_folder(std::move(folder)), m_prompts(&prompts),
       m_commands(SeriesCommands::Context{m_folder, &m_model, &m_photos, &prompts, this,
-                                         [this](const QString& text) { setInfo(text); }}) {
+                                         [this](const QString& text) { setInfo(text); }}),
+      m_recovery(m_folder.stateFolder(), m_model, [this](const QString& text) { setInfo(text); }) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(ProgramTitles::program());
     setWindowIcon(BuiltInPictures::icon(QStringLiteral("icon")));
@@ -153,7 +154,8 @@ void MainWindow::runCommand(MenuCommand command) {
         m_commands.newDesign();
         break;
     case MenuCommand::Load:
-        m_commands.openLoadDialog();
+        if (mayDiscardUnsavedWork())
+            m_commands.openLoadDialog();
         break;
     case MenuCommand::Save:
         m_commands.save();
@@ -194,13 +196,54 @@ void MainWindow::exitProgram() {
         QCoreApplication::quit();
 }
 
+bool MainWindow::mayDiscardUnsavedWork() {
+    if (!m_model.hasUnsavedChanges())
+        return true;
+    switch (m_prompts->askYesNoCancel(
+        QString(), QStringLiteral("De serie is nog niet bewaard. Wilt u haar eerst bewaren?"))) {
+    case UserPrompts::Answer::Yes:
+        return m_commands.save();
+    case UserPrompts::Answer::No:
+        return true;
+    case UserPrompts::Answer::Cancel:
+        return false;
+    }
+    return false;
+}
+
+void MainWindow::offerRecovery() {
+    for (const QString& path : m_recovery.leftBehind()) {
+        const Result<RecoveredSeries> read = RecoveryFolder::read(path);
+        if (!read) {
+            qCWarning(programLog).noquote() << "Set aside" << path << ":" << read.error();
+            RecoveryFolder::setAside(path);
+            continue;
+        }
+        const QString question =
+            QStringLiteral("Er is een serie die niet bewaard is (onderwerp: %1). Wilt u haar "
+                           "terughalen?")
+                .arg(read->series.subject);
+        if (m_prompts->askYesNo(QString(), question)) {
+            m_recovery.adopt(path);
+            m_commands.restore(read.value(), [](const Status&) {});
+            return;
+        }
+        RecoveryFolder::discard(path);
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_commands.isBusy()) {
         m_closeWhenIdle = true;
         event->ignore();
         return;
     }
+    if (!mayDiscardUnsavedWork()) {
+        event->ignore();
+        return;
+    }
     writeSettings();
+    m_recovery.finish();
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 #include "DeckMode.h"
 #include "MenuCommand.h"
 #include "ProgramFolder.h"
+#include "RecoveryKeeper.h"
 #include "SeriesCommands.h"
 #include "SeriesModel.h"
 #include "Settings.h"
@@ -20,7 +21,8 @@ class UserPrompts;
 // Reads the settings file and writes it straight back when created; writes it again when closed,
 // by the Exit button or by the window manager. A settings file that cannot be written is logged
 // and the program goes on. A close asked for while photos are decoded happens once they are on
-// the cards.
+// the cards. Closing and loading another series ask first whether unsaved work is to be saved,
+// and a copy of unsaved work is kept for after a crash.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -47,6 +49,13 @@ public:
     bool helpOpen() const;
     void toggleHelp();
 
+    // Offers, newest first, the unsaved work that programs which stopped without tidying up left
+    // behind; the first one the user takes back is loaded with its unsaved changes, each one
+    // refused is removed, and one that cannot be read is set aside unasked.
+    void offerRecovery();
+    // The copies of unsaved work, for tests.
+    RecoveryKeeper& recovery() { return m_recovery; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -58,6 +67,9 @@ private:
     void openPrintDialog();
     void writeSettings();
     void exitProgram();
+    // When the series has unsaved changes, asks whether to save it first; true when the program
+    // may go on (the series was saved, or the user chose not to).
+    bool mayDiscardUnsavedWork();
 
     ProgramFolder m_folder;
     UserPrompts* m_prompts;
@@ -65,6 +77,7 @@ private:
     SeriesModel m_model;
     CardPhotos m_photos;
     SeriesCommands m_commands;
+    RecoveryKeeper m_recovery;
     DeckMode m_deckMode = DeckMode::Normal;
     QString m_savedInfo;
     bool m_centred = false;

@@ -12,21 +12,24 @@ const QString kTitle = QStringLiteral(" Save");
 SaveCommand::SaveCommand(SeriesFolder folder, const SeriesModel& model, UserPrompts& prompts)
     : m_folder(std::move(folder)), m_model(model), m_prompts(prompts) {}
 
-void SaveCommand::run() {
+SaveCommand::Outcome SaveCommand::run() {
     const QString typedName = askName();
     if (typedName.trimmed().isEmpty())
-        return;
+        return Outcome::NotWritten;
     if (const Status check = SeriesFolder::checkName(typedName); !check.ok()) {
         m_prompts.warn(kTitle, check.error());
-        return;
+        return Outcome::NotWritten;
     }
     if (!confirmReplace(typedName))
-        return;
+        return Outcome::NotWritten;
     const Series series = m_model.toSeries();
     if (!confirmChangedTexts(series))
-        return;
-    if (const Status saved = m_folder.save(typedName, series); !saved.ok())
+        return Outcome::NotWritten;
+    if (const Status saved = m_folder.save(typedName, series); !saved.ok()) {
         m_prompts.warn(kTitle, saved.error());
+        return Outcome::NotWritten;
+    }
+    return Outcome::Written;
 }
 
 QString SaveCommand::askName() const {

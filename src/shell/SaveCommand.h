@@ -10,9 +10,11 @@ class SaveCommand final {
 public:
     SaveCommand(SeriesFolder folder, const SeriesModel& model, UserPrompts& prompts);
 
+    enum class Outcome { Written, NotWritten };
+
     // Writes the series file whole, or tells the user why not; the old file stays whole on any
     // failure. Never changes the series, its name or the sheet.
-    void run();
+    Outcome run();
 
 private:
     QString askName() const;

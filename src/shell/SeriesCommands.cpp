@@ -23,11 +23,16 @@ void SeriesCommands::newDesign() {
     m_context.photos->reset();
 }
 
-void SeriesCommands::save() {
+bool SeriesCommands::save() {
     if (isBusy())
-        return;
-    SaveCommand(SeriesFolder(m_context.folder.seriesFolder()), *m_context.model, *m_context.prompts)
-        .run();
+        return false;
+    const SaveCommand::Outcome outcome = SaveCommand(SeriesFolder(m_context.folder.seriesFolder()),
+                                                     *m_context.model, *m_context.prompts)
+                                             .run();
+    if (outcome != SaveCommand::Outcome::Written)
+        return false;
+    m_context.model->setSaved(SeriesModel::Saved::Yes);
+    return true;
 }
 
 void SeriesCommands::openLoadDialog() {
@@ -44,14 +49,27 @@ void SeriesCommands::openLoadDialog() {
 
 void SeriesCommands::load(const QString& fileName, const std::function<void(const Status&)>& done) {
     const SeriesFolder folder(m_context.folder.seriesFolder());
-    show(folder.path() + u'/' + fileName, folder.load(fileName), done);
+    Result<Series> read = folder.load(fileName);
+    const QString path = folder.path() + u'/' + fileName;
+    const QStringList photos = read ? PhotoLocations::of(read.value(), path) : QStringList();
+    show(fileName, std::move(read), photos, SeriesModel::Saved::Yes, done);
 }
 
 void SeriesCommands::loadFile(const QString& path, const std::function<void(const Status&)>& done) {
-    show(path, SeriesFile::read(path, QFileInfo(path).fileName()), done);
+    const QString fileName = QFileInfo(path).fileName();
+    Result<Series> read = SeriesFile::read(path, fileName);
+    const QStringList photos = read ? PhotoLocations::of(read.value(), path) : QStringList();
+    show(fileName, std::move(read), photos, SeriesModel::Saved::Yes, done);
 }
 
-void SeriesCommands::show(const QString& path, Result<Series> read,
+void SeriesCommands::restore(const RecoveredSeries& recovered,
+                             const std::function<void(const Status&)>& done) {
+    show(recovered.seriesName, recovered.series, PhotoLocations::stored(recovered.series),
+         SeriesModel::Saved::No, done);
+}
+
+void SeriesCommands::show(const QString& seriesName, Result<Series> read,
+                          const QStringList& photoPaths, SeriesModel::Saved saved,
                           const std::function<void(const Status&)>& done) {
     // The file has been read and checked whole before anything on the cards changes.
     if (!read.ok() || isBusy()) {
@@ -59,13 +77,11 @@ void SeriesCommands::show(const QString& path, Result<Series> read,
         return;
     }
     const Series series = std::move(read).value();
-    const QString fileName = QFileInfo(path).fileName();
     m_busyPointer.emplace();
-    m_batch.start(PhotoLocations::of(series, path), [this, fileName, series,
-                                                     done](PhotoBatch::Results photos) {
-        LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series, photos);
+    m_batch.start(photoPaths, [this, seriesName, series, saved, done](PhotoBatch::Results photos) {
+        LoadSeries::apply(*m_context.model, *m_context.photos, seriesName, series, photos, saved);
         if (m_context.setInfo)
-            m_context.setInfo(QStringLiteral("Naam van deze serie: ") + fileName);
+            m_context.setInfo(QStringLiteral("Naam van deze serie: ") + seriesName);
         m_busyPointer.reset();
         done(Status::success());
     });

@@ -7,6 +7,7 @@
 #include "FaceSheetBuilder.h"
 #include "PhotoBatch.h"
 #include "ProgramFolder.h"
+#include "RecoveryCopy.h"
 #include "Result.h"
 #include "SeriesModel.h"
 #include "UserPrompts.h"
@@ -31,8 +32,10 @@ public:
 
     explicit SeriesCommands(Context context);
 
-    void newDesign();          // asks, then resets texts, photos and the series name
-    void save();               // asks for a name and writes the series file
+    void newDesign(); // asks, then resets texts, photos and the series name
+    // Asks for a name and writes the series file; true when it was written, which leaves the
+    // series without unsaved changes.
+    bool save();
     void openLoadDialog();     // the modal load dialog
     void placePhoto(int card); // picks a picture file for the card
     void exportSheet();        // draws the sheet and saves it as a BMP picture
@@ -46,6 +49,9 @@ public:
     void load(const QString& fileName, const std::function<void(const Status&)>& done);
     // The same for a series file anywhere: the series is named after the file's name.
     void loadFile(const QString& path, const std::function<void(const Status&)>& done);
+    // The same for unsaved work brought back after the program stopped: the series keeps the name
+    // it was edited under and its unsaved changes.
+    void restore(const RecoveredSeries& recovered, const std::function<void(const Status&)>& done);
 
     // True while photos are decoded for a placement or a load: the busy pointer shows, and the
     // commands above do nothing until the photos are on the cards.
@@ -54,9 +60,9 @@ public:
     const PhotoBatch& photoBatch() const { return m_batch; }
 
 private:
-    // Shows the series read from the file at `path` once its photos are decoded.
-    void show(const QString& path, Result<Series> read,
-              const std::function<void(const Status&)>& done);
+    // Shows `series`, named `seriesName`, once the photos at `photoPaths` are decoded.
+    void show(const QString& seriesName, Result<Series> read, const QStringList& photoPaths,
+              SeriesModel::Saved saved, const std::function<void(const Status&)>& done);
 
     Context m_context;
     FaceSheetBuilder m_faceSheets;

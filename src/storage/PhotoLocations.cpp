@@ -3,6 +3,10 @@
 
 QStringList PhotoLocations::of(const Series& series, const QString& seriesFile) {
     Q_UNUSED(seriesFile);
+    return stored(series);
+}
+
+QStringList PhotoLocations::stored(const Series& series) {
     QStringList paths;
     for (int card = 1; card <= kCards; ++card)
         paths += series.photoPath(card);

@@ -11,4 +11,6 @@ public:
     // The photo path of each card, card 1 first, for `series` as read from the file `seriesFile`;
     // an empty path for a card without a photo.
     static QStringList of(const Series& series, const QString& seriesFile);
+    // The photo paths exactly as `series` holds them, card 1 first.
+    static QStringList stored(const Series& series);
 };

@@ -22,24 +22,16 @@ class MainWindowTest final : public QObject {
     QRgb pixelAt(const QString& name, QPoint offset) const {
         return m_w->window->grab().toImage().pixel(child(name)->mapTo(m_w->window.get(), offset));
     }
-    void clickMenu(int index) const { m_w->click(QString("Menuknop_%1").arg(index)); }
+    void clickMenu(int index) const { m_w->clickMenu(index); }
     QByteArray saved(const QString& file) const { return m_w->dir.read("mosaretten/" + file); }
-    void saveAs(const QString& name) const {
-        m_w->prompts.texts << name;
-        clickMenu(3);
-    }
-    // The name the save question proposes; the question is then cancelled.
-    QString proposedName() const {
-        saveAs({});
-        return m_w->prompts.asked.last().defaultAnswer;
-    }
+    void saveAs(const QString& name) const { m_w->saveAs(name); }
+    QString proposedName() const { return m_w->proposedName(); }
     void newDesign(bool yes) const {
         m_w->prompts.yesNo << yes;
         clickMenu(1);
     }
     QString photo(const QString& name, const QColor& colour) const {
-        m_w->dir.write(name, TestPictures::encode(TestPictures::plain(64, 48, colour), "PNG"));
-        return m_w->dir.path(name);
+        return m_w->photo(name, colour);
     }
 
 private slots:
@@ -368,6 +360,7 @@ private slots:
         m_w->click("Foto_2");
         QVERIFY(m_w->window->isBusy() && QGuiApplication::overrideCursor());
         QVERIFY(QFile::remove(m_w->dir.path("Mosaret.ini")));
+        m_w->prompts.yesNoCancel << UserPrompts::Answer::No; // not saved first
         QVERIFY(!m_w->window->close());
         QVERIFY(m_w->window->isVisible());
         QTRY_VERIFY(!m_w->window->isVisible());

@@ -11,8 +11,9 @@ public:
     struct Asked {
         QString kind, title, text, defaultAnswer; // text: a file dialog's filter
     };
-    // Answers taken in order by the questions of their kind; none left: No or empty.
+    // Answers taken in order by the questions of their kind; none left: No, Cancel or empty.
     QQueue<bool> yesNo;
+    QQueue<Answer> yesNoCancel;
     QQueue<QString> texts, openPaths, savePaths;
     QList<Asked> asked;
 
@@ -26,6 +27,10 @@ public:
 
     bool askYesNo(const QString& title, const QString& text) override {
         return take(yesNo, {"yesno", title, text, {}});
+    }
+    Answer askYesNoCancel(const QString& title, const QString& text) override {
+        asked.append({"yesnocancel", title, text, {}});
+        return yesNoCancel.isEmpty() ? Answer::Cancel : yesNoCancel.dequeue();
     }
     QString askText(const QString& title, const QString& prompt, const QString& answer) override {
         return take(texts, {"text", title, prompt, answer});

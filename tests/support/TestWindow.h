@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "ScriptedPrompts.h"
 #include "TestFolder.h"
+#include "TestPictures.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -13,8 +14,11 @@ struct TestWindow {
     ScriptedPrompts prompts;
     std::unique_ptr<MainWindow> window;
 
+    // Starts the window; copies of unsaved work wait an hour, so only tests that set a shorter
+    // wait see them.
     bool start(const QString& program = {}) {
         window = std::make_unique<MainWindow>(ProgramFolder(dir.path(program)), prompts);
+        window->recovery().setDelay(3600 * 1000);
         window->show();
         return QTest::qWaitForWindowExposed(window.get()) && child("Frame2")->isVisible();
     }
@@ -25,6 +29,22 @@ struct TestWindow {
         return found;
     }
     void click(const QString& name) const { QTest::mouseClick(child(name), Qt::LeftButton); }
+    void clickMenu(int index) const { click(QString("Menuknop_%1").arg(index)); }
+    // Saves under `name` as typed in the name prompt (empty: the prompt is cancelled).
+    void saveAs(const QString& name) {
+        prompts.texts << name;
+        clickMenu(3);
+    }
+    // The name the save question proposes; the question is then cancelled.
+    QString proposedName() {
+        saveAs({});
+        return prompts.asked.last().defaultAnswer;
+    }
+    // A small plain picture file `name` in the test folder; its path.
+    QString photo(const QString& name, const QColor& colour) const {
+        dir.write(name, TestPictures::encode(TestPictures::plain(64, 48, colour), "PNG"));
+        return dir.path(name);
+    }
     // Waits until the photos being decoded are on the cards; false if that takes too long.
     bool idle() const {
         return QTest::qWaitFor([this] { return !window->isBusy(); }, 30000);

@@ -1,0 +1,24 @@
+// A copy of unsaved work: the series in the series file's 21 lines, then the series name.
+#pragma once
+
+#include "Result.h"
+#include "Series.h"
+
+#include <QByteArray>
+#include <QString>
+
+struct RecoveredSeries final {
+    Series series;      // as a series file stores it (names without their leading blank)
+    QString seriesName; // the file name the series was being edited under, e.g. "Default.msr"
+};
+
+class RecoveryCopy final {
+public:
+    static constexpr int kLineCount = 22;
+
+    // The 21 lines of the series file followed by the series name, each ended by CR LF.
+    static QByteArray serialize(const Series& series, const QString& seriesName);
+    // Only a whole copy reads back: exactly 22 lines, each ended by CR LF; anything else (a
+    // copy cut short, binary junk) is an error.
+    static Result<RecoveredSeries> parse(const QByteArray& bytes);
+};

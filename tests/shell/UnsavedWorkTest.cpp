@@ -1,0 +1,198 @@
+// Unsaved work through the real window: when the series counts as unsaved, the question before it
+// is thrown away, and the copy kept for after a crash and offered at the next start.
+#include "RecoveryFolder.h"
+#include "TestWindow.h"
+
+using Answer = UserPrompts::Answer;
+
+namespace {
+const QString kQuestion = "De serie is nog niet bewaard. Wilt u haar eerst bewaren?";
+
+QStringList copiesIn(const TestFolder& dir, const QString& pattern = "herstel-*.herstel") {
+    return QDir(dir.path())
+        .entryList({pattern}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+}
+} // namespace
+
+class UnsavedWorkTest final : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWindow> m_w;
+
+    bool unsaved() const { return m_w->window->model().hasUnsavedChanges(); }
+    void type(const QString& box, const QString& text) const {
+        QTest::keyClicks(m_w->child<QLineEdit>(box), text);
+    }
+
+private slots:
+    void init() {
+        m_w = std::make_unique<TestWindow>();
+        QVERIFY(m_w->start());
+    }
+    void cleanup() { m_w.reset(); }
+
+    // Any edit or placed photo makes the series unsaved; a written save, a load and a new design
+    // make it saved again; the deck, an export and a save that writes nothing leave it as it is.
+    void unsavedFollowsTheWork() {
+        QVERIFY(!unsaved());
+        type("Naam2_3", "Kat");
+        QVERIFY(unsaved());
+        m_w->click("KinderKnop");
+        m_w->clickMenu(6); // the export's file dialog cancelled
+        m_w->saveAs({});   // the name prompt cancelled
+        QVERIFY(unsaved());
+        m_w->saveAs("Dieren");
+        QVERIFY(!unsaved());
+        QVERIFY(m_w->place(2, m_w->photo("rood.png", Qt::red)));
+        QVERIFY(unsaved());
+        m_w->prompts.yesNo << true;
+        m_w->clickMenu(1); // a new design
+        QVERIFY(!unsaved());
+        type("Onderwerp1_1", "x");
+        m_w->prompts.yesNoCancel << Answer::No;
+        m_w->load("Dieren.msr");
+        QVERIFY(!unsaved());
+        QCOMPARE(m_w->window->model().name(1, 3), " 3. Kat");
+    }
+
+    void questionBeforeWorkIsThrownAway_data() {
+        QTest::addColumn<QString>("way");          // Exit, close or Load
+        QTest::addColumn<bool>("changed");         // the series has unsaved changes
+        QTest::addColumn<QList<Answer>>("answer"); // to the question; none when not asked
+        QTest::addColumn<QString>("name");         // typed for the save; "map": a folder in the way
+        QTest::addColumn<bool>("goesOn");          // the program ends, or the load dialog opens
+        using A = QList<Answer>;
+        // clang-format off
+        QTest::newRow("Exit, nothing changed") << "Exit" << false << A{} << "" << true;
+        QTest::newRow("Exit, saved first") << "Exit" << true << A{Answer::Yes} << "Bos" << true;
+        QTest::newRow("close, save name cancelled") << "close" << true << A{Answer::Yes} << "" << false;
+        QTest::newRow("close, save failed") << "close" << true << A{Answer::Yes} << "map" << false;
+        QTest::newRow("Exit, not saved") << "Exit" << true << A{Answer::No} << "" << true;
+        QTest::newRow("close, cancelled") << "close" << true << A{Answer::Cancel} << "" << false;
+        QTest::newRow("Load, nothing changed") << "Load" << false << A{} << "" << true;
+        QTest::newRow("Load, not saved") << "Load" << true << A{Answer::No} << "" << true;
+        QTest::newRow("Load, cancelled") << "Load" << true << A{Answer::Cancel} << "" << false;
+        // clang-format on
+    }
+    void questionBeforeWorkIsThrownAway() {
+        QFETCH(QString, way);
+        QFETCH(bool, changed);
+        QFETCH(QList<Answer>, answer);
+        QFETCH(QString, name);
+        QFETCH(bool, goesOn);
+        if (changed)
+            type("Onderwerp1_2", " en meer");
+        const Series before = m_w->window->model().toSeries();
+        QVERIFY(name != "map" || m_w->dir.make("mosaretten/map.msr", TestFolder::Entry::Folder));
+        QVERIFY(QFile::remove(m_w->dir.path("Mosaret.ini")));
+        m_w->prompts.yesNoCancel << answer;
+        m_w->prompts.texts << name;
+        bool dialogOpened = false;
+        if (way == "Load")
+            m_w->whileLoading([&](QDialog&) { dialogOpened = true; });
+        else if (way == "Exit")
+            m_w->click("ExitKnop");
+        else
+            m_w->window->close();
+        const QStringList asked = m_w->prompts.kinds();
+        QCOMPARE(asked.count("yesnocancel"), answer.size());
+        if (!answer.isEmpty())
+            QCOMPARE(m_w->prompts.asked.first().text, kQuestion);
+        QCOMPARE(way == "Load" ? dialogOpened : !m_w->window->isVisible(), goesOn);
+        // The settings are written when the program ends, and only then.
+        QCOMPARE(QFileInfo::exists(m_w->dir.path("Mosaret.ini")), way != "Load" && goesOn);
+        QCOMPARE(QFileInfo(m_w->dir.path("mosaretten/Bos.msr")).isFile(), name == "Bos");
+        if (!goesOn)
+            QCOMPARE(m_w->window->model().toSeries(), before);
+    }
+
+    // While the series is unsaved a copy of it lies in the state folder; a save and a clean end
+    // remove it.
+    void copyFollowsTheUnsavedWork() {
+        m_w->window->recovery().setDelay(0);
+        type("Onderwerp1_1", "!");
+        QTRY_COMPARE(copiesIn(m_w->dir).size(), 1);
+        const Result<RecoveredSeries> copy =
+            RecoveryFolder::read(m_w->dir.path(copiesIn(m_w->dir).first()));
+        QVERIFY(copy.ok());
+        QCOMPARE(copy->series.subject, "Onderwerp!");
+        QCOMPARE(copy->seriesName, "Default.msr");
+        m_w->saveAs("Bos");
+        QCOMPARE(copiesIn(m_w->dir), QStringList());
+        type("Naam1_1", "Uil");
+        QTRY_COMPARE(copiesIn(m_w->dir).size(), 1);
+        m_w->prompts.yesNoCancel << Answer::No;
+        m_w->click("ExitKnop");
+        QCOMPARE(copiesIn(m_w->dir), QStringList());
+    }
+
+    void leftBehindWorkIsOffered_data() {
+        QTest::addColumn<QByteArrayList>("copies"); // newest last; "held": a running program's
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QStringList>("asked"); // the subjects asked about, in turn
+        QTest::addColumn<QString>("subject");   // on the cards afterwards
+        const QByteArray a = "Oud werk", b = "Nieuw werk";
+        using B = QByteArrayList;
+        using L = QList<bool>;
+        const QString start = "Onderwerp";
+        // clang-format off
+        QTest::newRow("taken back") << B{a} << L{true} << QStringList{a} << "Oud werk";
+        QTest::newRow("refused") << B{a} << L{false} << QStringList{a} << start;
+        QTest::newRow("newest first") << B{a, b} << L{false, true} << QStringList{b, a} << "Oud werk";
+        QTest::newRow("unreadable set aside") << B{"junk"} << L{} << QStringList{} << start;
+        QTest::newRow("folders and pipes set aside")
+            << B{"folder", a, "pipe"} << L{true} << QStringList{a} << "Oud werk";
+        QTest::newRow("another program's") << B{"held"} << L{} << QStringList{} << start;
+        // clang-format on
+    }
+    // Work left behind by a program that stopped is offered newest first; a copy taken back is
+    // unsaved work under its old name, and each copy is asked about once.
+    void leftBehindWorkIsOffered() {
+        QFETCH(QByteArrayList, copies);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, subject);
+        QLockFile running(m_w->dir.path("herstel-held.lock"));
+        QVERIFY(running.lock());
+        for (qsizetype i = 0; i < copies.size(); ++i) {
+            Series series;
+            series.subject = QString::fromLatin1(copies[i]);
+            const QByteArray bytes = copies[i] == "junk"
+                                         ? QByteArray(300, '\x7f')
+                                         : RecoveryCopy::serialize(series, "Bos.msr");
+            const QString id = copies[i] == "held" ? "held" : QString::number(i);
+            const QString name = "herstel-" + id + ".herstel";
+            const auto entry = copies[i] == "folder" ? TestFolder::Entry::Folder
+                               : copies[i] == "pipe" ? TestFolder::Entry::Pipe
+                                                     : TestFolder::Entry::File;
+            QVERIFY(m_w->dir.make(name, entry, bytes));
+            QFile file(m_w->dir.path(name));
+            QVERIFY(entry != TestFolder::Entry::File ||
+                    (file.open(QIODevice::ReadWrite) &&
+                     file.setFileTime(QDateTime::currentDateTime().addSecs(i - 10),
+                                      QFileDevice::FileModificationTime)));
+        }
+        m_w->prompts.yesNo << answers;
+        m_w->window->offerRecovery();
+        QVERIFY(m_w->idle());
+        QStringList subjects;
+        for (const auto& question : m_w->prompts.asked)
+            subjects << question.text.section("onderwerp: ", 1).section(')', 0, 0);
+        QCOMPARE(subjects, asked);
+        QCOMPARE(m_w->window->model().subject(), subject);
+        const bool takenBack = answers.contains(true);
+        QCOMPARE(m_w->window->model().hasUnsavedChanges(), takenBack);
+        if (takenBack)
+            QCOMPARE(m_w->proposedName(), "Bos");
+        const qsizetype broken =
+            copies.count("junk") + copies.count("folder") + copies.count("pipe");
+        QCOMPARE(copiesIn(m_w->dir, "*.kapot").size(), broken);
+        // Nothing refused or set aside is offered again; a copy taken back stays until saved.
+        m_w->prompts.asked.clear();
+        m_w->window->offerRecovery();
+        QCOMPARE(m_w->prompts.asked.size(), 0);
+        QCOMPARE(copiesIn(m_w->dir).size(), int(takenBack) + int(copies.contains("held")));
+    }
+};
+
+QTEST_MAIN(UnsavedWorkTest)
+#include "UnsavedWorkTest.moc"
