@@ -1,4 +1,5 @@
-// The prompts as the user sees them: Qt message boxes, the text prompt and the file dialogs.
+// The prompts as the user sees them: Qt message boxes, the text prompt, the file dialogs and the
+// progress window.
 #include "QtUserPrompts.h"
 
 #include "ProgramTitles.h"
@@ -7,6 +8,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProgressDialog>
 
 namespace {
 QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon,
@@ -17,11 +20,51 @@ QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon,
     box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(box.exec());
 }
+
+// A window-modal progress dialog. A modal QProgressDialog processes events inside setValue(), so
+// the new value is shown from the event loop, never from inside the work that reports it.
+class DialogProgress final : public ProgressReport {
+public:
+    DialogProgress(QWidget* parent, const QString& title, int steps, std::function<void()> cancel)
+        : m_dialog(new QProgressDialog(QString(), QStringLiteral("Annuleren"), 0, steps, parent)) {
+        m_dialog->setWindowTitle(title);
+        m_dialog->setWindowModality(Qt::WindowModal);
+        m_dialog->setMinimumDuration(0);
+        m_dialog->setAutoClose(false);
+        m_dialog->setAutoReset(false);
+        QObject::connect(m_dialog, &QProgressDialog::canceled, m_dialog, std::move(cancel),
+                         Qt::QueuedConnection);
+        m_dialog->show();
+    }
+    ~DialogProgress() override { delete m_dialog.data(); }
+    DialogProgress(const DialogProgress&) = delete;
+    DialogProgress& operator=(const DialogProgress&) = delete;
+
+    void show(int done, const QString& text) override {
+        QMetaObject::invokeMethod(
+            m_dialog,
+            [dialog = m_dialog, done, text] {
+                if (dialog && !dialog->wasCanceled()) {
+                    dialog->setLabelText(text);
+                    dialog->setValue(done);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QPointer<QProgressDialog> m_dialog;
+};
 } // namespace
 
 bool QtUserPrompts::askYesNo(const QString& title, const QString& text) {
     return showMessage(dialogParent(), QMessageBox::NoIcon, titleOrProgram(title), text,
                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool QtUserPrompts::askOkCancel(const QString& title, const QString& text) {
+    return showMessage(dialogParent(), QMessageBox::NoIcon, titleOrProgram(title), text,
+                       QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 QString QtUserPrompts::askText(const QString& title, const QString& prompt,
@@ -46,9 +89,18 @@ QString QtUserPrompts::openPicture(const QString& filter) {
     return QFileDialog::getOpenFileName(dialogParent(), QString(), QString(), filter);
 }
 
-QString QtUserPrompts::saveBitmapPath(const QString& filter) {
+UserPrompts::SaveChoice QtUserPrompts::saveExportPath(const QStringList& types) {
     // Qt's save dialog asks before an existing file is replaced.
-    return QFileDialog::getSaveFileName(dialogParent(), QString(), QString(), filter);
+    QString shown = types.value(0);
+    const QString path = QFileDialog::getSaveFileName(dialogParent(), QString(), QString(),
+                                                      types.join(QStringLiteral(";;")), &shown);
+    return {path, int(std::max<qsizetype>(0, types.indexOf(shown)))};
+}
+
+std::unique_ptr<ProgressReport> QtUserPrompts::showProgress(const QString& title, int steps,
+                                                            std::function<void()> cancel) {
+    return std::make_unique<DialogProgress>(dialogParent(), titleOrProgram(title), steps,
+                                            std::move(cancel));
 }
 
 QWidget* QtUserPrompts::dialogParent() const {

@@ -20,7 +20,7 @@ class UserPrompts;
 // Reads the settings file and writes it straight back when created; writes it again when closed,
 // by the Exit button or by the window manager. A settings file that cannot be written is logged
 // and the program goes on. A close asked for while photos are decoded happens once they are on
-// the cards.
+// the cards, and one asked for while the game's PDF is written when it is done.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -58,6 +58,8 @@ private:
     void openPrintDialog();
     void writeSettings();
     void exitProgram();
+    // Ends the program when a close was asked for while the window was busy.
+    void closeIfAsked();
 
     ProgramFolder m_folder;
     UserPrompts* m_prompts;
@@ -66,6 +68,7 @@ private:
     CardPhotos m_photos;
     SeriesCommands m_commands;
     DeckMode m_deckMode = DeckMode::Normal;
+    int m_backDesign = 2; // the design last chosen in the print dialog, for the backs of a PDF
     QString m_savedInfo;
     bool m_centred = false;
     bool m_closeWhenIdle = false;

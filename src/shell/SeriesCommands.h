@@ -5,12 +5,14 @@
 #include "CardPhotos.h"
 #include "FaceSheet.h"
 #include "FaceSheetBuilder.h"
+#include "GameExport.h"
 #include "PhotoBatch.h"
 #include "ProgramFolder.h"
 #include "Result.h"
 #include "SeriesModel.h"
 #include "UserPrompts.h"
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -27,6 +29,9 @@ public:
         QWidget* window = nullptr;                   // parent of the load dialog
         std::function<void(const QString&)> setInfo; // writes the info bar
         double exportPauseSeconds = 3.0;             // busy pointer kept after an export
+        std::function<DeckMode()> deckMode;          // the deck shown, for a PDF
+        std::function<int()> backDesign;             // the design on the backs of a PDF
+        std::function<void()> idle;                  // runs once the game's PDF is done
     };
 
     explicit SeriesCommands(Context context);
@@ -35,7 +40,7 @@ public:
     void save();               // asks for a name and writes the series file
     void openLoadDialog();     // the modal load dialog
     void placePhoto(int card); // picks a picture file for the card
-    void exportSheet();        // draws the sheet and saves it as a BMP picture
+    void exportSheet();        // saves the sheet as a BMP picture or a PDF, or the game as a PDF
 
     // The series as the printed page or the export draws it.
     FaceSheet faceSheet(SheetPhotos photos) const;
@@ -47,9 +52,9 @@ public:
     // The same for a series file anywhere: the series is named after the file's name.
     void loadFile(const QString& path, const std::function<void(const Status&)>& done);
 
-    // True while photos are decoded for a placement or a load: the busy pointer shows, and the
-    // commands above do nothing until the photos are on the cards.
-    bool isBusy() const { return m_batch.isRunning(); }
+    // True while photos are decoded for a placement or a load (the busy pointer shows), or while
+    // the game's PDF is written: the commands above do nothing meanwhile.
+    bool isBusy() const { return m_batch.isRunning() || m_game; }
     // Emits finished() when the photos being decoded are on the cards.
     const PhotoBatch& photoBatch() const { return m_batch; }
 
@@ -61,5 +66,6 @@ private:
     Context m_context;
     FaceSheetBuilder m_faceSheets;
     PhotoBatch m_batch;
+    QPointer<GameExport> m_game;
     std::optional<BusyCursor> m_busyPointer;
 };
