@@ -103,7 +103,9 @@ void GameWriter::end(GameReport::Outcome outcome, const QString& failure) {
             m_report.failure = finished.error();
         }
     }
-    m_pages.reset(); // unfinished, the temporary file goes and an old file stays
+    if (m_report.outcome != GameReport::Outcome::Written)
+        m_report.written = 0; // drawn, perhaps, but not written
+    m_pages.reset();          // unfinished, the temporary file goes and an old file stays
     QMetaObject::invokeMethod(
         this, [this, report = m_report] { emit finished(report); }, Qt::QueuedConnection);
 }

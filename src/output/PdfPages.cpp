@@ -22,7 +22,8 @@ Result<std::unique_ptr<PdfPages>> PdfPages::open(const QString& path, const QStr
 }
 
 PdfPages::PdfPages(std::unique_ptr<QSaveFile> file, const QString& title, QString failureLead)
-    : m_file(std::move(file)), m_writer(m_file.get()), m_failureLead(std::move(failureLead)) {
+    : m_file(std::move(file)), m_writes(*m_file), m_writer(&m_writes),
+      m_failureLead(std::move(failureLead)) {
     m_writer.setResolution(kTwipsPerInch);
     m_writer.setPageLayout(pageLayout());
     m_writer.setCreator(QStringLiteral("Mosaret Designer"));
@@ -66,5 +67,14 @@ Status PdfPages::add(const PrintJob& job) {
 Status PdfPages::finish() {
     if (m_pages == 0 || !m_painter.end())
         return Error{m_failureLead + QStringLiteral(": de PDF kan niet worden afgesloten.")};
-    return WholeFileWriter::commit(*m_file, m_failureLead);
+    return WholeFileWriter::commit(*m_file, m_writes.count(), m_failureLead);
+}
+
+PdfPages::CountedWrites::CountedWrites(QSaveFile& file) : m_file(file) {
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+qint64 PdfPages::CountedWrites::writeData(const char* data, qint64 length) {
+    m_count += length;
+    return m_file.write(data, length);
 }

@@ -42,9 +42,26 @@ public:
     Status finish();
 
 private:
+    // Hands the writer's bytes to the file and counts them: the writer writes through a stream
+    // that drops what does not fit on a full disk without the file noticing.
+    class CountedWrites final : public QIODevice {
+    public:
+        explicit CountedWrites(QSaveFile& file);
+        qint64 count() const { return m_count; }
+
+    protected:
+        qint64 readData(char*, qint64) override { return -1; }
+        qint64 writeData(const char* data, qint64 length) override;
+
+    private:
+        QSaveFile& m_file;
+        qint64 m_count = 0;
+    };
+
     PdfPages(std::unique_ptr<QSaveFile> file, const QString& title, QString failureLead);
 
     std::unique_ptr<QSaveFile> m_file;
+    CountedWrites m_writes;
     QPdfWriter m_writer;
     QPainter m_painter;
     QString m_failureLead;

@@ -38,12 +38,12 @@ Result<std::unique_ptr<QSaveFile>> WholeFileWriter::open(const QString& path,
     return file;
 }
 
-Status WholeFileWriter::commit(QSaveFile& file, const QString& failureLead) {
-    // Qt 6.4's commit() reports success even when its final flush fails part-way (a full disk), so
-    // the flush is checked here and the size on disk compared before the file replaces the old one.
-    // QSaveFile discards its temporary file when it is destroyed without a successful commit.
-    const qint64 written = file.pos();
-    if (file.error() == QFileDevice::NoError && file.flush() && file.size() == written &&
+Status WholeFileWriter::commit(QSaveFile& file, qint64 bytes, const QString& failureLead) {
+    // Qt 6.4's commit() reports success even when its final flush fails part-way (a full disk), and
+    // a device written through a stream may lose bytes without an error, so the flush is checked
+    // here and the size on disk compared with what was written before the file replaces the old
+    // one. QSaveFile discards its temporary file when it is destroyed without a successful commit.
+    if (file.error() == QFileDevice::NoError && file.flush() && file.size() == bytes &&
         file.commit())
         return Status::success();
     const QFileInfo info(file.fileName());
@@ -63,7 +63,6 @@ Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
     if (!file)
         return Error{file.error()};
     QSaveFile& opened = *file.value();
-    if (opened.write(bytes) != bytes.size())
-        opened.cancelWriting();
-    return commit(opened, failureLead);
+    opened.write(bytes);
+    return commit(opened, bytes.size(), failureLead);
 }
