@@ -1,4 +1,5 @@
-// Prompts for the benchmarks: photo paths handed out in turn, every other question answered no.
+// Prompts for the benchmarks: photo paths and a save path handed out in turn, every other question
+// answered no.
 #pragma once
 
 #include "UserPrompts.h"
@@ -8,6 +9,8 @@
 class BenchPrompts final : public UserPrompts {
 public:
     void answerOpenPicture(const QStringList& paths) { m_paths += paths; }
+    // The next save dialog chooses `path` with the type at `type` shown.
+    void answerSave(const QString& path, int type) { m_save = {path, type}; }
     // Messages shown so far; a benchmark that sees one has failed.
     const QStringList& messages() const { return m_messages; }
 
@@ -19,7 +22,7 @@ public:
     QString openPicture(const QString&) override {
         return m_paths.isEmpty() ? QString() : m_paths.takeFirst();
     }
-    SaveChoice saveExportPath(const QStringList&) override { return {}; }
+    SaveChoice saveExportPath(const QStringList&) override { return std::exchange(m_save, {}); }
     std::unique_ptr<ProgressReport> showProgress(const QString&, int,
                                                  std::function<void()>) override {
         struct Silent final : ProgressReport {
@@ -30,5 +33,6 @@ public:
 
 private:
     QStringList m_paths;
+    SaveChoice m_save;
     QStringList m_messages;
 };

@@ -7,9 +7,13 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
-#include <QProgressDialog>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon,
@@ -21,39 +25,43 @@ QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon,
     return QMessageBox::StandardButton(box.exec());
 }
 
-// A window-modal progress dialog. A modal QProgressDialog processes events inside setValue(), so
-// the new value is shown from the event loop, never from inside the work that reports it.
+// A window-modal progress window with a cancel button. QProgressDialog is not used: when modal it
+// processes events inside setValue(), so the work reporting progress could end, and delete the
+// dialog, inside the dialog's own call.
 class DialogProgress final : public ProgressReport {
 public:
     DialogProgress(QWidget* parent, const QString& title, int steps, std::function<void()> cancel)
-        : m_dialog(new QProgressDialog(QString(), QStringLiteral("Annuleren"), 0, steps, parent)) {
+        : m_dialog(new QDialog(parent)), m_text(new QLabel(m_dialog)),
+          m_bar(new QProgressBar(m_dialog)) {
         m_dialog->setWindowTitle(title);
         m_dialog->setWindowModality(Qt::WindowModal);
-        m_dialog->setMinimumDuration(0);
-        m_dialog->setAutoClose(false);
-        m_dialog->setAutoReset(false);
-        QObject::connect(m_dialog, &QProgressDialog::canceled, m_dialog, std::move(cancel),
+        m_dialog->setMinimumWidth(320);
+        m_bar->setRange(0, std::max(1, steps));
+        m_bar->setValue(0);
+        auto* stop = new QPushButton(QStringLiteral("Annuleren"), m_dialog);
+        auto* layout = new QVBoxLayout(m_dialog);
+        layout->addWidget(m_text);
+        layout->addWidget(m_bar);
+        layout->addWidget(stop, 0, Qt::AlignRight);
+        // The button, Escape and the title bar all cancel; the work ends from the event loop.
+        QObject::connect(stop, &QPushButton::clicked, m_dialog, &QDialog::reject);
+        QObject::connect(m_dialog, &QDialog::rejected, m_dialog, std::move(cancel),
                          Qt::QueuedConnection);
         m_dialog->show();
     }
-    ~DialogProgress() override { delete m_dialog.data(); }
+    ~DialogProgress() override { delete m_dialog.data(); } // unless its window took it along
     DialogProgress(const DialogProgress&) = delete;
     DialogProgress& operator=(const DialogProgress&) = delete;
 
     void show(int done, const QString& text) override {
-        QMetaObject::invokeMethod(
-            m_dialog,
-            [dialog = m_dialog, done, text] {
-                if (dialog && !dialog->wasCanceled()) {
-                    dialog->setLabelText(text);
-                    dialog->setValue(done);
-                }
-            },
-            Qt::QueuedConnection);
+        m_text->setText(text);
+        m_bar->setValue(done);
     }
 
 private:
-    QPointer<QProgressDialog> m_dialog;
+    QPointer<QDialog> m_dialog;
+    QLabel* m_text;
+    QProgressBar* m_bar;
 };
 } // namespace
 
