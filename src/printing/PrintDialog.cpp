@@ -160,7 +160,7 @@ bool PrintDialog::printTestSheet() {
     bool printed = printJob(sides.value()[0]);
     printed = printed && m_context.prompts &&
               m_context.prompts->askOkCancel(
-                  QStringLiteral("Testvel"),
+                  ProgramTitles::program(),
                   QStringLiteral("Leg hetzelfde vel met de bedrukte kant naar beneden terug in de "
                                  "printer en klik op OK.")) &&
               printJob(sides.value()[1]);
