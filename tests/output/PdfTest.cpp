@@ -168,6 +168,7 @@ private slots:
                 QCOMPARE(ticks.size(), 16);
                 for (qsizetype k = 1; k < ticks.size(); ++k)
                     QVERIFY(std::abs(ticks[k] - ticks[k - 1] - mm) < 1440 / 300.0);
+                QVERIFY(std::abs(ticks.last() - ticks.first() - 15 * mm) < 1440 / 300.0);
             }
             QVERIFY(std::abs(scales[0].first() - c.x()) < 1440 / 300.0);
         }
