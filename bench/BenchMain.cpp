@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
     registerPhotoBenchmarks(work);
     registerSeriesBenchmarks(work);
     registerPrintBenchmarks(work);
+    registerGameBenchmarks(work);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -32,7 +32,7 @@ void fillRow(std::vector<JSAMPLE>& row, int y, QSize size, int variant) {
     const float w = float(size.width());
     for (int x = 0; x < size.width(); ++x) {
         const float u = float(x) / w;
-        const float d1 = std::hypot(u - 0.35f - 0.1f * float(variant), v - 0.45f);
+        const float d1 = std::hypot(u - 0.35f - 0.1f * float(variant % 6), v - 0.45f);
         const float d2 = std::hypot(u - 0.7f, v - 0.6f);
         const float disc = 90.0f / (1.0f + 400.0f * d1 * d1) - 70.0f / (1.0f + 300.0f * d2 * d2);
         const float ripple = 14.0f * std::sin(float(x) * 0.045f) * std::sin(float(y) * 0.061f);
@@ -99,6 +99,16 @@ QList<BenchPictures::Photo> BenchPictures::series(int megapixels) {
     for (int variant = 0; variant < 4; ++variant)
         photos.append({QStringLiteral("photo-%1mp-card%2.jpg").arg(megapixels).arg(variant + 1),
                        size, 1, variant});
+    return photos;
+}
+
+QList<BenchPictures::Photo> BenchPictures::game(int count) {
+    QList<Photo> photos;
+    for (int variant = 0; variant < count; ++variant)
+        photos.append({QStringLiteral("photo-24mp-game%1.jpg").arg(variant + 1, 2, 10, QChar(u'0')),
+                       {6000, 4000},
+                       1,
+                       variant});
     return photos;
 }
 

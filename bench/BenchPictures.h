@@ -20,6 +20,8 @@ public:
     static Photo byName(const QString& name);
     // Four different photos of `megapixels` (24 or 48), for a series.
     static QList<Photo> series(int megapixels);
+    // `count` different 24-megapixel photos, for the series of a game.
+    static QList<Photo> game(int count);
 
     // The path of `photo` in `folder`, writing it first when it is not there yet. Every run
     // writes the same bytes: smooth shapes and gradients with fine noise, quality 90, 4:2:0.

@@ -43,6 +43,8 @@ BenchResults::BenchResults(const QString& folder) {
     readStartup(folder + QStringLiteral("/startup.json"));
     m_memoryBare = medianMegabytes(folder + QStringLiteral("/memory-bare.txt"));
     m_memoryProgram = medianMegabytes(folder + QStringLiteral("/memory-program.txt"));
+    m_memoryGame8 = medianMegabytes(folder + QStringLiteral("/memory-game8.txt"));
+    m_memoryGame32 = medianMegabytes(folder + QStringLiteral("/memory-game32.txt"));
 }
 
 void BenchResults::readBenchmarks(const QString& path) {

@@ -8,8 +8,9 @@
 class BenchResults final {
 public:
     // Reads `folder`: benchmarks.json (Google Benchmark, with repetitions), startup.json
-    // (hyperfine: the bare window first, the program second) and memory-bare.txt and
-    // memory-program.txt (peak resident kilobytes, one run a line).
+    // (hyperfine: the bare window first, the program second) and memory-bare.txt,
+    // memory-program.txt, memory-game8.txt and memory-game32.txt (peak resident kilobytes, one
+    // run a line).
     explicit BenchResults(const QString& folder);
 
     // The median wall time of a benchmark in milliseconds, e.g. "place/24mp".
@@ -24,6 +25,10 @@ public:
     // Median peak resident memory in megabytes.
     std::optional<double> memoryBare() const { return m_memoryBare; }
     std::optional<double> memoryProgram() const { return m_memoryProgram; }
+    // Median peak resident memory in megabytes of the window writing a game of 8 or 32 series.
+    std::optional<double> memoryGame(int series) const {
+        return series == 8 ? m_memoryGame8 : series == 32 ? m_memoryGame32 : std::nullopt;
+    }
     // The load average when the benchmarks started, as Google Benchmark saw it.
     QString loadAverage() const { return m_loadAverage; }
 
@@ -42,5 +47,7 @@ private:
     std::optional<double> m_startupProgram;
     std::optional<double> m_memoryBare;
     std::optional<double> m_memoryProgram;
+    std::optional<double> m_memoryGame8;
+    std::optional<double> m_memoryGame32;
     QString m_loadAverage;
 };

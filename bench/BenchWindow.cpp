@@ -43,6 +43,15 @@ bool BenchWindow::load(const QString& fileName) {
     return loaded.ok();
 }
 
+bool BenchWindow::writeGame(const QString& pdf) {
+    const qsizetype messages = m_prompts.messages().size();
+    m_prompts.answerSave(pdf, 2);
+    m_window.commands().exportSheet();
+    waitUntilIdle();
+    return m_prompts.messages().size() == messages + 1 &&
+           m_prompts.messages().last().startsWith(QStringLiteral("Het spel is opgeslagen"));
+}
+
 void BenchWindow::waitUntilIdle() {
     while (m_window.isBusy())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -21,6 +21,9 @@ public:
     // Loads the series file `fileName` from the series folder through the load code, as the load
     // dialog does, and waits until the cards have repainted.
     bool load(const QString& fileName);
+    // Exports the whole game of the series folder to `pdf` with the Export button's command and
+    // waits until it is written. False when the program said anything but that it was written.
+    bool writeGame(const QString& pdf);
 
 private:
     // Runs the event loop until the photos being decoded are on the cards, sleeping in between.

@@ -2,20 +2,49 @@
 #include "BenchWork.h"
 
 #include "PhotoPreparer.h"
+#include "ProgramFolder.h"
+#include "SeriesFolder.h"
 
 #include <QDir>
 #include <QFile>
 
-BenchWork::BenchWork(QString root, const QString& programFiles) : m_root(std::move(root)) {
+namespace {
+// Makes `program` a program folder with the help page and card designs of `programFiles`.
+void makeProgramFolder(const QString& program, const QString& programFiles) {
     for (const char* sub : {"help", "kaarten", "mosaretten"})
-        QDir().mkpath(programFolder() + '/' + QLatin1String(sub));
+        QDir().mkpath(program + '/' + QLatin1String(sub));
     const QDir from(programFiles);
     const QDir designs(from.filePath(QStringLiteral("kaarten")));
     for (const QString& relative : designs.entryList(QDir::Files))
         QFile::copy(from.filePath(QStringLiteral("kaarten/") + relative),
-                    programFolder() + QStringLiteral("/kaarten/") + relative);
+                    program + QStringLiteral("/kaarten/") + relative);
     QFile::copy(from.filePath(QStringLiteral("help/help.htm")),
-                programFolder() + QStringLiteral("/help/help.htm"));
+                program + QStringLiteral("/help/help.htm"));
+}
+} // namespace
+
+BenchWork::BenchWork(QString root, const QString& programFiles)
+    : m_root(std::move(root)), m_programFiles(programFiles) {
+    makeProgramFolder(programFolder(), programFiles);
+}
+
+QString BenchWork::gameProgram(int series) const {
+    const QString program = m_root + QStringLiteral("/game%1").arg(series);
+    makeProgramFolder(program, m_programFiles);
+    const QList<BenchPictures::Photo> photos = BenchPictures::game(32);
+    const SeriesFolder folder(ProgramFolder(program).seriesFolder());
+    for (int n = 0; n < series; ++n) {
+        Series cards;
+        cards.subject = QStringLiteral("Serie %1").arg(n + 1);
+        for (int card = 1; card <= kCards; ++card) {
+            cards.photoPath(card) = photo(photos[(4 * n + card - 1) % photos.size()]);
+            for (int line = 1; line <= kLines; ++line)
+                cards.name(card, line) = QStringList{"Aap", "Beer", "Kat", "Uil"}[line - 1];
+        }
+        if (!folder.save(QStringLiteral("Serie %1").arg(n + 1, 2, 10, QChar(u'0')), cards))
+            qFatal("cannot write the series of the game");
+    }
+    return program;
 }
 
 QString BenchWork::photo(const BenchPictures::Photo& photo) const {

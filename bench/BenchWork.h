@@ -19,10 +19,15 @@ public:
     QString photoPath(const BenchPictures::Photo& photo) const;
     QString photo(const QString& name) const { return photo(BenchPictures::byName(name)); }
     QString programFolder() const { return m_root + QStringLiteral("/program"); }
+    QString root() const { return m_root; }
+    // A program folder of its own holding a game of `series` series, whose cards show the 32
+    // photos of BenchPictures::game(32) in turn; the photos are written when missing.
+    QString gameProgram(int series) const;
     // A sheet of fronts with the print masters of four different 24 MP photos and four names per
     // card; nothing when a photo cannot be prepared.
     std::optional<FaceSheet> frontSheet(const QString& seriesName) const;
 
 private:
     QString m_root;
+    QString m_programFiles;
 };

@@ -11,6 +11,8 @@ void registerPhotoBenchmarks(const BenchWork& work);
 void registerSeriesBenchmarks(const BenchWork& work);
 // print_to_queue/*: pages printed on the default print queue and read back from its PDF.
 void registerPrintBenchmarks(const BenchWork& work);
+// decode_all/32x24mp and game_pdf/8x24mp: a whole game to PDF and its baseline.
+void registerGameBenchmarks(const BenchWork& work);
 
 // Wall-clock time in milliseconds, which is what the user waits for whatever the threads do.
 inline benchmark::internal::Benchmark* inWallMilliseconds(benchmark::internal::Benchmark* b) {

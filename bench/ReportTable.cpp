@@ -1,6 +1,8 @@
 // The table of figures, baselines, ratios and goals that a benchmark run ends with.
 #include "ReportTable.h"
 
+#include <cmath>
+
 namespace {
 QString ms(std::optional<double> value) {
     if (!value)
@@ -35,6 +37,8 @@ ReportTable::ReportTable(const BenchResults& results) : m_results(results) {
     addLoad();
     addWholeProgram();
     addPrinting();
+    addGame();
+    addGameMemory();
 }
 
 void ReportTable::addPlacements() {
@@ -145,6 +149,57 @@ void ReportTable::addPrintedPdf(const QString& page, int photos) {
          QStringLiteral("-"), QStringLiteral("-"),
          QStringLiteral(">= 300 ppi, %1 photos").arg(photos),
          ppi && found ? std::optional<bool>(*ppi >= 300 && int(*found) == photos) : std::nullopt});
+}
+
+void ReportTable::addGame() {
+    const QString game = QStringLiteral("game_pdf/8x24mp");
+    const std::optional<double> written = m_results.milliseconds(game);
+    const std::optional<double> decoded =
+        m_results.milliseconds(QStringLiteral("decode_all/32x24mp"));
+    const int denominator =
+        int(m_results.counter(QStringLiteral("decode_all/32x24mp"), QStringLiteral("scale_denom"))
+                .value_or(0));
+    const std::optional<double> ratio = divide(written, decoded);
+    add({QStringLiteral("Whole game of 8 series with 32 different 24 MP photos to PDF"),
+         ms(written),
+         QStringLiteral("libjpeg-turbo decoding the 32 photos at 1/%1 on all cores: %2")
+             .arg(denominator)
+             .arg(ms(decoded)),
+         ratio ? times(*ratio) : QStringLiteral("-"), QStringLiteral("<= 1.3x"),
+         atMost(ratio, 1.3)});
+    const std::optional<double> mb = m_results.counter(game, QStringLiteral("mb_per_series"));
+    add({QStringLiteral("PDF size per fronts page with four 24 MP photos (the game's PDF per "
+                        "series, its page of backs included)"),
+         mb ? QStringLiteral("%1 MB").arg(*mb, 0, 'f', 2) : QStringLiteral("-"),
+         QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("<= 1.5 MB"), atMost(mb, 1.5)});
+    const std::optional<double> ppi = m_results.counter(game, QStringLiteral("least_ppi"));
+    const std::optional<double> photos = m_results.counter(game, QStringLiteral("photos"));
+    add({QStringLiteral("Least resolution of any photo, design back or card frame in the game's "
+                        "PDF (pdfimages)"),
+         ppi ? QStringLiteral("%1 ppi, %2 photos").arg(*ppi).arg(photos.value_or(0))
+             : QStringLiteral("-"),
+         QStringLiteral("-"), QStringLiteral("-"), QStringLiteral(">= 300 ppi"),
+         ppi ? std::optional<bool>(*ppi >= 300) : std::nullopt});
+}
+
+void ReportTable::addGameMemory() {
+    const std::optional<double> eight = m_results.memoryGame(8);
+    const std::optional<double> bare = m_results.memoryBare();
+    const std::optional<double> extra =
+        eight && bare ? std::optional<double>(*eight - *bare) : std::nullopt;
+    const auto megabytes = [](std::optional<double> value) {
+        return value ? QStringLiteral("%1 MB").arg(*value, 0, 'f', 1) : QStringLiteral("-");
+    };
+    add({QStringLiteral("Peak resident memory, window writing that game from the Export button"),
+         megabytes(eight), QStringLiteral("bare widgets window: %1").arg(megabytes(bare)),
+         extra ? QStringLiteral("+%1 MB").arg(*extra, 0, 'f', 1) : QStringLiteral("-"),
+         QStringLiteral("<= +150 MB"), atMost(extra, 150)});
+    const std::optional<double> growth = divide(m_results.memoryGame(32), eight);
+    add({QStringLiteral("Peak resident memory, game of 32 series against 8"),
+         megabytes(m_results.memoryGame(32)), QStringLiteral("8 series: %1").arg(megabytes(eight)),
+         growth ? QStringLiteral("%1 %").arg((*growth - 1) * 100, 0, 'f', 1) : QStringLiteral("-"),
+         QStringLiteral("within 10 %"),
+         growth ? std::optional<bool>(std::abs(*growth - 1) <= 0.1) : std::nullopt});
 }
 
 QString ReportTable::markdown(const QString& date, const QString& processor, int cores) const {

@@ -28,6 +28,8 @@ private:
     void addWholeProgram();
     void addPrinting();
     void addPrintedPdf(const QString& page, int photos);
+    void addGame();
+    void addGameMemory();
     void add(Row row) { m_rows.append(std::move(row)); }
 
     const BenchResults& m_results;

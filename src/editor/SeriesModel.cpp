@@ -30,6 +30,15 @@ QString SeriesModel::withoutLineBreaks(QString text) {
     return text;
 }
 
+QString SeriesModel::loadedName(const Series& series, int line) {
+    // Writing the groups in file order through the mirrored lines would leave the last one.
+    for (int card = kCards; card >= 1; --card) {
+        if (!series.name(card, line).isEmpty())
+            return u' ' + withoutLineBreaks(series.name(card, line));
+    }
+    return QStringLiteral(" ");
+}
+
 QString SeriesModel::subject() const {
     return m_series.subject;
 }

@@ -20,6 +20,10 @@ public:
     static QString defaultName(int line); // " 1. " .. " 4. "
     static QString defaultSeriesName();   // "Default.msr"
     static QString withoutLineBreaks(QString text);
+    // What name line `line` shows once `series` is read from its file: a blank, then the text of
+    // the last card group in the file that holds one (an empty value in a later group does not
+    // wipe an earlier one, so a file cut short keeps the names it still has).
+    static QString loadedName(const Series& series, int line);
 
     QString subject() const;
     QString name(int card, int line) const;

@@ -1,10 +1,11 @@
-// One checked print job: the page of fronts or backs to draw and the number of copies.
+// One checked print job: the page of fronts, backs or the test sheet to draw, and the copies.
 #include "PrintJob.h"
 
 #include "CardBacks.h"
 #include "CardFaces.h"
 #include "CutMarks.h"
 #include "PrintFields.h"
+#include "TestSheet.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,23 +46,15 @@ Result<PrintJob> PrintJob::prepare(const PrintRequest& request) {
         if (request.fronts)
             job.m_fronts = request.fronts();
         // Fronts always stand on the blank card outline, whatever backs were printed before.
-        job.m_fronts.cardFrame = QImage(QStringLiteral(":/pictures/card-outline.png"));
+        job.m_fronts.cardFrame = request.cardFrame.isNull()
+                                     ? QImage(QStringLiteral(":/pictures/card-outline.png"))
+                                     : request.cardFrame;
         job.m_documentName = CardFaces::title(job.m_fronts.seriesName);
         return job;
     }
     job.m_page = Page::Backs;
-    const std::optional<double> backX = PrintFields::backX(request.backX);
-    if (!backX)
-        return Error{QStringLiteral("De X-coördinaat van de rugzijde (\"%1\") is geen getal. Vul "
-                                    "bij X een getal in, bijvoorbeeld 1680. Er is niets "
-                                    "afgedrukt.")
-                         .arg(request.backX.display())};
-    job.m_backX = *backX;
-    if (!request.backY)
-        return Error{
-            QStringLiteral("De Y-coördinaat van de rugzijde is geen heel getal. Vul bij Y "
-                           "een heel getal in, bijvoorbeeld 2400. Er is niets afgedrukt.")};
-    job.m_backY = *request.backY;
+    if (const Status placed = job.placeBacks(request); !placed)
+        return Error{placed.error()};
     Result<QImage> design = loadDesign(request.designPath);
     if (!design)
         return Error{design.error()};
@@ -71,10 +64,48 @@ Result<PrintJob> PrintJob::prepare(const PrintRequest& request) {
     return job;
 }
 
+Result<std::array<PrintJob, 2>> PrintJob::prepareTestSheet(const PrintRequest& request) {
+    std::array<PrintJob, 2> sides{PrintJob(), PrintJob()};
+    sides[0].m_page = Page::TestFronts;
+    sides[1].m_page = Page::TestBacks;
+    // The second side is checked before the first is printed, so a bad field wastes no paper.
+    if (const Status placed = sides[1].placeBacks(request); !placed)
+        return Error{placed.error()};
+    for (int side = 1; side <= 2; ++side)
+        sides[size_t(side - 1)].m_documentName =
+            QStringLiteral("Mosaret testvel kant %1").arg(side);
+    return sides;
+}
+
+Status PrintJob::placeBacks(const PrintRequest& request) {
+    const std::optional<double> backX = PrintFields::backX(request.backX);
+    if (!backX)
+        return Error{QStringLiteral("De X-coördinaat van de rugzijde (\"%1\") is geen getal. Vul "
+                                    "bij X een getal in, bijvoorbeeld 1680. Er is niets "
+                                    "afgedrukt.")
+                         .arg(request.backX.display())};
+    if (!request.backY)
+        return Error{
+            QStringLiteral("De Y-coördinaat van de rugzijde is geen heel getal. Vul bij Y "
+                           "een heel getal in, bijvoorbeeld 2400. Er is niets afgedrukt.")};
+    m_backX = *backX;
+    m_backY = *request.backY;
+    return Status::success();
+}
+
 void PrintJob::draw(QPainter& painter) const {
-    if (m_page == Page::Backs) {
+    switch (m_page) {
+    case Page::Backs:
         CardBacks::draw(painter, m_design, m_backX, m_backY);
         return;
+    case Page::TestFronts:
+        TestSheet::drawFronts(painter);
+        return;
+    case Page::TestBacks:
+        TestSheet::drawBacks(painter, m_backX, m_backY);
+        return;
+    case Page::Fronts:
+        break;
     }
     if (m_deckMode == DeckMode::Normal)
         CardFaces::drawNamesLayout(painter, m_fronts);

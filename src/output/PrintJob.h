@@ -1,4 +1,4 @@
-// One checked print job: the page of fronts or backs to draw and the number of copies.
+// One checked print job: the page of fronts, backs or the test sheet to draw, and the copies.
 #pragma once
 
 #include "FaceSheet.h"
@@ -6,29 +6,35 @@
 #include "PrintRequest.h"
 
 #include <QImage>
+#include <array>
 
 class QPainter;
 
 class PrintJob final {
 public:
-    enum class Page { Fronts, Backs };
+    enum class Page { Fronts, Backs, TestFronts, TestBacks };
 
     // Checks everything that can fail before a document is opened: the copies, the X position of
     // the backs and their design picture. The error carries the message for the user.
     static Result<PrintJob> prepare(const PrintRequest& request);
+    // The two sides of the test sheet, one copy each, after checking the X and Y of the backs.
+    static Result<std::array<PrintJob, 2>> prepareTestSheet(const PrintRequest& request);
 
     Page page() const { return m_page; }
     int copies() const { return m_copies; }
     // The name the print queue shows: the page title for fronts, the design for backs.
     QString documentName() const { return m_documentName; }
 
-    // Draws the page on a painter in twips: title, fronts and cut marks, or the four backs.
+    // Draws the page on a painter in twips: title, fronts and cut marks, the four backs, or a side
+    // of the test sheet.
     void draw(QPainter& painter) const;
     // Opens the sink for the copies, draws the page once and ends the document.
     Status print(PageSink& sink) const;
 
 private:
     PrintJob() = default;
+    // Takes the backs' X and Y from the request; an error when either is no number.
+    Status placeBacks(const PrintRequest& request);
 
     Page m_page = Page::Fronts;
     int m_copies = 1;

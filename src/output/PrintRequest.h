@@ -5,6 +5,7 @@
 #include "FaceSheet.h"
 #include "SettingValue.h"
 
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -17,4 +18,5 @@ struct PrintRequest final {
     SettingValue backX = SettingValue::number(1680);
     std::optional<qint32> backY = 2400; // nothing while the Y field holds no whole number
     QString designPath;                 // the design picture of `position`, for a page of backs
+    QImage cardFrame; // the blank card outline under the fronts; read from the resources when null
 };

@@ -76,6 +76,7 @@ void PrintDialog::connectControls() {
     });
     connect(m_controls.back.y, &QLineEdit::textChanged, this, &PrintDialog::storeBackY);
     connect(m_controls.print, &QPushButton::clicked, this, &PrintDialog::print);
+    connect(m_controls.back.testSheet, &QPushButton::clicked, this, &PrintDialog::printTestSheet);
     connect(m_controls.exit, &QPushButton::clicked, this, &PrintDialog::accept);
 }
 
@@ -86,14 +87,16 @@ void PrintDialog::setPosition(int position) {
     m_position = position;
     showMode(position);
     showDesign(position);
+    if (position >= 2 && m_context.designChosen)
+        m_context.designChosen(position);
 }
 
 void PrintDialog::showMode(int position) {
     const bool fronts = position <= 1;
     using Widgets = std::initializer_list<QWidget*>;
-    for (QWidget* back :
-         Widgets{m_controls.back.title, m_controls.back.x, m_controls.back.y,
-                 m_controls.back.marks[0], m_controls.back.marks[1], m_controls.back.hint})
+    for (QWidget* back : Widgets{m_controls.back.title, m_controls.back.x, m_controls.back.y,
+                                 m_controls.back.marks[0], m_controls.back.marks[1],
+                                 m_controls.back.hint, m_controls.back.testSheet})
         back->setVisible(!fronts);
     for (QWidget* front : Widgets{m_controls.preview.photoMark, m_controls.preview.subjectMark,
                                   m_controls.preview.numbers})
@@ -139,9 +142,36 @@ bool PrintDialog::print() {
     }
     lockControls(Lock::Printing);
     sweep();
-    const std::unique_ptr<PageSink> sink = makeSink(job->documentName());
-    const Status printed = job->print(*sink);
+    busy.release(); // the job holds its own until the page is handed over
+    const bool printed = printJob(*job);
     lockControls(Lock::Idle);
+    return printed;
+}
+
+bool PrintDialog::printTestSheet() {
+    if (isWorking())
+        return false;
+    const Result<std::array<PrintJob, 2>> sides = PrintJob::prepareTestSheet(request());
+    if (!sides) {
+        report(sides.error());
+        return false;
+    }
+    lockControls(Lock::Printing);
+    bool printed = printJob(sides.value()[0]);
+    printed = printed && m_context.prompts &&
+              m_context.prompts->askOkCancel(
+                  ProgramTitles::program(),
+                  QStringLiteral("Leg hetzelfde vel met de bedrukte kant naar beneden terug in de "
+                                 "printer en klik op OK.")) &&
+              printJob(sides.value()[1]);
+    lockControls(Lock::Idle);
+    return printed;
+}
+
+bool PrintDialog::printJob(const PrintJob& job) {
+    BusyCursor busy;
+    const std::unique_ptr<PageSink> sink = makeSink(job.documentName());
+    const Status printed = job.print(*sink);
     busy.release();
     if (!printed)
         report(printed.error());
@@ -154,6 +184,7 @@ void PrintDialog::lockControls(Lock lock) {
     m_controls.print->setEnabled(!printing);
     m_controls.exit->setEnabled(!printing);
     m_controls.selector->setEnabled(!printing);
+    m_controls.back.testSheet->setEnabled(!printing);
 }
 
 void PrintDialog::sweep() {

@@ -7,6 +7,7 @@
 #include "GuardedDialog.h"
 #include "PageSink.h"
 #include "PrintDialogControls.h"
+#include "PrintJob.h"
 #include "PrintRequest.h"
 #include "ProgramFolder.h"
 #include "Settings.h"
@@ -25,6 +26,7 @@ public:
         std::function<FaceSheet()> fronts; // the current series, photos as print masters
         UserPrompts* prompts = nullptr;
         std::function<std::unique_ptr<PageSink>()> makeSink; // the default printer when empty
+        std::function<void(int)> designChosen; // told each back design the selector moves to
     };
 
     // Builds the dialog in front mode; a designs folder that cannot be read is reported here,
@@ -34,6 +36,10 @@ public:
     // Prints one page as the Print button does: checks the fields, sweeps the preview, prints,
     // and reports any failure. Returns true when the page went to the printer.
     bool print();
+    // Prints the test sheet as the Testvel button does: side 1, then, once the user has put the
+    // sheet back and answered OK, side 2, as two jobs. Returns true when both sides went to the
+    // printer.
+    bool printTestSheet();
     // True while a print job runs; Print, Exit and the selector are disabled meanwhile, and
     // the dialog cannot be closed.
     bool isPrinting() const { return isWorking(); }
@@ -50,6 +56,8 @@ private:
     // Print, Exit and the selector are disabled while a job runs.
     void lockControls(Lock lock);
     void sweep();
+    // Prints one job on a new sink; a failure is reported.
+    bool printJob(const PrintJob& job);
     PrintRequest request() const;
     std::unique_ptr<PageSink> makeSink(const QString& documentName) const;
     void report(const QString& message) const;

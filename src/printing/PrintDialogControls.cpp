@@ -98,6 +98,9 @@ void createBackFields(PrintDialogControls::BackFields& b, QWidget* frame) {
                    QStringLiteral("Allen wijzigen indien rugzijde niet precies in het midden op de "
                                   "achterzijde van de kaart komt te liggen, zie helpfunctie."),
                    QColor(192, 64, 0), 2910, 1590, 1110, 1800);
+    // In the free space below the warning, clear of every other control.
+    b.testSheet = place(new QPushButton(QStringLiteral("Testvel"), frame), "TestvelKnop", 2910,
+                        3450, 1110, 300);
 }
 
 } // namespace

@@ -26,11 +26,12 @@ struct PrintDialogControls final {
     };
     // The fields for the position of the backs, shown in back mode only.
     struct BackFields final {
-        QLabel* title = nullptr;        // Label7
-        QLineEdit* x = nullptr;         // Text2
-        QLineEdit* y = nullptr;         // Text3
-        std::array<QLabel*, 2> marks{}; // Label8 "X" and Label9 "Y"
-        QLabel* hint = nullptr;         // Label10
+        QLabel* title = nullptr;          // Label7
+        QLineEdit* x = nullptr;           // Text2
+        QLineEdit* y = nullptr;           // Text3
+        std::array<QLabel*, 2> marks{};   // Label8 "X" and Label9 "Y"
+        QLabel* hint = nullptr;           // Label10
+        QPushButton* testSheet = nullptr; // TestvelKnop: prints the sheet that finds X and Y
     };
 
     QFrame* frame = nullptr; // Frame1: holds every visible control

@@ -9,6 +9,8 @@ class CardGeometry final {
 public:
     // A printed card, its frame picture and a back: 250 x 380 pixels at 15 twips a pixel.
     static constexpr QSizeF kCardSize{3750, 5700};
+    // A front between its cut marks on a printed page: 30 twips narrower than the card.
+    static constexpr QSizeF kCellSize{3720, 5700};
     static constexpr double kStepAcross = 4500;
 
     // The top-left corners of four cards from `first`, each 4500 right of the one before; when the

@@ -1,8 +1,11 @@
-// Draws the series as one sheet and saves it as a BMP picture where the user chooses.
+// The Export button: the series as a BMP sheet or as a two-page PDF, or the whole game as one PDF.
 #include "ExportCommand.h"
 
 #include "BusyCursor.h"
+#include "DesignsFolder.h"
 #include "Pause.h"
+#include "SeriesFolder.h"
+#include "SeriesPages.h"
 #include "SheetExport.h"
 #include "UserPrompts.h"
 #include "WholeFileWriter.h"
@@ -10,30 +13,71 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
+#include <algorithm>
 #include <optional>
 
 namespace {
 const QString kNotSaved = QStringLiteral("De afbeelding is niet opgeslagen");
 } // namespace
 
-ExportCommand::ExportCommand(UserPrompts& prompts, double pauseSeconds)
-    : m_prompts(prompts), m_pauseSeconds(pauseSeconds) {}
+ExportCommand::ExportCommand(Context context) : m_context(std::move(context)) {}
 
-void ExportCommand::run(const FaceSheet& sheet) {
+QStringList ExportCommand::types() {
+    return {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PDF-document (*.pdf)"),
+            QStringLiteral("Heel spel als PDF (*.pdf)")};
+}
+
+ExportCommand::Kind ExportCommand::kindOf(const QString& path, int type) {
+    const Kind shown = Kind(std::clamp(type, 0, int(Kind::GamePdf)));
+    if (path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
+        return Kind::Bitmap;
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return shown == Kind::GamePdf ? Kind::GamePdf : Kind::SeriesPdf;
+    return shown;
+}
+
+std::optional<GameRequest> ExportCommand::run() {
+    UserPrompts& prompts = *m_context.prompts;
     std::optional<BusyCursor> busy(std::in_place);
-    const QImage image = SheetExport::render(sheet);
+    // The sheet is drawn before the dialog, as the bitmap has always been.
+    const QImage image = SheetExport::render(m_context.sheet(SheetPhotos::Canvases));
     // The save dialog shows the normal pointer; the busy one returns for the writing.
     busy.reset();
-    const QString path = m_prompts.saveBitmapPath(QStringLiteral("Bitmap (*.bmp)"));
-    if (path.isEmpty())
-        return;
+    const UserPrompts::SaveChoice chosen = prompts.saveExportPath(types());
+    if (chosen.path.isEmpty())
+        return std::nullopt;
+    const Kind kind = kindOf(chosen.path, chosen.type);
+    if (kind == Kind::GamePdf)
+        return gameRequest(chosen.path);
     busy.emplace();
-    if (const Status saved = saveBitmap(image, path); !saved.ok()) {
+    const Status saved =
+        kind == Kind::Bitmap
+            ? saveBitmap(image, chosen.path)
+            : SeriesPages::writeSeries(chosen.path, m_context.sheet(SheetPhotos::PrintMasters),
+                                       m_context.deckMode, designPath());
+    if (!saved.ok()) {
         busy.reset();
-        m_prompts.warn(QStringLiteral("Export"), saved.error());
-        return;
+        prompts.warn(QStringLiteral("Export"), saved.error());
+        return std::nullopt;
     }
-    pause(m_pauseSeconds);
+    if (kind == Kind::Bitmap)
+        pause(m_context.pauseSeconds);
+    return std::nullopt;
+}
+
+GameRequest ExportCommand::gameRequest(const QString& path) const {
+    GameRequest request;
+    const SeriesFolder folder(m_context.folder.seriesFolder());
+    for (const QString& name : folder.list())
+        request.seriesFiles << folder.path() + u'/' + name;
+    request.outputPath = path;
+    request.deckMode = m_context.deckMode;
+    request.designPath = designPath();
+    return request;
+}
+
+QString ExportCommand::designPath() const {
+    return DesignsFolder(m_context.folder.designsFolder()).picturePath(m_context.backDesign);
 }
 
 Status ExportCommand::saveBitmap(const QImage& image, const QString& path) {

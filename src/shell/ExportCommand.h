@@ -1,27 +1,53 @@
-// Draws the series as one sheet and saves it as a BMP picture where the user chooses.
+// The Export button: the series as a BMP sheet or as a two-page PDF, or the whole game as one PDF.
 #pragma once
 
+#include "DeckMode.h"
 #include "FaceSheet.h"
+#include "FaceSheetBuilder.h"
+#include "GameWriter.h"
+#include "ProgramFolder.h"
 #include "Result.h"
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
 
 class UserPrompts;
 
 class ExportCommand final {
 public:
-    // `pauseSeconds`: how long the busy pointer stays after a successful save.
-    ExportCommand(UserPrompts& prompts, double pauseSeconds);
+    enum class Kind { Bitmap, SeriesPdf, GamePdf }; // in the order of the dialog's types
 
-    // Renders `sheet`, asks for a file name and writes the picture as BMP whatever the name's
-    // extension. A cancelled dialog writes nothing; a failure to write is reported.
-    void run(const FaceSheet& sheet);
+    struct Context {
+        UserPrompts* prompts = nullptr;
+        double pauseSeconds = 3.0; // how long the busy pointer stays after a bitmap is saved
+        ProgramFolder folder;
+        DeckMode deckMode = DeckMode::Normal;
+        int backDesign = 2; // the design on the backs of a PDF
+        std::function<FaceSheet(SheetPhotos)> sheet;
+    };
 
+    explicit ExportCommand(Context context);
+
+    // Asks for a file name and writes the bitmap or the series' PDF; a cancelled dialog writes
+    // nothing, and a failure to write is reported. For the whole game it returns what to write,
+    // which runs in the background.
+    std::optional<GameRequest> run();
+
+    // The save dialog's types, the bitmap first.
+    static QStringList types();
+    // A name ending in ".pdf" or ".bmp", in any letter case, decides the kind whatever type the
+    // dialog showed (a PDF name with the game's type is the game); any other name gets the kind
+    // of the type shown, and no extension.
+    static Kind kindOf(const QString& path, int type);
     // Writes `image` to `path` as a BMP file, whole or not at all.
     static Status saveBitmap(const QImage& image, const QString& path);
 
 private:
-    UserPrompts& m_prompts;
-    double m_pauseSeconds;
+    GameRequest gameRequest(const QString& path) const;
+    QString designPath() const;
+
+    Context m_context;
 };

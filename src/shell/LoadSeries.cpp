@@ -6,21 +6,6 @@
 #include "ProgramLog.h"
 #include "SeriesModel.h"
 
-namespace {
-
-// The name text for `line`: the last card group in the file that holds one, as writing the groups
-// in file order through the mirrored lines would leave it. An empty value in a later group does
-// not wipe an earlier one, so a file cut short keeps the names it still has.
-QString nameFor(const Series& series, int line) {
-    for (int card = kCards; card >= 1; --card) {
-        if (!series.name(card, line).isEmpty())
-            return series.name(card, line);
-    }
-    return {};
-}
-
-} // namespace
-
 void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
                        const Series& series, const PhotoBatch::Results& photos,
                        SeriesModel::Saved saved) {
@@ -30,7 +15,7 @@ void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fil
         model.setPhotoPath(card, series.photoPath(card));
     // The file keeps names without their leading blank; the name lines show them after one.
     for (int line = 1; line <= kLines; ++line)
-        model.setName(1, line, u' ' + nameFor(series, line));
+        model.setName(1, line, SeriesModel::loadedName(series, line));
     for (int card = 1; card <= kCards; ++card) {
         const Result<PreparedPhoto>& photo = photos.at(size_t(card - 1));
         if (!photo.ok())

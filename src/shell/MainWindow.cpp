@@ -34,8 +34,10 @@ void makeEtched(QFrame* frame, QRect geometry) {
 
 MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_folder(std::move(folder)), m_prompts(&prompts),
-      m_commands(SeriesCommands::Context{m_folder, &m_model, &m_photos, &prompts, this,
-                                         [this](const QString& text) { setInfo(text); }}),
+      m_commands(SeriesCommands::Context{
+          m_folder, &m_model, &m_photos, &prompts, this,
+          [this](const QString& text) { setInfo(text); }, 3.0, [this] { return m_deckMode; },
+          [this] { return m_backDesign; }, [this] { closeIfAsked(); }}),
       m_recovery(m_folder.stateFolder(), m_model, [this](const QString& text) { setInfo(text); }) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(ProgramTitles::program());
@@ -52,10 +54,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     connect(m_sheet->deckSwitcher(), &DeckSwitcher::chosen, this, &MainWindow::setDeckMode);
     connect(m_menu, &MenuRow::chosen, this, &MainWindow::runCommand);
     connect(m_exit, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(&m_commands.photoBatch(), &PhotoBatch::finished, this, [this] {
-        if (std::exchange(m_closeWhenIdle, false))
-            exitProgram();
-    });
+    connect(&m_commands.photoBatch(), &PhotoBatch::finished, this, &MainWindow::closeIfAsked);
     setDeckMode(DeckMode::Normal);
     m_sheet->card(1).subject()->setFocus();
 
@@ -179,7 +178,8 @@ void MainWindow::openPrintDialog() {
                              &m_settings,
                              [this] { return m_commands.faceSheet(SheetPhotos::PrintMasters); },
                              m_prompts,
-                             {}},
+                             {},
+                             [this](int design) { m_backDesign = design; }},
         this);
     dialog.exec();
 }
@@ -189,6 +189,11 @@ void MainWindow::writeSettings() {
     // of this run; the program goes on without a message.
     if (const Status written = SettingsFile::save(m_folder.settingsFile(), m_settings); !written)
         qCWarning(programLog).noquote() << written.error();
+}
+
+void MainWindow::closeIfAsked() {
+    if (std::exchange(m_closeWhenIdle, false))
+        exitProgram();
 }
 
 void MainWindow::exitProgram() {

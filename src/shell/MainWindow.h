@@ -21,8 +21,9 @@ class UserPrompts;
 // Reads the settings file and writes it straight back when created; writes it again when closed,
 // by the Exit button or by the window manager. A settings file that cannot be written is logged
 // and the program goes on. A close asked for while photos are decoded happens once they are on
-// the cards. Closing and loading another series ask first whether unsaved work is to be saved,
-// and a copy of unsaved work is kept for after a crash.
+// the cards, and one asked for while the game's PDF is written when it is done. Closing and
+// loading another series ask first whether unsaved work is to be saved, and a copy of unsaved
+// work is kept for after a crash.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -70,6 +71,8 @@ private:
     // When the series has unsaved changes, asks whether to save it first; true when the program
     // may go on (the series was saved, or the user chose not to).
     bool mayDiscardUnsavedWork();
+    // Ends the program when a close was asked for while the window was busy.
+    void closeIfAsked();
 
     ProgramFolder m_folder;
     UserPrompts* m_prompts;
@@ -79,6 +82,7 @@ private:
     SeriesCommands m_commands;
     RecoveryKeeper m_recovery;
     DeckMode m_deckMode = DeckMode::Normal;
+    int m_backDesign = 2; // the design last chosen in the print dialog, for the backs of a PDF
     QString m_savedInfo;
     bool m_centred = false;
     bool m_closeWhenIdle = false;

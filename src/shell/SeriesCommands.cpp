@@ -105,8 +105,18 @@ void SeriesCommands::placePhoto(int card) {
 void SeriesCommands::exportSheet() {
     if (isBusy())
         return;
-    ExportCommand(*m_context.prompts, m_context.exportPauseSeconds)
-        .run(faceSheet(SheetPhotos::Canvases));
+    const std::optional<GameRequest> game =
+        ExportCommand({m_context.prompts, m_context.exportPauseSeconds, m_context.folder,
+                       m_context.deckMode ? m_context.deckMode() : DeckMode::Normal,
+                       m_context.backDesign ? m_context.backDesign() : 2,
+                       [this](SheetPhotos photos) { return faceSheet(photos); }})
+            .run();
+    if (!game)
+        return;
+    m_game = new GameExport(*game, *m_context.prompts, m_context.window);
+    if (m_context.idle)
+        QObject::connect(m_game, &QObject::destroyed, m_context.window, m_context.idle);
+    m_game->start();
 }
 
 FaceSheet SeriesCommands::faceSheet(SheetPhotos photos) const {

@@ -5,6 +5,7 @@
 #include "CardPhotos.h"
 #include "FaceSheet.h"
 #include "FaceSheetBuilder.h"
+#include "GameExport.h"
 #include "PhotoBatch.h"
 #include "ProgramFolder.h"
 #include "RecoveryCopy.h"
@@ -12,6 +13,7 @@
 #include "SeriesModel.h"
 #include "UserPrompts.h"
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -28,6 +30,9 @@ public:
         QWidget* window = nullptr;                   // parent of the load dialog
         std::function<void(const QString&)> setInfo; // writes the info bar
         double exportPauseSeconds = 3.0;             // busy pointer kept after an export
+        std::function<DeckMode()> deckMode;          // the deck shown, for a PDF
+        std::function<int()> backDesign;             // the design on the backs of a PDF
+        std::function<void()> idle;                  // runs once the game's PDF is done
     };
 
     explicit SeriesCommands(Context context);
@@ -38,7 +43,7 @@ public:
     bool save();
     void openLoadDialog();     // the modal load dialog
     void placePhoto(int card); // picks a picture file for the card
-    void exportSheet();        // draws the sheet and saves it as a BMP picture
+    void exportSheet();        // saves the sheet as a BMP picture or a PDF, or the game as a PDF
 
     // The series as the printed page or the export draws it.
     FaceSheet faceSheet(SheetPhotos photos) const;
@@ -53,9 +58,9 @@ public:
     // it was edited under and its unsaved changes.
     void restore(const RecoveredSeries& recovered, const std::function<void(const Status&)>& done);
 
-    // True while photos are decoded for a placement or a load: the busy pointer shows, and the
-    // commands above do nothing until the photos are on the cards.
-    bool isBusy() const { return m_batch.isRunning(); }
+    // True while photos are decoded for a placement or a load (the busy pointer shows), or while
+    // the game's PDF is written: the commands above do nothing meanwhile.
+    bool isBusy() const { return m_batch.isRunning() || m_game; }
     // Emits finished() when the photos being decoded are on the cards.
     const PhotoBatch& photoBatch() const { return m_batch; }
 
@@ -67,5 +72,6 @@ private:
     Context m_context;
     FaceSheetBuilder m_faceSheets;
     PhotoBatch m_batch;
+    QPointer<GameExport> m_game;
     std::optional<BusyCursor> m_busyPointer;
 };

@@ -3,18 +3,17 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
-Status failure(const QString& lead, const QString& reason) {
+Error failure(const QString& lead, const QString& reason) {
     return Error{lead + QStringLiteral(": ") + reason};
 }
 
 } // namespace
 
-Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
-                              const QString& failureLead) {
+Result<std::unique_ptr<QSaveFile>> WholeFileWriter::open(const QString& path,
+                                                         const QString& failureLead) {
     const QFileInfo info(path);
     const QString name = info.fileName();
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
@@ -29,28 +28,41 @@ Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
         return failure(
             failureLead,
             QStringLiteral("\"%1\" is geen gewoon bestand en wordt niet overschreven.").arg(name));
-
-    const bool replacing = info.exists();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly)) {
         return failure(failureLead,
                        QStringLiteral("het bestand \"%1\" kan niet worden geschreven in de "
                                       "map \"%2\". Controleer of u daar mag schrijven.")
                            .arg(name, folder));
     }
-    // Qt 6.4's commit() reports success even when its final flush fails part-way (a full disk), so
-    // the flush is checked here and the size on disk compared before the file replaces the old one.
-    // QSaveFile discards its temporary file when it is destroyed without a successful commit.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size() ||
-        !file.commit()) {
-        // Only a file that was there before can be said to be kept.
-        const QString kept = replacing ? QStringLiteral(" Het bestaande bestand is ongewijzigd "
-                                                        "gebleven.")
-                                       : QString();
-        return failure(failureLead,
-                       QStringLiteral("het bestand \"%1\" kon niet volledig worden geschreven; "
-                                      "misschien is de schijf vol.%2")
-                           .arg(name, kept));
-    }
-    return Status::success();
+    return file;
+}
+
+Status WholeFileWriter::commit(QSaveFile& file, qint64 bytes, const QString& failureLead) {
+    // Qt 6.4's commit() reports success even when its final flush fails part-way (a full disk), and
+    // a device written through a stream may lose bytes without an error, so the flush is checked
+    // here and the size on disk compared with what was written before the file replaces the old
+    // one. QSaveFile discards its temporary file when it is destroyed without a successful commit.
+    if (file.error() == QFileDevice::NoError && file.flush() && file.size() == bytes &&
+        file.commit())
+        return Status::success();
+    const QFileInfo info(file.fileName());
+    // Only a file that was there before can be said to be kept.
+    const QString kept = info.exists()
+                             ? QStringLiteral(" Het bestaande bestand is ongewijzigd gebleven.")
+                             : QString();
+    file.cancelWriting();
+    return failure(failureLead, QStringLiteral("het bestand \"%1\" kon niet volledig worden "
+                                               "geschreven; misschien is de schijf vol.%2")
+                                    .arg(info.fileName(), kept));
+}
+
+Status WholeFileWriter::write(const QString& path, const QByteArray& bytes,
+                              const QString& failureLead) {
+    Result<std::unique_ptr<QSaveFile>> file = open(path, failureLead);
+    if (!file)
+        return Error{file.error()};
+    QSaveFile& opened = *file.value();
+    opened.write(bytes);
+    return commit(opened, bytes.size(), failureLead);
 }

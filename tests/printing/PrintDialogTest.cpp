@@ -2,6 +2,7 @@
 // failures it reports before anything reaches a printer.
 #include "PrintFixture.h"
 #include "PrinterPageSink.h"
+#include "Twips.h"
 
 class PrintDialogTest final : public QObject {
     Q_OBJECT
@@ -42,7 +43,8 @@ private slots:
         const bool backs = shown > 1, children = deck == DeckMode::Children;
         QCOMPARE(control<QLabel>(*dialog, "Label4")->text(),
                  backs ? "Afdrukken van de rugzijde" : "Afdrukken van de voorkant");
-        for (const char* name : {"Label7", "Text2", "Text3", "Label8", "Label9", "Label10"})
+        for (const char* name :
+             {"Label7", "Text2", "Text3", "Label8", "Label9", "Label10", "TestvelKnop"})
             QCOMPARE(control(*dialog, name)->isVisible(), backs);
         for (const char* name : {"Tumble", "Label11", "Label12"})
             QCOMPARE(control(*dialog, name)->isVisible(), !backs);
@@ -114,6 +116,39 @@ private slots:
         QCOMPARE(fixture.image.beginCount(), 1);
         QVERIFY(enabled("OkKnop") && enabled("ExitKnop") && enabled("VScroll1"));
         QVERIFY(!control(*dialog, "Line1")->isVisible() && !QGuiApplication::overrideCursor());
+    }
+
+    void testSheetAsksBetweenItsSides_data() {
+        QTest::addColumn<QString>("typedY");
+        QTest::addColumn<bool>("ok"); // the answer to the question between the sides
+        QTest::addColumn<int>("jobs");
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("OK: both sides") << "2400" << true << 2 << "okcancel";
+        QTest::newRow("Annuleren: side 1 only") << "2400" << false << 1 << "okcancel";
+        QTest::newRow("Y no whole number: nothing") << "24OO" << true << 0 << "warn";
+    }
+    // The Testvel button, below the warning in back mode, prints each side as a job of its own
+    // and asks in between.
+    void testSheetAsksBetweenItsSides() {
+        QFETCH(QString, typedY);
+        QFETCH(bool, ok);
+        QFETCH(int, jobs);
+        QFETCH(QString, asked);
+        PrintFixture fixture;
+        const auto dialog = fixture.open();
+        dialog->show();
+        control<QScrollBar>(*dialog, "VScroll1")->setValue(2);
+        auto* button = control<QPushButton>(*dialog, "TestvelKnop");
+        QCOMPARE(button->geometry(), twips::rectToPx(2910, 3450, 1110, 300));
+        control<QLineEdit>(*dialog, "Text3")->setText(typedY);
+        fixture.prompts.okCancel << ok;
+        button->click();
+        QCOMPARE(fixture.image.finishCount(), jobs);
+        QCOMPARE(fixture.prompts.kinds(), QStringList{asked});
+        if (asked == "okcancel")
+            QCOMPARE(fixture.prompts.lastText(), "Leg hetzelfde vel met de bedrukte kant naar "
+                                                 "beneden terug in de printer en klik op OK.");
+        QVERIFY(!QGuiApplication::overrideCursor() && button->isEnabled());
     }
 
     void failuresAreReported_data() {

@@ -60,8 +60,13 @@ struct PrintFixture final {
             return sheet;
         };
         return std::make_unique<PrintDialog>(
-            PrintDialog::Context{ProgramFolder(folder.path()), deck, &settings, fronts, &prompts,
-                                 [&target] { return std::make_unique<Borrowed>(target); }});
+            PrintDialog::Context{ProgramFolder(folder.path()),
+                                 deck,
+                                 &settings,
+                                 fronts,
+                                 &prompts,
+                                 [&target] { return std::make_unique<Borrowed>(target); },
+                                 {}});
     }
     static bool print(PrintDialog& dialog, const QString& copies, int position) {
         control<QLineEdit>(dialog, "Text1")->setText(copies);

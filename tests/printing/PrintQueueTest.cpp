@@ -3,56 +3,30 @@
 // that print nothing.
 #include "PrintFixture.h"
 #include "PrinterPageSink.h"
+#include "RenderedPdf.h"
+#include "TestSheet.h"
+
+using Along = RenderedPdf::Along;
 
 #include <QtPrintSupport>
 
 namespace {
-
-// The standard output of a program that succeeded.
 QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    const bool ok = process.waitForFinished(20000) &&
-                    process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    return ok ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
+    return RenderedPdf::run(program, arguments);
 }
 
-// A printed job as its PDF shows it; the first page addressed in twips from the printable corner.
-struct Printed {
-    int pages = 0;
-    QString paper; // as pdfinfo names the page size, e.g. "A4" or "letter"
-    QImage page;
-    QList<std::pair<QSize, double>> images; // on the first page: pixels and the lower ppi
-    QPointF origin;                         // the printable area's corner, in rendered pixels
-    QPointF at(double x, double y) const { return origin + QPointF(x, y) * kDpi / 1440; }
-    // The first pixel from twips (x, y) onwards, to the right or down, near `colour`.
-    QPointF find(double x, double y, bool down, const QColor& colour) const {
-        for (QPoint p = at(x, y).toPoint(); page.valid(p); p += down ? QPoint(0, 1) : QPoint(1, 0))
-            if (TestPictures::near(page.pixel(p), colour))
-                return p;
-        return {-1000, -1000};
+// Each job on the queue under a name of its own: "<name>-1", "<name>-2" and so on.
+struct NumberedJobs final : PageSink {
+    QString name, queue;
+    int jobs = 0;
+    std::unique_ptr<PrinterPageSink> current;
+    NumberedJobs(QString n, QString q) : name(std::move(n)), queue(std::move(q)) {}
+    Result<QPainter*> begin(int copies) override {
+        current = std::make_unique<PrinterPageSink>(QString("%1-%2").arg(name).arg(++jobs), queue);
+        return current->begin(copies);
     }
-    // How far, in pixels, the box of `colour` whose corner belongs at twips `corner` is off.
-    QPointF offBy(QPoint corner, const QColor& colour) const {
-        const double x = corner.x(), y = corner.y();
-        return QPointF(find(x - 200, y + 1000, false, colour).x(),
-                       find(x + 1000, y - 200, true, colour).y()) -
-               at(x, y);
-    }
-    // The cut marks whose middle, two pixels thick, is where it belongs.
-    int marksInPlace() const {
-        int found = 0;
-        for (int k = 0; k < 16; ++k) {
-            const QPointF m =
-                k < 8 ? QPointF(k % 2 ? 11075 : 375, QList{2400, 8100, 9000, 14700}[k / 2] + 7.5)
-                      : QPointF(QList{1680, 5400, 6180, 9900}[k % 4] + 7.5, k < 12 ? 375 : 15975);
-            const QPoint p = at(m.x(), m.y()).toPoint();
-            found += page.valid(p) && TestPictures::near(page.pixel(p), {112, 96, 96});
-        }
-        return found;
-    }
+    Status finish() override { return current->finish(); }
 };
-
 } // namespace
 
 class PrintQueueTest final : public QObject {
@@ -68,44 +42,38 @@ class PrintQueueTest final : public QObject {
         return QDir(m_pdfDir).entryList({"*" + name + "*.pdf"}, QDir::Files);
     }
 
+    // The PDF the queue writes for the job `name`, once it is whole; empty after 30 seconds.
+    QString waitForPdf(const QString& name) const {
+        QElapsedTimer clock;
+        for (clock.start(); clock.elapsed() < 30000; QTest::qWait(50)) {
+            for (const QString& file : pdfsNamed(name))
+                if (RenderedPdf::pageCount(m_pdfDir + '/' + file) > 0)
+                    return m_pdfDir + '/' + file;
+        }
+        return {};
+    }
+    // The first page of the job `name` on `queue` (the test queue when empty), and the job's PDF
+    // removed.
+    RenderedPdf read(const QString& name, QString queue = {}) const {
+        const QString pdf = waitForPdf(name);
+        // The printable area of the queue's own paper, as the printer reports it.
+        const QPrinterInfo info = QPrinterInfo::printerInfo(queue.isEmpty() ? m_queue : queue);
+        QPrinter printer(info, QPrinter::HighResolution);
+        printer.setPageSize(info.defaultPageSize());
+        RenderedPdf printed(pdf, kDpi, 1,
+                            printer.pageLayout().paintRect(QPageLayout::Point).topLeft() * 20);
+        QFile::remove(pdf);
+        return printed;
+    }
     // Prints through a dialog and reads back the PDF once the queue has written it whole.
     // `paper`: "" for the A4 queue, "Letter" for the queue whose printer holds Letter paper.
-    Printed print(PrintFixture& fixture, int position, DeckMode deck = DeckMode::Normal,
-                  const QString& copies = "1", const QString& paper = {}) const {
-        Printed printed;
-        const QString name = jobName(), png = QDir::temp().filePath(name), queue = m_queue + paper;
-        PrinterPageSink printer(name, queue);
+    RenderedPdf print(PrintFixture& fixture, int position, DeckMode deck = DeckMode::Normal,
+                      const QString& copies = "1", const QString& paper = {}) const {
+        const QString name = jobName();
+        PrinterPageSink printer(name, m_queue + paper);
         if (!PrintFixture::print(*fixture.open(deck, &printer), copies, position))
-            return printed;
-        QString pdf;
-        QElapsedTimer clock;
-        for (clock.start(); printed.pages == 0 && clock.elapsed() < 30000; QTest::qWait(50)) {
-            for (const QString& file : pdfsNamed(name)) {
-                pdf = m_pdfDir + '/' + file;
-                const QString info = run("pdfinfo", {pdf});
-                printed.pages =
-                    QRegularExpression("Pages: +(\\d+)").match(info).captured(1).toInt();
-                printed.paper =
-                    QRegularExpression("Page size: .*\\((.*)\\)").match(info).captured(1);
-            }
-        }
-        run("pdftoppm", {"-r", QString::number(kDpi), "-singlefile", "-png", pdf, png});
-        printed.page = QImage(png + ".png");
-        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
-        for (const QString& line : run("pdfimages", {"-list", pdf}).split('\n').mid(2)) {
-            const QStringList f = line.simplified().split(' ');
-            if (f.size() >= 14 && f[0] == "1" && f[2] == "image")
-                printed.images.append(
-                    {{f[3].toInt(), f[4].toInt()}, qMin(f[12].toDouble(), f[13].toDouble())});
-        }
-        QFile::remove(png + ".png");
-        QFile::remove(pdf);
-        // The printable area of the queue's own paper, as the printer reports it.
-        const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
-        QPrinter printerPage(info, QPrinter::HighResolution);
-        printerPage.setPageSize(info.defaultPageSize());
-        printed.origin = printerPage.pageLayout().paintRect(QPageLayout::Inch).topLeft() * kDpi;
-        return printed;
+            return {};
+        return read(name, m_queue + paper);
     }
 
 private slots:
@@ -142,7 +110,7 @@ private slots:
         QFETCH(int, photos);
         QFETCH(int, marks);
         PrintFixture fixture;
-        const Printed printed = print(fixture, 1, deck, copies, paper);
+        const RenderedPdf printed = print(fixture, 1, deck, copies, paper);
         QVERIFY2(!printed.page.isNull(), qPrintable(fixture.prompts.lastText()));
         QCOMPARE(printed.pages, copies.trimmed().toInt());
         QCOMPARE(printed.paper.toLower(), paper.isEmpty() ? "a4" : "letter");
@@ -167,7 +135,7 @@ private slots:
         for (const QPoint offset : {QPoint(1680, 2400), QPoint(2000, 3000)}) {
             fixture.settings.backX = SettingValue::text(QString::number(offset.x()));
             fixture.settings.backY = offset.y();
-            const Printed printed = print(fixture, 3);
+            const RenderedPdf printed = print(fixture, 3);
             QVERIFY2(!printed.page.isNull(), qPrintable(fixture.prompts.lastText()));
             QCOMPARE(printed.marksInPlace(), 0);
             offs << printed.offBy(offset, navy);
@@ -176,6 +144,30 @@ private slots:
         }
         QVERIFY(std::abs(offs[1].x() - offs[0].x()) <= 1.5 &&
                 std::abs(offs[1].y() - offs[0].y()) <= 1.5);
+    }
+
+    // The test sheet comes out as two jobs: side 1 with a cross at each cell's centre, side 2 with
+    // a scale of millimetre ticks from the centre of each back where X and Y put it.
+    void testSheetPrintsTwoJobs() {
+        PrintFixture fixture;
+        fixture.settings.backX = SettingValue::text("2000");
+        fixture.settings.backY = 2600;
+        NumberedJobs jobs(jobName(), m_queue);
+        fixture.prompts.okCancel << true;
+        const auto dialog = fixture.open(DeckMode::Normal, &jobs);
+        control<QScrollBar>(*dialog, "VScroll1")->setValue(2);
+        QVERIFY2(dialog->printTestSheet(), qPrintable(fixture.prompts.lastText()));
+        const RenderedPdf side1 = read(jobs.name + "-1"), side2 = read(jobs.name + "-2");
+        const double mm = TestSheet::kMillimetre, pixel = 1440 / kDpi;
+        const QPointF cell(1680 + 1860, 2400 + 2850), back = TestSheet::backCentre({2000, 2600});
+        const QList<double> arm =
+            side1.darkRuns(cell.y(), cell.x() - 12 * mm, cell.x() + 12 * mm, Along::Across);
+        QVERIFY(arm.size() == 1 && std::abs(arm[0] - cell.x()) < 2 * pixel);
+        const QList<double> ticks = side2.darkRuns(back.y() + 0.5 * mm, back.x() - 0.5 * mm,
+                                                   back.x() + 15.5 * mm, Along::Across);
+        QCOMPARE(ticks.size(), 16);
+        QVERIFY(std::abs(ticks.first() - back.x()) < 2 * pixel);
+        QVERIFY(std::abs(ticks.last() - ticks.first() - 15 * mm) < 2 * pixel);
     }
 
     void failedJobsPrintNothing_data() {

@@ -3,6 +3,7 @@
 #include "MenuRow.h"
 #include "Pause.h"
 #include "PhotoCanvas.h"
+#include "RenderedPdf.h"
 #include "SeriesFile.h"
 #include "TestPictures.h"
 #include "TestWindow.h"
@@ -302,21 +303,67 @@ private slots:
 
     void exportSheet_data() {
         QTest::addColumn<QString>("chosen"); // "weg/": a folder that is not there
-        QTest::newRow("written") << "blad";
-        QTest::newRow("cancelled") << "";
-        QTest::newRow("folder missing") << "weg/blad.bmp";
+        QTest::addColumn<int>("type");       // the type the save dialog showed
+        QTest::addColumn<QString>("kind");   // what is written: bmp, pdf, game or nothing
+        QTest::addColumn<int>("cancelAt");   // the progress step at which the game is cancelled
+        // clang-format off
+        QTest::newRow("bitmap without extension") << "blad" << 0 << "bmp" << -1;
+        QTest::newRow("cancelled") << "" << 0 << "nothing" << -1;
+        QTest::newRow("folder missing") << "weg/blad.bmp" << 0 << "nothing" << -1;
+        QTest::newRow("PDF name, bitmap shown") << "serie.PDF" << 0 << "pdf" << -1;
+        QTest::newRow("BMP name, PDF shown") << "blad.Bmp" << 1 << "bmp" << -1;
+        QTest::newRow("whole game") << "spel" << 2 << "game" << -1;
+        QTest::newRow("whole game cancelled") << "spel.pdf" << 2 << "nothing" << 0;
+        // clang-format on
     }
+    // The name's extension or else the type shown decides what is written. A PDF's backs show
+    // the design last chosen in the print dialog, or design 2; the game leaves the window's series
+    // as it was.
     void exportSheet() {
         QFETCH(QString, chosen);
+        QFETCH(int, type);
+        QFETCH(QString, kind);
+        QFETCH(int, cancelAt);
+        const QList<QColor> designs{Qt::white, {0, 160, 0}, {20, 40, 120}};
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(m_w->dir.write(
+                QString("kaarten/kaart%1.jpg").arg(n),
+                TestPictures::encode(TestPictures::plain(25, 38, designs[n - 1]), "JPG")));
+        const QByteArray series =
+            TestFolder::seriesFile(21, {photo("geel.png", Qt::yellow).toUtf8()});
+        QVERIFY(m_w->dir.write("mosaretten/A.msr", series) &&
+                m_w->dir.write("mosaretten/B.msr", series));
         QVERIFY(m_w->place(1, photo("rood.png", Qt::red)));
+        if (kind == "pdf") // design 3 chosen, then design 1 (fronts) last
+            m_w->whileLoading(
+                [](QDialog& dialog) {
+                    for (int position : {3, 1})
+                        dialog.findChild<QScrollBar*>("VScroll1")->setValue(position);
+                },
+                "Menuknop_5");
+        const Series before = m_w->window->model().toSeries();
         const QString path = chosen.isEmpty() ? QString() : m_w->dir.path(chosen);
         m_w->prompts.savePaths << path;
+        m_w->prompts.saveTypes << type;
+        m_w->prompts.cancelAtStep = cancelAt;
         clickMenu(6);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_w->window->isBusy(), 30000);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QCOMPARE(QFileInfo::exists(path), chosen == "blad");
+        QCOMPARE(QFileInfo::exists(path), kind != "nothing");
         QCOMPARE(m_w->prompts.kinds().contains("warn"), chosen.startsWith("weg/"));
-        if (chosen == "blad") // a BMP without the extension; card 1's photo box at (580, 1700)
+        QCOMPARE(m_w->window->model().toSeries(), before);
+        if (kind == "bmp") // card 1's photo box at (580, 1700)
             QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
+        if (kind == "pdf" || kind == "game") {
+            QCOMPARE(RenderedPdf::pageCount(path), kind == "pdf" ? 2 : 4);
+            // The middle of the back behind card 1, on the mirrored page 2.
+            const RenderedPdf backs(path, 48, 2, {200, 200});
+            QVERIFY(TestPictures::near(backs.page.pixel(backs.at(7945, 5250).toPoint()),
+                                       designs[kind == "pdf" ? 2 : 1]));
+        }
+        if (type == 2)
+            QVERIFY(m_w->prompts.lastText().contains(kind == "game" ? "Het spel is opgeslagen"
+                                                                    : "afgebroken"));
     }
 
     void loadDialogListsSelectsAndLoads() {

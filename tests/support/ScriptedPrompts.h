@@ -3,19 +3,24 @@
 
 #include "UserPrompts.h"
 
+#include <QObject>
 #include <QQueue>
 #include <QStringList>
 
 class ScriptedPrompts final : public UserPrompts {
 public:
     struct Asked {
-        QString kind, title, text, defaultAnswer; // text: a file dialog's filter
+        QString kind, title, text, defaultAnswer; // text: a file dialog's types or the progress
     };
-    // Answers taken in order by the questions of their kind; none left: No, Cancel or empty.
-    QQueue<bool> yesNo;
+    // Answers taken in order by the questions of their kind; none left: No, Annuleren, Cancel or
+    // empty.
+    QQueue<bool> yesNo, okCancel;
     QQueue<Answer> yesNoCancel;
     QQueue<QString> texts, openPaths, savePaths;
+    QQueue<int> saveTypes; // the type shown with each save path; none left: the first
+    int cancelAtStep = -1; // a progress window is cancelled once it shows this many steps done
     QList<Asked> asked;
+    QStringList progressSteps; // "<done>: <text>" for every step a progress window showed
 
     QStringList kinds() const {
         QStringList kinds;
@@ -32,6 +37,9 @@ public:
         asked.append({"yesnocancel", title, text, {}});
         return yesNoCancel.isEmpty() ? Answer::Cancel : yesNoCancel.dequeue();
     }
+    bool askOkCancel(const QString& title, const QString& text) override {
+        return take(okCancel, {"okcancel", title, text, {}});
+    }
     QString askText(const QString& title, const QString& prompt, const QString& answer) override {
         return take(texts, {"text", title, prompt, answer});
     }
@@ -44,8 +52,29 @@ public:
     QString openPicture(const QString& filter) override {
         return take(openPaths, {"openPicture", {}, filter, {}});
     }
-    QString saveBitmapPath(const QString& filter) override {
-        return take(savePaths, {"saveBitmapPath", {}, filter, {}});
+    SaveChoice saveExportPath(const QStringList& types) override {
+        const QString path = take(savePaths, {"saveExportPath", {}, types.join(";;"), {}});
+        return {path, saveTypes.isEmpty() ? 0 : saveTypes.dequeue()};
+    }
+    // Records the window as a "progress" question and its steps; cancels, as the user would, from
+    // the event loop.
+    std::unique_ptr<ProgressReport> showProgress(const QString& title, int steps,
+                                                 std::function<void()> cancel) override {
+        struct Scripted final : ProgressReport {
+            ScriptedPrompts& prompts;
+            std::function<void()> cancel;
+            QObject alive; // a cancel still queued when the window has closed is dropped
+            Scripted(ScriptedPrompts& p, std::function<void()> c)
+                : prompts(p), cancel(std::move(c)) {}
+            void show(int done, const QString& text) override {
+                prompts.progressSteps << QString("%1: %2").arg(done).arg(text);
+                if (done == prompts.cancelAtStep && cancel)
+                    QMetaObject::invokeMethod(&alive, std::exchange(cancel, {}),
+                                              Qt::QueuedConnection);
+            }
+        };
+        asked.append({"progress", title, {}, QString::number(steps)});
+        return std::make_unique<Scripted>(*this, std::move(cancel));
     }
 
 private:

@@ -56,10 +56,12 @@ struct TestWindow {
         click(QString("Foto_%1").arg(card));
         return idle();
     }
-    // Opens the load dialog from the menu and runs `inside` on it once it shows (the menu button's
-    // press keeps it back a moment); a dialog still open afterwards is cancelled. `inside` only
-    // acts and records: the test checks what it recorded after this returns.
-    void whileLoading(const std::function<void(QDialog&)>& inside) const {
+    // Opens the load dialog (or the dialog of another menu button) from the menu and runs `inside`
+    // on it once it shows (the menu button's press keeps it back a moment); a dialog still open
+    // afterwards is cancelled. `inside` only acts and records: the test checks what it recorded
+    // after this returns.
+    void whileLoading(const std::function<void(QDialog&)>& inside,
+                      const QString& menuButton = "Menuknop_2") const {
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -70,7 +72,7 @@ struct TestWindow {
             }
         });
         poll.start(10);
-        click("Menuknop_2");
+        click(menuButton);
     }
     // Picks `name` in the load dialog after running `beforeOk`, and presses OK; the load has
     // finished when this returns.

@@ -1,0 +1,112 @@
+// The program's command line: the window when no option asks for more, or a PDF written without
+// a display, with its usage and errors in Dutch.
+#include "CommandLine.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+const QCommandLineOption kPdf(QStringLiteral("pdf"),
+                              QStringLiteral("Schrijf de genoemde series, of zonder SERIE.msr "
+                                             "alle series uit de map mosaretten, als één PDF om "
+                                             "dubbelzijdig af te drukken, en stop."),
+                              QStringLiteral("UIT.pdf"));
+const QCommandLineOption kBackDesign(QStringLiteral("back-design"),
+                                     QStringLiteral("Het ontwerp voor de rugzijde: kaartN.jpg uit "
+                                                    "de map kaarten (zonder deze optie 2)."),
+                                     QStringLiteral("N"));
+const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
+                               QStringLiteral("Toon deze uitleg."));
+QString dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// `text` in lines of at most 80 characters, each starting with `indent`.
+QString wrapped(const QString& text, const QString& indent) {
+    QStringList lines{indent};
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (lines.last().size() > indent.size() && lines.last().size() + 1 + word.size() > 80)
+            lines << indent;
+        lines.last() +=
+            (lines.last().size() > indent.size() ? QStringLiteral(" ") : QString()) + word;
+    }
+    return lines.join(u'\n');
+}
+} // namespace
+
+CommandLine::CommandLine(const QStringList& arguments)
+    : m_program(QFileInfo(arguments.value(0, QStringLiteral("mosaret-designer"))).fileName()) {
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QCommandLineOption& option : {kPdf, kBackDesign, kHelp})
+        addOption(option);
+    m_parser.addPositionalArgument(QStringLiteral("SERIE.msr"),
+                                   QStringLiteral("Een serie voor de PDF."));
+    if (!m_parser.parse(arguments)) {
+        // Qt names the option at fault between quotes; the rest of its message is not Dutch.
+        const QString option =
+            QRegularExpression(QStringLiteral("'([^']*)'")).match(m_parser.errorText()).captured(1);
+        m_mode = fail(m_parser.unknownOptionNames().isEmpty()
+                          ? QStringLiteral("Na %1 ontbreekt een waarde.").arg(option)
+                          : QStringLiteral("Onbekende optie: %1.")
+                                .arg(dashed(m_parser.unknownOptionNames().constFirst())));
+        return;
+    }
+    read();
+}
+
+void CommandLine::addOption(const QCommandLineOption& option) {
+    m_parser.addOption(option);
+    m_options << option;
+}
+
+void CommandLine::read() {
+    if (m_parser.isSet(kHelp)) {
+        m_mode = Mode::Help;
+        return;
+    }
+    const QStringList series = m_parser.positionalArguments();
+    if (!m_parser.isSet(kPdf)) {
+        if (m_parser.isSet(kBackDesign) || !series.isEmpty())
+            m_mode = fail(QStringLiteral("Series en --back-design horen bij --pdf UIT.pdf."));
+        return;
+    }
+    m_pdf.output = m_parser.value(kPdf);
+    m_pdf.seriesFiles = series;
+    if (m_pdf.output.isEmpty()) {
+        m_mode = fail(QStringLiteral("Na --pdf ontbreekt de naam van de PDF."));
+        return;
+    }
+    if (m_parser.isSet(kBackDesign)) {
+        bool whole = false;
+        m_pdf.backDesign = m_parser.value(kBackDesign).toInt(&whole);
+        if (!whole || m_pdf.backDesign < 2) {
+            m_mode = fail(QStringLiteral("--back-design wil een heel getal van 2 of meer: het "
+                                         "nummer van een ontwerp voor de rugzijde, niet \"%1\".")
+                              .arg(m_parser.value(kBackDesign)));
+            return;
+        }
+    }
+    m_mode = Mode::Pdf;
+}
+
+CommandLine::Mode CommandLine::fail(const QString& error) {
+    m_error = error + QStringLiteral("\nZie %1 --help.").arg(m_program);
+    return Mode::Error;
+}
+
+QString CommandLine::helpText() const {
+    QString text =
+        QStringLiteral("Gebruik: %1 [--pdf UIT.pdf [SERIE.msr ...] [--back-design N]]\n\n"
+                       "Zonder opties opent %1 zijn venster.\n\nOpties:\n")
+            .arg(m_program);
+    for (const QCommandLineOption& option : m_options) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << dashed(name);
+        text += QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            text += u' ' + option.valueName();
+        text += u'\n' + wrapped(option.description(), QStringLiteral("      ")) + u'\n';
+    }
+    return text;
+}

@@ -1,0 +1,41 @@
+// The program's command line: the window when no option asks for more, or a PDF written without
+// a display, with its usage and errors in Dutch.
+#pragma once
+
+#include "PdfCommand.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CommandLine final {
+public:
+    enum class Mode { Window, Pdf, Help, Error };
+
+    // Reads `arguments`, the program's name first. Needs no application object.
+    explicit CommandLine(const QStringList& arguments);
+
+    Mode mode() const { return m_mode; }
+    // True when the program runs without a window, and so without a display.
+    bool withoutWindow() const { return m_mode != Mode::Window; }
+    // What --pdf asks for.
+    const PdfCommand::Options& pdf() const { return m_pdf; }
+    // The usage, in Dutch.
+    QString helpText() const;
+    // What is wrong with the arguments, in Dutch, followed by a hint to --help.
+    QString error() const { return m_error; }
+
+private:
+    void addOption(const QCommandLineOption& option);
+    void read();
+    Mode fail(const QString& error);
+
+    QCommandLineParser m_parser;
+    QList<QCommandLineOption> m_options; // in the order the usage lists them
+    QString m_program;
+    Mode m_mode = Mode::Window;
+    PdfCommand::Options m_pdf;
+    QString m_error;
+};

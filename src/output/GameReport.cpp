@@ -1,0 +1,39 @@
+// What writing a whole game came to: how many series were written, which were skipped and why.
+#include "GameReport.h"
+
+#include <QDir>
+
+namespace {
+QString seriesCount(int count) {
+    return count == 1 ? QStringLiteral("1 serie") : QStringLiteral("%1 series").arg(count);
+}
+} // namespace
+
+QString GameReport::message() const {
+    QString text;
+    switch (outcome) {
+    case Outcome::Written:
+        text = QStringLiteral("Het spel is opgeslagen als \"%1\": %2 op %3 pagina's.")
+                   .arg(QDir::toNativeSeparators(path), seriesCount(written))
+                   .arg(2 * written);
+        break;
+    case Outcome::Cancelled:
+        text = QStringLiteral("Het schrijven van het spel is afgebroken. Er is geen PDF "
+                              "opgeslagen; een bestaand bestand met die naam is ongewijzigd.");
+        break;
+    case Outcome::Failed:
+        text = failure;
+        break;
+    }
+    if (!skipped.isEmpty())
+        text += QStringLiteral("\n\nOvergeslagen, omdat ze niet geladen konden worden:\n- ") +
+                skipped.join(QStringLiteral("\n- "));
+    return text;
+}
+
+QString GameReport::summary() const {
+    return QStringLiteral("%1 geschreven: %2, %3 pagina's, %4 overgeslagen.")
+        .arg(QDir::toNativeSeparators(path), seriesCount(written))
+        .arg(2 * written)
+        .arg(skipped.size());
+}

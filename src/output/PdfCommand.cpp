@@ -1,0 +1,68 @@
+// The command line's work: a PDF of named series files or of the whole series folder, written
+// without a window or a display.
+#include "PdfCommand.h"
+
+#include "DesignsFolder.h"
+#include "GameWriter.h"
+#include "SeriesFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+void say(std::FILE* stream, const QString& line) {
+    std::fputs(qPrintable(line + u'\n'), stream);
+}
+
+int fail(const QString& reason) {
+    say(stderr, reason);
+    return 1;
+}
+
+QStringList folderSeries(const ProgramFolder& folder) {
+    const SeriesFolder series(folder.seriesFolder());
+    QStringList paths;
+    for (const QString& name : series.list())
+        paths << series.path() + u'/' + name;
+    return paths;
+}
+
+} // namespace
+
+int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
+    const DesignsFolder designs(folder.designsFolder());
+    if (!designs.readable())
+        return fail(QStringLiteral("Kan de map (Kaarten) niet vinden: %1. Er is geen PDF "
+                                   "geschreven.")
+                        .arg(QDir::toNativeSeparators(folder.designsFolder())));
+    GameRequest request;
+    for (const QString& file : options.seriesFiles)
+        request.seriesFiles << QFileInfo(file).absoluteFilePath();
+    if (options.seriesFiles.isEmpty())
+        request.seriesFiles = folderSeries(folder);
+    if (request.seriesFiles.isEmpty())
+        return fail(QStringLiteral("Er staan geen series in de map %1. Er is geen PDF geschreven.")
+                        .arg(QDir::toNativeSeparators(folder.seriesFolder())));
+    request.outputPath = QFileInfo(options.output).absoluteFilePath();
+    request.designPath = designs.picturePath(options.backDesign);
+
+    GameWriter writer(request);
+    int status = 1;
+    QObject::connect(&writer, &GameWriter::finished, &writer, [&status](const GameReport& report) {
+        for (const QString& skipped : report.skipped)
+            say(stderr, QStringLiteral("Overgeslagen: ") + skipped);
+        if (report.outcome == GameReport::Outcome::Written) {
+            say(stdout, report.summary());
+            status = 0;
+        } else {
+            say(stderr, report.failure);
+        }
+        QCoreApplication::exit(status);
+    });
+    writer.start();
+    QCoreApplication::exec();
+    return status;
+}

@@ -1,0 +1,71 @@
+// The program's command line as a user runs it, with no display at all: the usage, errors in Dutch
+// with exit status 1, and the PDF of named series or of the whole series folder.
+#include "RenderedPdf.h"
+#include "TestFolder.h"
+#include "TestPictures.h"
+
+#include <QtTest>
+
+class CommandLineTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runsWithoutADisplay_data() {
+        QTest::addColumn<QStringList>("arguments"); // "@" stands for the test folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err"); // empty: nothing at all on standard error
+        QTest::addColumn<int>("pages");   // 0: no PDF
+        const auto row = [](const char* name, const QString& arguments, int status,
+                            const QString& out, const QString& err, int pages) {
+            QTest::newRow(name) << arguments.split(' ') << status << out << err << pages;
+        };
+        row("help", "--help", 0, "Gebruik: mosaret-designer [--pdf UIT.pdf", {}, 0);
+        row("unknown option", "--kleur", 1, {}, "Onbekende optie: --kleur.", 0);
+        row("no file name", "--pdf", 1, {}, "Na --pdf ontbreekt een waarde.", 0);
+        row("design no number", "--pdf @/uit.pdf --back-design twee", 1, {}, "niet \"twee\"", 0);
+        row("named series", "--pdf @/uit.pdf @/los/Vogels.msr @/los/Leeg.msr", 0,
+            "@/uit.pdf geschreven: 1 serie, 2 pagina's, 1 overgeslagen.",
+            "Overgeslagen: Leeg.msr: Het bestand bevat geen serie", 2);
+        row("the series folder", "--pdf @/uit.pdf --back-design 2", 0, "2 series, 4 pagina's", {},
+            4);
+        row("folder missing", "--pdf @/weg/uit.pdf", 1, {}, "de map \"@/weg\" bestaat niet", 0);
+        row("design missing", "--pdf @/uit.pdf --back-design 7", 1, {}, "kaart7.jpg", 0);
+    }
+    void runsWithoutADisplay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(int, pages);
+        const TestFolder dir;
+        const QString program = dir.path("programma/mosaret-designer");
+        const QByteArray photo = TestPictures::encode(TestPictures::quadrants(120, 90), "JPG");
+        const QByteArray series = TestFolder::seriesFile(21, {dir.path("foto.jpg").toUtf8()});
+        QVERIFY(dir.write("foto.jpg", photo) && dir.write("los/Vogels.msr", series) &&
+                dir.write("los/Leeg.msr", {}) && dir.write("programma/mosaretten/A.msr", series) &&
+                dir.write("programma/mosaretten/B.msr", series) &&
+                dir.write("programma/kaarten/kaart2.jpg", photo) &&
+                QFile::copy(MOSARET_PROGRAM, program));
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+            bare.remove(name);
+        QProcess run;
+        run.setProcessEnvironment(bare);
+        run.start(program, arguments.replaceInStrings("@", dir.path()));
+        QVERIFY(run.waitForFinished(60000));
+        const QString said = QString::fromUtf8(run.readAllStandardOutput()),
+                      complained = QString::fromUtf8(run.readAllStandardError());
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), status);
+        QVERIFY2(said.contains(QString(out).replace("@", dir.path())), qPrintable(said));
+        QVERIFY2(err.isEmpty() ? complained.isEmpty()
+                               : complained.contains(QString(err).replace("@", dir.path())),
+                 qPrintable(complained));
+        QCOMPARE(RenderedPdf::pageCount(dir.path("uit.pdf")), pages);
+    }
+};
+
+QTEST_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"

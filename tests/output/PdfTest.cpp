@@ -1,0 +1,239 @@
+// The PDFs written without a printer, read back by their pixels: a series' fronts as the printed
+// page with its backs exactly behind them, the test sheet's scales, and whole games that finish,
+// stop or fail without leaving a partial file.
+#include "GameWriter.h"
+#include "PdfPages.h"
+#include "RenderedPdf.h"
+#include "SeriesPages.h"
+#include "TestFolder.h"
+#include "TestSheet.h"
+
+#include <QtTest>
+#include <sys/mount.h>
+
+using Along = RenderedPdf::Along;
+
+namespace {
+constexpr double kDpi = 192; // a pixel is 7.5 twips, finer than the 150 dpi a back must match to
+constexpr QPointF kMargin{200, 200}; // the printable area's corner on the page, in twips
+const QColor kNavy(20, 40, 120);
+const QList<QColor> kPhotoColours{{220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150, 0, 150}};
+const QList<QPoint> kCorners{{1680, 2400}, {6180, 2400}, {1680, 9000}, {6180, 9000}};
+
+FaceSheet sheet() {
+    FaceSheet sheet{"Dieren.msr", "Dieren", {}, {}, {}};
+    for (int card = 0; card < kCorners.size(); ++card) {
+        sheet.photos[card] = TestPictures::plain(1200, 900, kPhotoColours[card]);
+        sheet.names[card] = {"Aap", "Beer", "Kat", "Uil"};
+    }
+    return sheet;
+}
+
+// A folder with a back design, photos and `count` series files: the first five sound, then in
+// every ten an empty one, a binary one, one cut short after its photos, one with a missing and
+// one with a damaged photo, and five sound ones.
+QStringList writeGame(const TestFolder& dir, int count) {
+    const QByteArray jpeg = TestPictures::encode(TestPictures::quadrants(120, 90), "JPG");
+    dir.write("kaart2.jpg", TestPictures::encode(TestPictures::plain(250, 380, kNavy), "JPG"));
+    dir.write("fotos/goed.jpg", jpeg);
+    dir.write("fotos/kapot.jpg", jpeg.left(jpeg.size() / 2));
+    QStringList files;
+    for (int n = 0; n < count; ++n) {
+        const int kind = (n + 5) % 10;
+        const QByteArray photo = dir.path(kind == 3   ? "fotos/weg.jpg"
+                                          : kind == 4 ? "fotos/kapot.jpg"
+                                                      : "fotos/goed.jpg")
+                                     .toUtf8();
+        const QByteArray bytes = kind == 0   ? QByteArray()
+                                 : kind == 1 ? QByteArray(300, '\x9c') + "\r\n\xff\x00"
+                                 : kind == 2 ? TestFolder::seriesFile(5, {photo})
+                                             : TestFolder::seriesFile(21, {photo});
+        files << dir.path(QString("mosaretten/serie%1.msr").arg(n, 3, 10, QChar('0')));
+        dir.write(files.last(), bytes);
+    }
+    return files;
+}
+
+// Mounts a small disk on `folder`, read-only when asked; false where mounting is not allowed.
+bool mountDisk(const QString& folder, bool readOnly) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (!QDir().mkpath(folder) ||
+        ::mount("tmpfs", path.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=16k") != 0)
+        return false;
+    if (!QFile(folder + "/spel.pdf").open(QIODevice::WriteOnly)) // an old file, to be kept
+        return false;
+    return !readOnly ||
+           ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+} // namespace
+
+class PdfTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void seriesPagesLieBackToBack_data() {
+        QTest::addColumn<DeckMode>("deck");
+        QTest::addColumn<QPoint>("photo"); // the photo box's corner on the card, in twips
+        QTest::addColumn<int>("photos");
+        QTest::newRow("names layout") << DeckMode::Normal << QPoint(280, 800) << 4;
+        QTest::newRow("pictures layout") << DeckMode::Children << QPoint(330, 360) << 20;
+    }
+    // Page 1 holds what the printed page holds where it holds it: title, photos at 300 ppi or
+    // more, cut marks, text in an embedded font. Page 2, mirrored as the sheet is turned over its
+    // long edge, puts each back on its card's frame to within a pixel.
+    void seriesPagesLieBackToBack() {
+        QFETCH(DeckMode, deck);
+        QFETCH(QPoint, photo);
+        QFETCH(int, photos);
+        const TestFolder dir;
+        dir.write("kaart2.jpg", TestPictures::encode(TestPictures::plain(250, 380, kNavy), "JPG"));
+        const QString pdf = dir.path("serie.pdf");
+        const Status written = SeriesPages::writeSeries(pdf, sheet(), deck, dir.path("kaart2.jpg"));
+        QVERIFY2(written.ok(), qPrintable(written.error()));
+        const RenderedPdf fronts(pdf, kDpi, 1, kMargin);
+        RenderedPdf backs(pdf, kDpi, 2, kMargin);
+        QCOMPARE(fronts.pages, 2);
+        QCOMPARE(fronts.marksInPlace(), 16);
+        const QList<double> title = fronts.darkRuns(1200, 0, 11500, Along::Across);
+        QVERIFY(title.size() > 10);
+        QVERIFY(std::abs((title.first() + title.last()) / 2 - 6000) < 100);
+        const auto sharp = [](const auto& image) {
+            return image.first == QSize(1200, 900) && image.second >= 300;
+        };
+        QCOMPARE(std::ranges::count_if(fronts.images, sharp), photos);
+        QVERIFY(QRegularExpression("TrueType.* yes +(yes|no) +yes")
+                    .match(RenderedPdf::run("pdffonts", {pdf}))
+                    .hasMatch());
+
+        backs.page = backs.page.mirrored(true, false);
+        const QColor outline = QImage(":/pictures/card-outline.png").pixelColor(0, 190);
+        for (int card = 1; card <= 4; ++card) {
+            const QPoint corner = kCorners[card - 1];
+            const QPointF box = fronts.offBy(corner + photo, kPhotoColours[card - 1]);
+            QVERIFY2(std::abs(box.x()) <= 1.5 && std::abs(box.y()) <= 1.5, "photo");
+            const QPointF front = fronts.offBy(corner, outline), back = backs.offBy(corner, kNavy);
+            QVERIFY2(std::abs(front.x()) <= 1.5 && std::abs(front.y()) <= 1.5, "frame");
+            QVERIFY2(std::abs(back.x() - front.x()) <= 1 && std::abs(back.y() - front.y()) <= 1,
+                     qPrintable(QString("back %1 off by %2, %3 pixels")
+                                    .arg(card)
+                                    .arg(back.x() - front.x())
+                                    .arg(back.y() - front.y())));
+        }
+    }
+
+    void testSheetLabels_data() {
+        QTest::addColumn<double>("current");
+        QTest::addColumn<int>("millimetres");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("centre: X as it is") << 1680.0 << 0 << "1680";
+        QTest::newRow("5 mm right") << 1680.0 << 5 << "1963";
+        QTest::newRow("15 mm left") << 1680.0 << -15 << "830";
+        QTest::newRow("10 mm down") << 2400.0 << 10 << "2967";
+        QTest::newRow("below zero") << -100.0 << -5 << "-383";
+        QTest::newRow("typed with a fraction") << 1680.5 << 0 << "1680.5";
+    }
+    // A label is the value that puts the back's centre on its tick, a millimetre being 56.69 twips.
+    void testSheetLabels() {
+        QFETCH(double, current);
+        QFETCH(int, millimetres);
+        QFETCH(QString, label);
+        QCOMPARE(TestSheet::labelText(TestSheet::labelValue(current, millimetres)), label);
+    }
+
+    // Side 1: a 20 mm cross at each cell's centre. Side 2: around each back's centre, ticks a
+    // millimetre apart, 15 each way.
+    void testSheetTicksAreAMillimetreApart() {
+        const TestFolder dir;
+        PrintRequest request;
+        request.backX = SettingValue::number(1680);
+        const Result<std::array<PrintJob, 2>> sides = PrintJob::prepareTestSheet(request);
+        QVERIFY(sides.ok());
+        auto pages = PdfPages::open(dir.path("testvel.pdf"), "Testvel", "Niet opgeslagen");
+        QVERIFY(pages.ok() && pages.value()->add(sides.value()[0]).ok() &&
+                pages.value()->add(sides.value()[1]).ok() && pages.value()->finish().ok());
+        const RenderedPdf front(dir.path("testvel.pdf"), 300, 1, kMargin);
+        const RenderedPdf back(dir.path("testvel.pdf"), 300, 2, kMargin);
+        const double mm = TestSheet::kMillimetre;
+        for (const QPoint& corner : kCorners) {
+            const QPointF cell = QRectF(corner, QSizeF(3720, 5700)).center();
+            QCOMPARE(
+                front.darkRuns(cell.y(), cell.x() - 10.5 * mm, cell.x() - 9.5 * mm, Along::Across)
+                    .size(),
+                1);
+            const QPointF c = TestSheet::backCentre(corner);
+            const QList<QList<double>> scales{
+                back.darkRuns(c.y() + 0.5 * mm, c.x() - 0.5 * mm, c.x() + 15.5 * mm, Along::Across),
+                back.darkRuns(c.x() - 0.5 * mm, c.y() - 0.5 * mm, c.y() + 15.5 * mm, Along::Down)};
+            for (const QList<double>& ticks : scales) {
+                QCOMPARE(ticks.size(), 16);
+                for (qsizetype k = 1; k < ticks.size(); ++k)
+                    QVERIFY(std::abs(ticks[k] - ticks[k - 1] - mm) < 1440 / 300.0);
+                QVERIFY(std::abs(ticks.last() - ticks.first() - 15 * mm) < 1440 / 300.0);
+            }
+            QVERIFY(std::abs(scales[0].first() - c.x()) < 1440 / 300.0);
+        }
+    }
+
+    void gameEndsWholeOrNotAtAll_data() {
+        QTest::addColumn<int>("series");
+        QTest::addColumn<int>("cancelAt"); // progress steps done; -2: right after the start
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<int>("written"); // -1: nothing written
+        QTest::addColumn<QString>("said");
+        const auto row = [](const char* name, int series, int cancelAt, const QString& trouble,
+                            int written, const QString& said) {
+            QTest::newRow(name) << series << cancelAt << trouble << written << said;
+        };
+        row("100 series, some broken", 100, -1, {}, 90, "serie095.msr: Het bestand bevat geen");
+        for (int stage : {-2, 0, 1, 2})
+            row(qPrintable(QString("cancelled at %1").arg(stage)), 3, stage, {}, -1, "afgebroken");
+        row("no series", 0, -1, {}, -1, "geen series");
+        row("no design", 3, -1, "no design", -1, "kan niet worden geladen");
+        row("folder missing", 3, -1, "no folder", -1, "bestaat niet");
+        row("read-only folder", 3, -1, "read-only", -1, "mag schrijven");
+        row("disk full", 3, -1, "full", -1, "schijf vol");
+    }
+    // Every series that can be read is written, the others are named; a game that stops or
+    // fails leaves no file and an old file of the name as it was.
+    void gameEndsWholeOrNotAtAll() {
+        QFETCH(int, series);
+        QFETCH(int, cancelAt);
+        QFETCH(QString, trouble);
+        QFETCH(int, written);
+        QFETCH(QString, said);
+        const TestFolder dir;
+        const QString folder = dir.path(trouble == "no folder" ? "weg" : "uit");
+        const auto unmount =
+            qScopeGuard([&] { ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH); });
+        if ((trouble == "read-only" || trouble == "full") &&
+            !mountDisk(folder, trouble == "read-only"))
+            QSKIP("no small disk can be mounted here");
+        if (trouble.isEmpty())
+            QVERIFY(dir.write("uit/spel.pdf", "oud"));
+        const QStringList files = writeGame(dir, series);
+        const TestFolder::Snapshot before = dir.snapshot();
+        GameWriter writer({files, folder + "/spel.pdf", DeckMode::Normal,
+                           dir.path(trouble == "no design" ? "kaart9.jpg" : "kaart2.jpg")});
+        std::optional<GameReport> report;
+        connect(&writer, &GameWriter::finished, this, [&](const GameReport& r) { report = r; });
+        connect(&writer, &GameWriter::progress, this, [&](int done) {
+            if (done == cancelAt)
+                writer.cancel();
+        });
+        writer.start();
+        if (cancelAt == -2)
+            writer.cancel();
+        QTRY_VERIFY_WITH_TIMEOUT(report.has_value(), 120000);
+        QVERIFY2(report->message().contains(said), qPrintable(report->message()));
+        QCOMPARE(report->written, std::max(0, written));
+        if (written >= 0) {
+            QCOMPARE(report->skipped.size(), series - written);
+            QCOMPARE(RenderedPdf::pageCount(folder + "/spel.pdf"), 2 * written);
+        } else {
+            QCOMPARE(dir.changedSince(before), QStringList());
+        }
+    }
+};
+
+QTEST_MAIN(PdfTest)
+#include "PdfTest.moc"
