@@ -1,5 +1,5 @@
-// The program's command line: the window when no option asks for more, or a PDF written without
-// a display, with its usage and errors in Dutch.
+// The program's command line: the window (with a series file to open), or a PDF written without
+// a display, with its usage, version and errors in Dutch.
 #include "CommandLine.h"
 
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 namespace {
 const QCommandLineOption kPdf(QStringLiteral("pdf"),
                               QStringLiteral("Schrijf de genoemde series, of zonder SERIE.msr "
-                                             "alle series uit de map mosaretten, als één PDF om "
+                                             "alle bewaarde series, als één PDF om "
                                              "dubbelzijdig af te drukken, en stop."),
                               QStringLiteral("UIT.pdf"));
 const QCommandLineOption kBackDesign(QStringLiteral("back-design"),
@@ -17,6 +17,8 @@ const QCommandLineOption kBackDesign(QStringLiteral("back-design"),
                                      QStringLiteral("N"));
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Toon deze uitleg."));
+const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                  QStringLiteral("Toon de versie van het programma."));
 QString dashed(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
@@ -37,10 +39,10 @@ QString wrapped(const QString& text, const QString& indent) {
 CommandLine::CommandLine(const QStringList& arguments)
     : m_program(QFileInfo(arguments.value(0, QStringLiteral("mosaret-designer"))).fileName()) {
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const QCommandLineOption& option : {kPdf, kBackDesign, kHelp})
+    for (const QCommandLineOption& option : {kPdf, kBackDesign, kHelp, kVersion})
         addOption(option);
     m_parser.addPositionalArgument(QStringLiteral("SERIE.msr"),
-                                   QStringLiteral("Een serie voor de PDF."));
+                                   QStringLiteral("Een serie om te openen, of voor de PDF."));
     if (!m_parser.parse(arguments)) {
         // Qt names the option at fault between quotes; the rest of its message is not Dutch.
         const QString option =
@@ -64,10 +66,18 @@ void CommandLine::read() {
         m_mode = Mode::Help;
         return;
     }
+    if (m_parser.isSet(kVersion)) {
+        m_mode = Mode::Version;
+        return;
+    }
     const QStringList series = m_parser.positionalArguments();
     if (!m_parser.isSet(kPdf)) {
-        if (m_parser.isSet(kBackDesign) || !series.isEmpty())
-            m_mode = fail(QStringLiteral("Series en --back-design horen bij --pdf UIT.pdf."));
+        if (m_parser.isSet(kBackDesign))
+            m_mode = fail(QStringLiteral("--back-design hoort bij --pdf UIT.pdf."));
+        else if (series.size() > 1)
+            m_mode = fail(QStringLiteral("Het venster opent één serie tegelijk; noem er één."));
+        else
+            m_seriesFile = series.value(0);
         return;
     }
     m_pdf.output = m_parser.value(kPdf);
@@ -96,8 +106,10 @@ CommandLine::Mode CommandLine::fail(const QString& error) {
 
 QString CommandLine::helpText() const {
     QString text =
-        QStringLiteral("Gebruik: %1 [--pdf UIT.pdf [SERIE.msr ...] [--back-design N]]\n\n"
-                       "Zonder opties opent %1 zijn venster.\n\nOpties:\n")
+        QStringLiteral("Gebruik: %1 [SERIE.msr]\n"
+                       "       %1 --pdf UIT.pdf [SERIE.msr ...] [--back-design N]\n\n"
+                       "Zonder opties opent %1 zijn venster, met SERIE.msr als die genoemd "
+                       "is.\n\nOpties:\n")
             .arg(m_program);
     for (const QCommandLineOption& option : m_options) {
         QStringList names;
@@ -109,4 +121,8 @@ QString CommandLine::helpText() const {
         text += u'\n' + wrapped(option.description(), QStringLiteral("      ")) + u'\n';
     }
     return text;
+}
+
+QString CommandLine::versionText() {
+    return QStringLiteral("Mosaret Designer versie %1\n").arg(QStringLiteral(MOSARET_VERSION));
 }

@@ -1,5 +1,5 @@
-// The program's command line: the window when no option asks for more, or a PDF written without
-// a display, with its usage and errors in Dutch.
+// The program's command line: the window (with a series file to open), or a PDF written without
+// a display, with its usage, version and errors in Dutch.
 #pragma once
 
 #include "PdfCommand.h"
@@ -12,7 +12,7 @@
 
 class CommandLine final {
 public:
-    enum class Mode { Window, Pdf, Help, Error };
+    enum class Mode { Window, Pdf, Help, Version, Error };
 
     // Reads `arguments`, the program's name first. Needs no application object.
     explicit CommandLine(const QStringList& arguments);
@@ -22,8 +22,12 @@ public:
     bool withoutWindow() const { return m_mode != Mode::Window; }
     // What --pdf asks for.
     const PdfCommand::Options& pdf() const { return m_pdf; }
+    // The series file the window opens with; empty for none.
+    QString seriesFile() const { return m_seriesFile; }
     // The usage, in Dutch.
     QString helpText() const;
+    // The program's name and version.
+    static QString versionText();
     // What is wrong with the arguments, in Dutch, followed by a hint to --help.
     QString error() const { return m_error; }
 
@@ -37,5 +41,6 @@ private:
     QString m_program;
     Mode m_mode = Mode::Window;
     PdfCommand::Options m_pdf;
+    QString m_seriesFile;
     QString m_error;
 };

@@ -26,8 +26,10 @@ void installQtTexts(QTranslator& texts) {
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int withoutWindow(int argc, char* argv[], const CommandLine& line) {
-    if (line.mode() == CommandLine::Mode::Help) {
-        std::fputs(qPrintable(line.helpText()), stdout);
+    if (line.mode() == CommandLine::Mode::Help || line.mode() == CommandLine::Mode::Version) {
+        const QString text =
+            line.mode() == CommandLine::Mode::Help ? line.helpText() : CommandLine::versionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (line.mode() == CommandLine::Mode::Error) {
@@ -39,7 +41,8 @@ int withoutWindow(int argc, char* argv[], const CommandLine& line) {
     qInstallMessageHandler(quiet);
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(ProgramTitles::application());
-    return PdfCommand::run(line.pdf(), ProgramFolder(QCoreApplication::applicationDirPath()));
+    return PdfCommand::run(line.pdf(),
+                           ProgramFolder::forProgram(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace
@@ -60,6 +63,10 @@ int main(int argc, char* argv[]) {
     MainWindow window(ProgramFolder::forProgram(QCoreApplication::applicationDirPath()), prompts);
     prompts.setWindow(&window);
     window.show();
-    window.offerRecovery();
+    // Work left behind is offered first; a series given on the command line opens after that.
+    window.offerRecovery([&window, file = line.seriesFile()] {
+        if (!file.isEmpty())
+            window.openSeriesFile(file);
+    });
     return app.exec();
 }

@@ -216,7 +216,7 @@ bool MainWindow::mayDiscardUnsavedWork() {
     return false;
 }
 
-void MainWindow::offerRecovery() {
+void MainWindow::offerRecovery(const std::function<void()>& then) {
     for (const QString& path : m_recovery.leftBehind()) {
         const Result<RecoveredSeries> read = RecoveryFolder::read(path);
         if (!read) {
@@ -230,11 +230,27 @@ void MainWindow::offerRecovery() {
                 .arg(read->series.subject);
         if (m_prompts->askYesNo(QString(), question)) {
             m_recovery.adopt(path);
-            m_commands.restore(read.value(), [](const Status&) {});
+            m_commands.restore(read.value(), [then](const Status&) {
+                if (then)
+                    then();
+            });
             return;
         }
         RecoveryFolder::discard(path);
     }
+    if (then)
+        then();
+}
+
+void MainWindow::openSeriesFile(const QString& path) {
+    if (m_commands.isBusy() || !mayDiscardUnsavedWork())
+        return;
+    m_commands.loadFile(path, [this, path](const Status& loaded) {
+        if (loaded)
+            return;
+        qCWarning(programLog).noquote() << "Loading" << path << "failed:" << loaded.error();
+        m_prompts->warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

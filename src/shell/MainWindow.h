@@ -52,8 +52,12 @@ public:
 
     // Offers, newest first, the unsaved work that programs which stopped without tidying up left
     // behind; the first one the user takes back is loaded with its unsaved changes, each one
-    // refused is removed, and one that cannot be read is set aside unasked.
-    void offerRecovery();
+    // refused is removed, and one that cannot be read is set aside unasked. `then` runs once that
+    // is settled (once the photos of a series taken back are on the cards).
+    void offerRecovery(const std::function<void()>& then = {});
+    // Loads the series file at `path`, wherever it lies, as the load dialog loads one (with the
+    // same message when it cannot), after asking whether unsaved work is to be saved first.
+    void openSeriesFile(const QString& path);
     // The copies of unsaved work, for tests.
     RecoveryKeeper& recovery() { return m_recovery; }
 

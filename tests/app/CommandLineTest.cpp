@@ -20,7 +20,9 @@ private slots:
                             const QString& out, const QString& err, int pages) {
             QTest::newRow(name) << arguments.split(' ') << status << out << err << pages;
         };
-        row("help", "--help", 0, "Gebruik: mosaret-designer [--pdf UIT.pdf", {}, 0);
+        row("help", "--help", 0, "mosaret-designer --pdf UIT.pdf [SERIE.msr ...]", {}, 0);
+        row("version", "--version", 0, "Mosaret Designer versie ", {}, 0);
+        row("two series to open", "@/a.msr @/b.msr", 1, {}, "één serie tegelijk", 0);
         row("unknown option", "--kleur", 1, {}, "Onbekende optie: --kleur.", 0);
         row("no file name", "--pdf", 1, {}, "Na --pdf ontbreekt een waarde.", 0);
         row("design no number", "--pdf @/uit.pdf --back-design twee", 1, {}, "niet \"twee\"", 0);

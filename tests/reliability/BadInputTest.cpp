@@ -198,6 +198,40 @@ private slots:
         }
     }
 
+    void seriesFileFromOutside_data() {
+        QTest::addColumn<Entry>("entry"); // what "elders/Reis.msr" is
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("a series") << Entry::File << TestFolder::seriesFile() << true;
+        QTest::newRow("binary") << Entry::File << QByteArray("\x01\xff\n\0\x7f\n", 6).repeated(50)
+                                << true;
+        QTest::newRow("empty") << Entry::File << QByteArray() << false;
+        QTest::newRow("folder") << Entry::Folder << QByteArray() << false;
+        QTest::newRow("pipe") << Entry::Pipe << QByteArray() << false;
+        QTest::newRow("missing") << Entry::Missing << QByteArray() << false;
+    }
+    // A series file from any folder (the command line, a double click) loads as the load dialog
+    // loads one, or gives its message and leaves the empty sheet.
+    void seriesFileFromOutside() {
+        QFETCH(Entry, entry);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        TestWindow f;
+        QVERIFY(f.dir.make("elders/Reis.msr", entry, bytes));
+        QVERIFY(f.start(kProgram));
+        const Series empty = f.window->model().toSeries();
+        {
+            const HangGuard guard;
+            f.window->openSeriesFile(f.dir.path("elders/Reis.msr"));
+            QVERIFY(f.idle());
+        }
+        QCOMPARE(f.prompts.kinds(), loads ? QStringList() : QStringList{"warn"});
+        QCOMPARE(f.window->model().seriesName(), loads ? "Reis.msr" : "Default.msr");
+        QCOMPARE(f.window->info().endsWith("Reis.msr"), loads);
+        if (!loads)
+            QCOMPARE(f.window->model().toSeries(), empty);
+    }
+
     // The settings, the save and the copy of unsaved work all fail: the program says so (the copy
     // once, in the info bar), keeps working and ends without writing anything.
     void readOnlyProgramFolderStartsWarnsAndExits() {

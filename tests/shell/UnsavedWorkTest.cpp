@@ -71,6 +71,8 @@ private slots:
         QTest::newRow("Load, nothing changed") << "Load" << false << A{} << "" << true;
         QTest::newRow("Load, not saved") << "Load" << true << A{Answer::No} << "" << true;
         QTest::newRow("Load, cancelled") << "Load" << true << A{Answer::Cancel} << "" << false;
+        QTest::newRow("file opened, not saved") << "open" << true << A{Answer::No} << "" << true;
+        QTest::newRow("file opened, cancelled") << "open" << true << A{Answer::Cancel} << "" << false;
         // clang-format on
     }
     void questionBeforeWorkIsThrownAway() {
@@ -87,9 +89,14 @@ private slots:
         m_w->prompts.yesNoCancel << answer;
         m_w->prompts.texts << name;
         bool dialogOpened = false;
-        if (way == "Load")
+        if (way == "Load") {
             m_w->whileLoading([&](QDialog&) { dialogOpened = true; });
-        else if (way == "Exit")
+        } else if (way == "open") {
+            QVERIFY(m_w->dir.write("elders/Reis.msr", TestFolder::seriesFile()));
+            m_w->window->openSeriesFile(m_w->dir.path("elders/Reis.msr"));
+            QVERIFY(m_w->idle());
+            dialogOpened = m_w->window->model().seriesName() == "Reis.msr";
+        } else if (way == "Exit")
             m_w->click("ExitKnop");
         else
             m_w->window->close();
@@ -97,9 +104,10 @@ private slots:
         QCOMPARE(asked.count("yesnocancel"), answer.size());
         if (!answer.isEmpty())
             QCOMPARE(m_w->prompts.asked.first().text, kQuestion);
-        QCOMPARE(way == "Load" ? dialogOpened : !m_w->window->isVisible(), goesOn);
+        const bool ends = way == "Exit" || way == "close";
+        QCOMPARE(ends ? !m_w->window->isVisible() : dialogOpened, goesOn);
         // The settings are written when the program ends, and only then.
-        QCOMPARE(QFileInfo::exists(m_w->dir.path("Mosaret.ini")), way != "Load" && goesOn);
+        QCOMPARE(QFileInfo::exists(m_w->dir.path("Mosaret.ini")), ends && goesOn);
         QCOMPARE(QFileInfo(m_w->dir.path("mosaretten/Bos.msr")).isFile(), name == "Bos");
         if (!goesOn)
             QCOMPARE(m_w->window->model().toSeries(), before);
