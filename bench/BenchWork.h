@@ -19,7 +19,7 @@ public:
     QString photoPath(const BenchPictures::Photo& photo) const;
     QString photo(const QString& name) const { return photo(BenchPictures::byName(name)); }
     QString programFolder() const { return m_root + QStringLiteral("/program"); }
-    // A sheet of fronts with the print masters of four different 24 MP photos and four names per
+    // A sheet of fronts with the kept pictures of four different 24 MP photos and four names per
     // card; nothing when a photo cannot be prepared.
     std::optional<FaceSheet> frontSheet(const QString& seriesName) const;
 

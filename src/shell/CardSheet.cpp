@@ -114,12 +114,22 @@ void CardSheet::bindPhotos(const CardPhotos& photos) {
 }
 
 void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
-    const CardView& own = *m_cards[photoCard - 1];
-    own.photo()->setPicture(photos.cardShowsPlaceholder(photoCard) ? m_photoPlaceholder
-                                                                   : photos.cardPicture(photoCard));
-    const QImage thumbnail = photos.thumbnail(photoCard);
-    for (const auto& view : m_cards) {
-        const int slot = ThumbnailSlots::slotOf(view->card(), photoCard);
-        view->thumbnail(slot)->setPicture(thumbnail.isNull() ? m_thumbnailPlaceholder : thumbnail);
+    using Shows = CardPhotos::CardShows;
+    const Shows shows = photos.cardShows(photoCard);
+    const QImage& screen = photos.photo(photoCard).screen;
+    PictureBox* own = m_cards[photoCard - 1]->photo();
+    if (shows == Shows::Placeholder)
+        own->setPicture(m_photoPlaceholder);
+    else
+        own->setPhoto(screen, shows == Shows::Outlined ? PhotoFrame::Outlined : PhotoFrame::Bare);
+    // The four thumbnails of a photo show the same picture, cut once.
+    const PictureBox* first = m_cards[0]->thumbnail(1);
+    const qreal ratio = first->devicePixelRatioF();
+    QImage thumbnail = m_thumbnailPlaceholder;
+    if (shows != Shows::Placeholder) {
+        thumbnail = PhotoBox::render(screen, first->size() * ratio, PhotoFrame::Outlined);
+        thumbnail.setDevicePixelRatio(ratio);
     }
+    for (const auto& view : m_cards)
+        view->thumbnail(ThumbnailSlots::slotOf(view->card(), photoCard))->setPicture(thumbnail);
 }

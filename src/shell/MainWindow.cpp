@@ -171,14 +171,13 @@ void MainWindow::runCommand(MenuCommand command) {
 }
 
 void MainWindow::openPrintDialog() {
-    PrintDialog dialog(
-        PrintDialog::Context{m_folder,
-                             m_deckMode,
-                             &m_settings,
-                             [this] { return m_commands.faceSheet(SheetPhotos::PrintMasters); },
-                             m_prompts,
-                             {}},
-        this);
+    PrintDialog dialog(PrintDialog::Context{m_folder,
+                                            m_deckMode,
+                                            &m_settings,
+                                            [this] { return m_commands.faceSheet(); },
+                                            m_prompts,
+                                            {}},
+                       this);
     dialog.exec();
 }
 

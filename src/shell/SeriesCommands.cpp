@@ -89,10 +89,9 @@ void SeriesCommands::placePhoto(int card) {
 void SeriesCommands::exportSheet() {
     if (isBusy())
         return;
-    ExportCommand(*m_context.prompts, m_context.exportPauseSeconds)
-        .run(faceSheet(SheetPhotos::Canvases));
+    ExportCommand(*m_context.prompts, m_context.exportPauseSeconds).run(faceSheet());
 }
 
-FaceSheet SeriesCommands::faceSheet(SheetPhotos photos) const {
-    return m_faceSheets.build(photos);
+FaceSheet SeriesCommands::faceSheet() const {
+    return m_faceSheets.build();
 }

@@ -38,7 +38,7 @@ public:
     void exportSheet();        // draws the sheet and saves it as a BMP picture
 
     // The series as the printed page or the export draws it.
-    FaceSheet faceSheet(SheetPhotos photos) const;
+    FaceSheet faceSheet() const;
 
     // Reads the file `fileName` of the series folder and starts decoding its photos, with the busy
     // pointer showing; `done` runs once the cards show the series, or at once with the error of a

@@ -2,8 +2,9 @@
 // deck modes, the menu, help, the series commands, and the pause that ends when the program quits.
 #include "MenuRow.h"
 #include "Pause.h"
-#include "PhotoCanvas.h"
+#include "PhotoBox.h"
 #include "SeriesFile.h"
+#include "SheetExport.h"
 #include "TestPictures.h"
 #include "TestWindow.h"
 
@@ -178,7 +179,7 @@ private slots:
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
         for (int card = 1; card <= 4; ++card) {
             const QImage photo = TestPictures::plain(400, 300, colours[card - 1]);
-            m_w->window->photos().place(card, PreparedPhoto{photo, photo, photo});
+            m_w->window->photos().place(card, PreparedPhoto{photo, photo});
         }
         m_w->click("KinderKnop");
         QCOMPARE(m_w->window->deckMode(), DeckMode::Children);
@@ -268,14 +269,16 @@ private slots:
         SeriesModel& model = m_w->window->model();
         const CardPhotos& photos = m_w->window->photos();
         QVERIFY(m_w->place(1, {})); // cancelled: nothing changes
-        QVERIFY(photos.cardShowsPlaceholder(1) && model.photoPath(1).isEmpty());
+        using Shows = CardPhotos::CardShows;
+        QVERIFY(photos.cardShows(1) == Shows::Placeholder && model.photoPath(1).isEmpty());
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-        QList<QImage> canvases;
+        QList<QImage> placed;
         for (int card = 1; card <= 4; ++card) {
             QVERIFY(m_w->place(card,
                                photo(QString("foto %1, kaart.png").arg(card), colours[card - 1])));
-            canvases << photos.canvas(card);
+            placed << photos.photo(card).picture;
         }
+        QCOMPARE(photos.cardShows(4), Shows::Outlined);
         model.setSubject("Vogels, bos & café");
         model.setName(1, 2, " 2. Zoë \"de uil\"");
         const Series expected = model.toSeries();
@@ -289,19 +292,18 @@ private slots:
         QCOMPARE(model.toSeries(), expected);
         newDesign(true);
         QCOMPARE(model.toSeries(), SeriesModel().toSeries());
-        QVERIFY(photos.cardShowsPlaceholder(1) && photos.thumbnail(1).isNull());
-        QCOMPARE(photos.canvas(1), PhotoCanvas::blank(PhotoCanvas::kCanvasSize));
+        QVERIFY(photos.cardShows(1) == Shows::Placeholder && photos.photo(1).picture.isNull());
 
         m_w->load("Bos.msr");
         QCOMPARE(saved("Bos.msr").count("\r\n"), 21);
         QCOMPARE(model.toSeries(), expected);
         QCOMPARE(m_w->window->info(), "Naam van deze serie: Bos.msr");
         for (int card = 1; card <= 4; ++card) {
-            QCOMPARE(photos.canvas(card), canvases[card - 1]);
-            QCOMPARE(photos.thumbnail(card), canvases[card - 1]);
+            QCOMPARE(photos.photo(card).picture, placed[card - 1]);
             // A loaded card shows the picture itself, without the canvas outline.
-            QVERIFY(TestPictures::near(photos.cardPicture(card).pixel(0, 0), colours[card - 1]));
-            QVERIFY(TestPictures::near(photos.master(card).pixel(600, 450), colours[card - 1]));
+            QCOMPARE(photos.cardShows(card), Shows::Bare);
+            QVERIFY(TestPictures::near(pixelAt(QString("Foto_%1").arg(card), {0, 0}),
+                                       colours[card - 1]));
         }
         QCOMPARE(proposedName(), "Bos");
         newDesign(true);
@@ -325,6 +327,41 @@ private slots:
         QCOMPARE(m_w->prompts.kinds().contains("warn"), chosen.startsWith("weg/"));
         if (chosen == "blad") // a BMP without the extension; card 1's photo box at (580, 1700)
             QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
+    }
+
+    void photosKeepTheirProportions_data() {
+        QTest::addColumn<QSize>("photo"); // a TestPictures::target this size, upright
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("upright phone photo, stored on its side") << QSize(1200, 1600) << 6;
+        QTest::newRow("landscape 4:3") << QSize(1600, 1200) << 1;
+        QTest::newRow("square") << QSize(1000, 1000) << 1;
+        QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
+    }
+    // A photo picked for card 1 shows its disc round on the canvas, on the card in both decks, in
+    // a thumbnail and on the exported sheet (written as a file by the export test).
+    void photosKeepTheirProportions() {
+        QFETCH(QSize, photo);
+        QFETCH(int, orientation);
+        const QImage target = TestPictures::target(photo.width(), photo.height());
+        QVERIFY(m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
+        QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
+        const QImage canvas = PhotoBox::render(m_w->window->photos().photo(1).screen,
+                                               PhotoBox::kCanvasSize, PhotoFrame::Outlined);
+        const QImage normal = child("Foto_1")->grab().toImage();
+        m_w->click("KinderKnop");
+        const QList<std::pair<const char*, QImage>> shown{
+            {"canvas", canvas},
+            {"card", normal},
+            {"children's card", child("Foto_1")->grab().toImage()},
+            {"thumbnail", child("Foto2_1")->grab().toImage()},
+            {"export", SheetExport::render(m_w->window->commands().faceSheet())
+                           .copy(px(580, 1700, 3220, 2400))}};
+        for (const auto& [name, image] : shown) {
+            const QRectF disc = TestPictures::disc(image, image.rect());
+            QVERIFY2(
+                TestPictures::round(disc),
+                qPrintable(QString("%1: %2 x %3").arg(name).arg(disc.width()).arg(disc.height())));
+        }
     }
 
     void loadDialogListsSelectsAndLoads() {
@@ -371,7 +408,7 @@ private slots:
         QVERIFY(!m_w->window->close());
         QVERIFY(m_w->window->isVisible());
         QTRY_VERIFY(!m_w->window->isVisible());
-        QVERIFY(TestPictures::near(m_w->window->photos().canvas(2).pixel(200, 150), Qt::blue));
+        QVERIFY(TestPictures::near(m_w->window->photos().photo(2).picture.pixel(32, 24), Qt::blue));
         QCOMPARE(m_w->dir.read("Mosaret.ini"), "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
         QVERIFY(!QGuiApplication::overrideCursor());
     }
