@@ -85,6 +85,21 @@ void CardSheet::bindTexts(SeriesModel& model) {
         showName(line, model.name(1, line));
 }
 
+int CardSheet::photoCardAt(QPoint point) const {
+    if (m_help->isVisibleTo(this))
+        return 0;
+    for (const auto& view : m_cards) {
+        if (view->photo()->isVisibleTo(this) && view->photo()->geometry().contains(point))
+            return view->card();
+    }
+    return 0;
+}
+
+void CardSheet::outlineCard(int card) {
+    for (const auto& view : m_cards)
+        view->outline()->setHighlighted(view->card() == card);
+}
+
 void CardSheet::showSubject(const QString& text) {
     for (const auto& view : m_cards)
         showText(view->subject(), text);

@@ -3,6 +3,7 @@
 
 #include "CardPhotos.h"
 #include "DeckMode.h"
+#include "DroppedFiles.h"
 #include "MenuCommand.h"
 #include "ProgramFolder.h"
 #include "SeriesCommands.h"
@@ -10,6 +11,7 @@
 #include "Settings.h"
 
 #include <QWidget>
+#include <optional>
 
 class CardSheet;
 class InfoBar;
@@ -20,7 +22,8 @@ class UserPrompts;
 // Reads the settings file and writes it straight back when created; writes it again when closed,
 // by the Exit button or by the window manager. A settings file that cannot be written is logged
 // and the program goes on. A close asked for while photos are decoded happens once they are on
-// the cards.
+// the cards. Picture files dropped on a card's photo are placed on that card and the ones after it;
+// a series file dropped anywhere is loaded; anything else is refused by the drop pointer.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -50,6 +53,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWidgets();
@@ -58,6 +66,16 @@ private:
     void openPrintDialog();
     void writeSettings();
     void exitProgram();
+    // The card a drag of `dropped` at `position` would fill first; 0 when it fills none.
+    int dropCard(const DroppedFiles& dropped, QPointF position) const;
+    // True when `dropped` may land with `card` under the pointer: pictures on a card's photo, a
+    // series anywhere.
+    static bool takesDrop(const DroppedFiles& dropped, int card);
+    // Accepts the drag with a copy (never a move, which would take the files away) when `takes`
+    // and the window is not busy, or refuses it; true when accepted.
+    bool answerDrag(QDropEvent& event, bool takes) const;
+    // Every series dropped on the window is loaded here, as the load dialog loads one.
+    void loadDroppedSeries(const QString& path);
 
     ProgramFolder m_folder;
     UserPrompts* m_prompts;
@@ -69,6 +87,7 @@ private:
     QString m_savedInfo;
     bool m_centred = false;
     bool m_closeWhenIdle = false;
+    std::optional<DroppedFiles> m_drag; // what the drag over the window carries
 
     MenuRow* m_menu = nullptr;
     CardSheet* m_sheet = nullptr;

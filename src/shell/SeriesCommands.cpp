@@ -77,12 +77,24 @@ void SeriesCommands::placePhoto(int card) {
     const QString path = m_context.prompts->openPicture(PhotoPlacement::filter());
     if (path.isEmpty())
         return;
+    place(card, {path}, 1);
+}
+
+void SeriesCommands::placeFiles(int card, const QStringList& paths) {
+    if (isBusy() || card < 1 || card > kCards || paths.isEmpty())
+        return;
+    place(card, paths.mid(0, kCards - card + 1), int(paths.size()));
+}
+
+void SeriesCommands::place(int card, const QStringList& paths, int offered) {
     // The busy pointer starts after the dialog, so the dialog itself keeps the normal pointer.
     m_busyPointer.emplace();
-    m_batch.start({path}, [this, card, path](PhotoBatch::Results photos) {
+    m_batch.start(paths, [this, card, paths, offered](PhotoBatch::Results photos) {
         m_busyPointer.reset();
-        PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, card, path,
-                              photos.front());
+        const int placed = PhotoPlacement::apply(*m_context.model, *m_context.photos,
+                                                 *m_context.prompts, card, paths, photos);
+        if (offered > 1 && m_context.setInfo)
+            m_context.setInfo(PhotoPlacement::placedText(placed, offered));
     });
 }
 

@@ -35,7 +35,11 @@ public:
     void save();               // asks for a name and writes the series file
     void openLoadDialog();     // the modal load dialog
     void placePhoto(int card); // picks a picture file for the card
-    void exportSheet();        // draws the sheet and saves it as a BMP picture
+    // Places picture files on `card` and the cards after it, in order, as if each had been picked
+    // for its card; files beyond the last card are left out, and when several files were given the
+    // info bar says how many were placed.
+    void placeFiles(int card, const QStringList& paths);
+    void exportSheet(); // draws the sheet and saves it as a BMP picture
 
     // The series as the printed page or the export draws it.
     FaceSheet faceSheet() const;
@@ -57,6 +61,8 @@ private:
     // Shows the series read from the file at `path` once its photos are decoded.
     void show(const QString& path, Result<Series> read,
               const std::function<void(const Status&)>& done);
+    // Decodes `paths` for `card` onwards with the busy pointer showing; `offered` files were given.
+    void place(int card, const QStringList& paths, int offered);
 
     Context m_context;
     FaceSheetBuilder m_faceSheets;

@@ -1,5 +1,6 @@
-// Bad input through the real window: broken series files and photos through the load dialog, odd
-// settings files at start-up, names that leave the series folder, and a read-only program folder.
+// Bad input through the real window: broken series files and photos through the load dialog and
+// dropped on a card, odd settings files at start-up, names that leave the series folder, and a
+// read-only program folder.
 #include "CardPhotos.h"
 #include "SettingsFile.h"
 #include "TestPictures.h"
@@ -24,8 +25,10 @@ enum class Outcome {
     Starts,    // the settings file: no question, and the file holds what the window uses
     Loads,     // "Kapot.msr": loaded without a question
     LoadFails, // "Kapot.msr": "Fout bij het laden!", and the sheet keeps what it had
-    Placed,    // card 1's photo in "Foto.msr": shown, the load goes on, and it places on the card
-    Empty,     // the same: an empty outlined canvas, and placing it warns with its name
+    Placed,    // card 1's photo in "Foto.msr": shown, the load goes on, and dropped on the card it
+               // is placed there
+    Empty,     // the same: an empty outlined canvas, and dropping it warns with its name (a folder
+               // is refused by the drop)
     Refused,   // the row's name typed for a save: refused with a warning
 };
 
@@ -89,9 +92,9 @@ private slots:
         row("CR-only line ends", O::LoadFails, TestFolder::seriesFile(21, {{}}, "\r"));
         row("folder named x.msr", O::LoadFails, {}, Entry::Folder);
         row("pipe named x.msr", O::LoadFails, {}, Entry::Pipe);
-        row("photo is a folder", O::Empty, {}, Entry::Folder);
-        row("photo is a pipe", O::Empty, {}, Entry::Pipe);
-        row("photo missing", O::Empty, {}, Entry::Missing);
+        row("folder.jpg", O::Empty, {}, Entry::Folder);
+        row("pipe.jpg", O::Empty, {}, Entry::Pipe);
+        row("gone before it is read.jpg", O::Empty, {}, Entry::Missing);
         row("zero-byte.jpg", O::Empty);
         row("claiming 60000 x 60000.jpg", O::Empty, plainJpeg(60000, 60000).left(130));
         row("claiming 16252674 x 2.bmp", O::Empty,
@@ -157,7 +160,8 @@ private slots:
                         swapped = QFile::remove(f.dir.path(path)) && f.dir.make(path, entry);
                 });
                 QVERIFY(swapped);
-                QVERIFY(!photo || f.place(1, f.dir.path(path)));
+                QVERIFY(!photo || f.drop("Foto_1", {QUrl::fromLocalFile(f.dir.path(path))}).taken ==
+                                      (entry != Entry::Folder));
             }
         }
         const QStringList changed = f.dir.changedSince(before);
@@ -165,9 +169,10 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget() && !QGuiApplication::overrideCursor());
         const QString warning = outcome == O::LoadFails ? "Fout bij het laden!"
                                 : outcome == O::Refused ? "Deze naam kan niet worden gebruikt"
-                                : outcome == O::Empty   ? '"' + f.dir.path(path) + '"'
-                                                        : QString();
-        // The name a save asks for and the photo a placement picks are no messages.
+                                : outcome == O::Empty && entry != Entry::Folder
+                                    ? '"' + f.dir.path(path) + '"'
+                                    : QString();
+        // The name a save asks for is no message.
         const QStringList said = f.prompts.kinds().filter(QRegularExpression("warn|inform|yesno"));
         QCOMPARE(said, warning.isEmpty() ? QStringList() : QStringList{"warn"});
         QVERIFY(f.prompts.lastText().contains(warning));

@@ -364,6 +364,59 @@ private slots:
         }
     }
 
+    void dropsOnTheWindow_data() {
+        QTest::addColumn<QString>("target");    // the widget the files are dropped on
+        QTest::addColumn<QStringList>("files"); // in the test folder, made by their extension
+        QTest::addColumn<int>("outlined");      // the card outlined meanwhile; -1: refused
+        QTest::addColumn<QString>("info");      // afterwards; empty: as at start
+        const QStringList five{"a.png", "b.jpg", "c.JPG", "d.gif", "e.bmp"};
+        QTest::newRow("picture on card 2") << "Foto_2" << QStringList{"a.png"} << 2 << "";
+        QTest::newRow("five pictures on card 3")
+            << "Foto_3" << five << 3 << "Er zijn 2 van de 5 foto's geplaatst.";
+        QTest::newRow("series on a name line")
+            << "Naam1_2" << QStringList{"Reeks.MSR"} << 0 << "Naam van deze serie: Reeks.MSR";
+        QTest::newRow("picture on a name line") << "Naam1_2" << QStringList{"a.png"} << -1 << "";
+        QTest::newRow("text file") << "Foto_1" << QStringList{"notities.txt"} << -1 << "";
+        QTest::newRow("folder") << "Foto_1" << QStringList{"map.jpg/"} << -1 << "";
+        QTest::newRow("web link") << "Foto_1" << QStringList{"http://x.nl/a.png"} << -1 << "";
+        QTest::newRow("picture and text") << "Foto_1" << QStringList{"a.png", "b.txt"} << -1 << "";
+        QTest::newRow("two series") << "Foto_1" << QStringList{"A.msr", "B.msr"} << -1 << "";
+    }
+    // Pictures dropped on a card's photo fill it and the cards after it; a series file dropped
+    // anywhere loads; anything else is refused and changes nothing.
+    void dropsOnTheWindow() {
+        QFETCH(QString, target);
+        QFETCH(QStringList, files);
+        QFETCH(int, outlined);
+        QFETCH(QString, info);
+        QList<QUrl> urls;
+        for (const QString& file : files) {
+            if (file.startsWith("http:"))
+                urls << QUrl(file);
+            else if (file.endsWith("/"))
+                QVERIFY(m_w->dir.make(file, TestFolder::Entry::Folder));
+            else if (file.endsWith("msr", Qt::CaseInsensitive))
+                QVERIFY(m_w->dir.write(file, TestFolder::seriesFile()));
+            else
+                photo(file, Qt::green);
+            urls << QUrl::fromLocalFile(m_w->dir.path(file));
+        }
+        const QString before = m_w->window->info();
+        const TestWindow::Dropped dropped = m_w->drop(target, urls);
+        QCOMPARE(dropped.taken, outlined >= 0);
+        QCOMPARE(dropped.outlined, qMax(outlined, 0));
+        QCOMPARE(m_w->window->info(), info.isEmpty() ? before : info);
+        QCOMPARE(m_w->prompts.asked.size(), 0);
+        for (int card = 1; card <= 4; ++card) {
+            const qsizetype file = card - outlined;
+            const bool placed = outlined > 0 && file >= 0 && file < files.size();
+            QCOMPARE(m_w->window->model().photoPath(card),
+                     placed ? m_w->dir.path(files[file]) : QString());
+            QCOMPARE(m_w->window->photos().cardShows(card) == CardPhotos::CardShows::Outlined,
+                     placed);
+        }
+    }
+
     void loadDialogListsSelectsAndLoads() {
         for (const char* name : {"b.msr", "c.msr"})
             QVERIFY(m_w->dir.write(QString("mosaretten/") + name, TestFolder::seriesFile()));
