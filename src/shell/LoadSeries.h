@@ -16,4 +16,6 @@ public:
     // shows as an empty outlined canvas. Values the file lacks are empty.
     static void apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
                       const Series& series, const PhotoBatch::Results& photos);
+    // The info bar's text after loading `fileName`, with the number of photos that were missing.
+    static QString infoText(const QString& fileName, int missing);
 };

@@ -58,14 +58,21 @@ void SeriesCommands::show(const QString& path, Result<Series> read,
         done(Error{read.ok() ? QStringLiteral("Er worden nog foto's gelezen.") : read.error()});
         return;
     }
-    const Series series = std::move(read).value();
+    // The cards show the photos where they were found, and the next save writes those paths; a
+    // missing photo keeps its path, so saving does not lose it.
+    Series series = std::move(read).value();
+    const PhotoLocations::Located located = PhotoLocations::locate(series, path);
+    for (int card = 1; card <= kCards; ++card) {
+        if (!located.paths[card - 1].isEmpty())
+            series.photoPath(card) = located.paths[card - 1];
+    }
     const QString fileName = QFileInfo(path).fileName();
     m_busyPointer.emplace();
-    m_batch.start(PhotoLocations::of(series, path), [this, fileName, series,
-                                                     done](PhotoBatch::Results photos) {
+    m_batch.start(located.paths, [this, fileName, series, missing = located.missing,
+                                  done](PhotoBatch::Results photos) {
         LoadSeries::apply(*m_context.model, *m_context.photos, fileName, series, photos);
         if (m_context.setInfo)
-            m_context.setInfo(QStringLiteral("Naam van deze serie: ") + fileName);
+            m_context.setInfo(LoadSeries::infoText(fileName, missing));
         m_busyPointer.reset();
         done(Status::success());
     });

@@ -46,7 +46,8 @@ public:
 
     // Reads the file `fileName` of the series folder and starts decoding its photos, with the busy
     // pointer showing; `done` runs once the cards show the series, or at once with the error of a
-    // file that holds none (then nothing changed). The load dialog loads through this.
+    // file that holds none (then nothing changed). Photos whose paths are missing are looked for
+    // beside the file (PhotoLocations). The load dialog loads through this.
     void load(const QString& fileName, const std::function<void(const Status&)>& done);
     // The same for a series file anywhere: the series is named after the file's name.
     void loadFile(const QString& path, const std::function<void(const Status&)>& done);

@@ -1,6 +1,6 @@
 // Bad input through the real window: broken series files and photos through the load dialog and
-// dropped on a card, odd settings files at start-up, names that leave the series folder, and a
-// read-only program folder.
+// dropped on a card, odd photo paths, odd settings files at start-up, names that leave the series
+// folder, and a read-only program folder.
 #include "CardPhotos.h"
 #include "SettingsFile.h"
 #include "TestPictures.h"
@@ -191,7 +191,8 @@ private slots:
             QCOMPARE(SettingsFile::serialize(w.settings()),
                      entry == Entry::File ? f.dir.read(path) : "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
         } else if (outcome != O::Refused) {
-            QVERIFY(w.info().endsWith(outcome == O::Loads ? "Kapot.msr" : "Foto.msr"));
+            QVERIFY(w.info().startsWith("Naam van deze serie: " +
+                                        QString(outcome == O::Loads ? "Kapot.msr" : "Foto.msr")));
         }
         if (photo) {
             // An empty photo is not another card's: a white canvas with its outline.
@@ -202,6 +203,44 @@ private slots:
             QVERIFY(TestPictures::near(photos.photo(2).picture.pixel(20, 15), Qt::red)); // went on
             QCOMPARE(w.model().photoPath(1), f.dir.path(path)); // kept for the next save
         }
+    }
+
+    void oddPhotoPathsStayInTheSeriesFolder_data() {
+        QTest::addColumn<QByteArray>("stored"); // card 1's photo line
+        QTest::newRow("only a name") << QByteArray("buiten.jpg");
+        QTest::newRow("only a drive letter") << QByteArray("C:");
+        QTest::newRow("..") << QByteArray("..");
+        QTest::newRow("a folder up") << QByteArray("..\\buiten.jpg");
+        QTest::newRow("2000 characters") << QByteArray(2000, 'a');
+    }
+    // A photo looked for by its name is looked for beside the series file and in "fotos" there
+    // only: files of that name above the series folder or where the program started are not
+    // taken. The photo counts as missing; the load goes on and keeps the path as it was.
+    void oddPhotoPathsStayInTheSeriesFolder() {
+        QFETCH(QByteArray, stored);
+        TestWindow f;
+        for (const QString& outside : {QString(), kProgram + "/"})
+            for (const char* name : {"buiten.jpg", "C:"})
+                QVERIFY(
+                    f.dir.write(outside + name,
+                                TestPictures::encode(TestPictures::plain(8, 8, Qt::blue), "PNG")));
+        QVERIFY(
+            f.dir.write(kRed, TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG")));
+        QVERIFY(f.dir.write(kSeries + "Vreemd.msr",
+                            TestFolder::seriesFile(21, {stored, f.dir.path(kRed).toUtf8()})));
+        QVERIFY(f.start(kProgram));
+        const QString startedIn = QDir::currentPath();
+        QDir::setCurrent(f.dir.path());
+        {
+            const HangGuard guard;
+            f.load("Vreemd.msr");
+        }
+        QDir::setCurrent(startedIn);
+        QCOMPARE(f.prompts.kinds(), QStringList());
+        QCOMPARE(f.window->info(), "Naam van deze serie: Vreemd.msr; 1 foto ontbreekt");
+        QCOMPARE(f.window->model().photoPath(1), QString::fromLatin1(stored));
+        QVERIFY(f.window->photos().photo(1).picture.isNull());
+        QVERIFY(TestPictures::near(f.window->photos().photo(2).picture.pixel(20, 15), Qt::red));
     }
 
     void readOnlyProgramFolderStartsWarnsAndExits() {

@@ -417,6 +417,28 @@ private slots:
         }
     }
 
+    // A series copied with its photos to another computer finds them beside it or in "fotos";
+    // the next save writes where they were found.
+    void seriesMovedWithItsPhotosFindsThem() {
+        photo("andere pc/poes.jpg", Qt::red);
+        photo("andere pc/fotos/hond.png", Qt::blue);
+        QVERIFY(m_w->dir.write(
+            "andere pc/Dieren.msr",
+            TestFolder::seriesFile(21, {"C:\\Users\\An\\Pictures\\poes.jpg",
+                                        "/home/an/Foto's/hond.png", "kat.jpg", ""})));
+        QVERIFY(m_w->drop("Foto_1", {QUrl::fromLocalFile(m_w->dir.path("andere pc/Dieren.msr"))})
+                    .taken);
+        QCOMPARE(m_w->window->info(), "Naam van deze serie: Dieren.msr; 1 foto ontbreekt");
+        const QStringList found{m_w->dir.path("andere pc/poes.jpg"),
+                                m_w->dir.path("andere pc/fotos/hond.png"), "kat.jpg", ""};
+        for (int card = 1; card <= 4; ++card)
+            QCOMPARE(m_w->window->model().photoPath(card), found[card - 1]);
+        QVERIFY(TestPictures::near(pixelAt("Foto_2", {10, 10}), Qt::blue));
+        QCOMPARE(m_w->window->photos().photo(3).picture, QImage()); // an empty outlined canvas
+        saveAs("Dieren");
+        QCOMPARE(QString(saved("Dieren.msr")).split("\r\n").mid(1, 4), found);
+    }
+
     void loadDialogListsSelectsAndLoads() {
         for (const char* name : {"b.msr", "c.msr"})
             QVERIFY(m_w->dir.write(QString("mosaretten/") + name, TestFolder::seriesFile()));
