@@ -21,8 +21,8 @@ Error tooLarge(const QString& name, QSize size) {
                      .arg(size.height())};
 }
 
-// A side longer than any JPEG or GIF can have is a damaged or hostile header: stretching such a
-// thin picture onto the canvas would take many seconds. So is more pixels than the largest photo.
+// A side longer than any JPEG or GIF can have is a damaged or hostile header: scaling such a thin
+// picture would take many seconds. So is more pixels than the largest photo.
 bool beyondLimits(QSize size) {
     return size.width() > PictureReader::kMaxSide || size.height() > PictureReader::kMaxSide ||
            qint64(size.width()) * size.height() > JpegDecoder::kMaxPixels;

@@ -16,8 +16,8 @@ public:
 
     // Shows `picture` stretched to the box's size (the placeholders, made for their boxes).
     void setPicture(const QImage& picture);
-    // Shows the middle of `photo` that fills the box, never stretched, inside the photo canvas's
-    // outline or bare; cut again whenever the box changes its size.
+    // Shows the middle of `photo` that fills the box (PhotoBox), inside the photo canvas's outline
+    // or bare; cut again whenever the box changes its size.
     void setPhoto(const QImage& photo, PhotoFrame frame);
 
 signals:

@@ -215,7 +215,8 @@ private slots:
     }
     // A photo looked for by its name is looked for beside the series file and in "fotos" there
     // only: files of that name above the series folder or where the program started are not
-    // taken. The photo counts as missing; the load goes on and keeps the path as it was.
+    // taken, and nothing is written. The photo counts as missing; the load goes on and keeps the
+    // path as it was.
     void oddPhotoPathsStayInTheSeriesFolder() {
         QFETCH(QByteArray, stored);
         TestWindow f;
@@ -231,11 +232,13 @@ private slots:
         QVERIFY(f.start(kProgram));
         const QString startedIn = QDir::currentPath();
         QDir::setCurrent(f.dir.path());
+        const TestFolder::Snapshot before = f.dir.snapshot();
         {
             const HangGuard guard;
             f.load("Vreemd.msr");
         }
         QDir::setCurrent(startedIn);
+        QCOMPARE(f.dir.changedSince(before), QStringList());
         QCOMPARE(f.prompts.kinds(), QStringList());
         QCOMPARE(f.window->info(), "Naam van deze serie: Vreemd.msr; 1 foto ontbreekt");
         QCOMPARE(f.window->model().photoPath(1), QString::fromLatin1(stored));
