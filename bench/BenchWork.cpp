@@ -62,7 +62,7 @@ std::optional<FaceSheet> BenchWork::frontSheet(const QString& seriesName) const 
         const Result<PreparedPhoto> prepared = PhotoPreparer::fromFile(photo(photos[card - 1]));
         if (!prepared)
             return std::nullopt;
-        sheet.photos[size_t(card - 1)] = prepared->master;
+        sheet.photos[size_t(card - 1)] = {prepared->picture, PhotoFrame::Outlined};
         sheet.names[size_t(card - 1)] = {"Aap", "Beer", "Kat", "Uil"};
     }
     return sheet;

@@ -23,7 +23,7 @@ public:
     // A program folder of its own holding a game of `series` series, whose cards show the 32
     // photos of BenchPictures::game(32) in turn; the photos are written when missing.
     QString gameProgram(int series) const;
-    // A sheet of fronts with the print masters of four different 24 MP photos and four names per
+    // A sheet of fronts with the kept pictures of four different 24 MP photos and four names per
     // card; nothing when a photo cannot be prepared.
     std::optional<FaceSheet> frontSheet(const QString& seriesName) const;
 

@@ -4,7 +4,7 @@
 #include "BenchWork.h"
 #include "Benchmarks.h"
 #include "ExifOrientation.h"
-#include "PhotoCanvas.h"
+#include "PhotoFit.h"
 #include "PhotoPreparer.h"
 
 namespace {
@@ -16,7 +16,8 @@ std::string stem(const QString& name) {
 void decodeBaseline(benchmark::State& state, const QString& path, bool turned) {
     BaselineDecoder::Decoded decoded;
     for (auto _ : state) {
-        decoded = BaselineDecoder::decode(path, PhotoCanvas::kMasterPhotoArea, turned);
+        decoded =
+            BaselineDecoder::decode(path, PhotoFit::kScreenArea * PhotoFit::kPrintScale, turned);
         benchmark::DoNotOptimize(decoded);
     }
     if (decoded.denominator == 0)

@@ -36,7 +36,7 @@ void loadSeries(benchmark::State& state, const BenchWork& work) {
     for (auto _ : state)
         loaded = window.load(kSeriesName + QStringLiteral(".msr")) && loaded;
     for (int card = 1; card <= kCards; ++card)
-        loaded = loaded && !window.window().photos().cardPicture(card).isNull();
+        loaded = loaded && !window.window().photos().photo(card).picture.isNull();
     if (!loaded)
         state.SkipWithError("the series did not load with its four photos");
 }

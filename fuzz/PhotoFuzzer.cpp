@@ -1,6 +1,6 @@
 // Fuzzes photo preparation with arbitrary bytes handed over as a picture file.
 #include "FuzzCheck.h"
-#include "PhotoCanvas.h"
+#include "PhotoFit.h"
 #include "PhotoPreparer.h"
 
 #include <QBuffer>
@@ -15,9 +15,9 @@ namespace {
 // a long file takes.
 constexpr size_t kMaxInputBytes = 256 * 1024;
 
-// The card on the sheet never needs more than this; a larger card picture means a size guard
-// failed.
-constexpr qint64 kMaxCardPixels = 16'000'000;
+// No photo is kept larger than this (a square part is 1182 high, a 3:2 part 1341 wide); more means
+// a size guard failed.
+constexpr qint64 kMaxKeptPixels = 1341LL * 1182;
 
 } // namespace
 
@@ -45,10 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzzRequire(photo.error().contains(QStringLiteral("fuzz.jpg")), "an error names the file");
         return 0;
     }
-    fuzzRequire(photo->canvas.size() == PhotoCanvas::kCanvasSize, "the canvas has its fixed size");
-    fuzzRequire(photo->master.size() == PhotoCanvas::kMasterSize, "the master has its fixed size");
-    fuzzRequire(!photo->cardImage.isNull(), "a read photo has a card picture");
-    fuzzRequire(qint64(photo->cardImage.width()) * photo->cardImage.height() <= kMaxCardPixels,
-                "the card picture stays small");
+    const QImage& kept = photo->picture;
+    fuzzRequire(!kept.isNull() && !photo->screen.isNull(), "a read photo has both pictures");
+    fuzzRequire(qint64(kept.width()) * kept.height() <= kMaxKeptPixels,
+                "the kept picture is small");
+    const double proportions = double(kept.width()) / kept.height();
+    fuzzRequire(
+        kept.width() < 50 || kept.height() < 50 || // small ones are rounded
+            (proportions > PhotoFit::kTallest * 0.98 && proportions < PhotoFit::kWidest * 1.02),
+        "the kept part lies between square and 3:2");
     return 0;
 }

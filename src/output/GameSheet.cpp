@@ -1,7 +1,7 @@
 // What a page of fronts shows for a series read from its file, without the window.
 #include "GameSheet.h"
 
-#include "PhotoPreparer.h"
+#include "PhotoBox.h"
 #include "SeriesModel.h"
 
 FaceSheet GameSheet::build(const QString& fileName, const Series& series,
@@ -14,8 +14,9 @@ FaceSheet GameSheet::build(const QString& fileName, const Series& series,
             sheet.names[size_t(card - 1)][size_t(line - 1)] = SeriesModel::loadedName(series, line);
         const size_t index = size_t(card - 1);
         const bool read = index < photos.size() && photos[index].ok();
-        sheet.photos[index] =
-            read ? photos[index].value().master : PhotoPreparer::emptyPhoto().master;
+        // As after a load: the photo in its outline, or the empty outline when it was not read.
+        sheet.photos[index] = {read ? photos[index].value().picture : QImage(),
+                               PhotoFrame::Outlined};
     }
     return sheet;
 }

@@ -12,8 +12,8 @@
 class GameSheet final {
 public:
     // The series named `fileName` as loading it would put it on the cards: its subject, its names
-    // mirrored as the load mirrors them, and per card the print master of its photo; a photo that
-    // could not be read shows the empty outlined canvas, as on the screen.
+    // mirrored as the load mirrors them, and per card its photo in its outline; a photo that could
+    // not be read shows the empty outline, as on the screen.
     static FaceSheet build(const QString& fileName, const Series& series,
                            const std::vector<Result<PreparedPhoto>>& photos);
 };

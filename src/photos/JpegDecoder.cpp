@@ -1,10 +1,14 @@
-// Decodes JPEG photos with libjpeg's DCT scaling, reading a large photo at the least size it needs.
+// Decodes the part of a JPEG photo the program keeps, with libjpeg's DCT scaling and cropping, at
+// the least size it needs.
 #include "JpegDecoder.h"
 
 #include "BoxReducer.h"
 #include "ExifOrientation.h"
 #include "JpegDeviceSource.h"
+#include "PhotoFit.h"
 
+#include <QRect>
+#include <cmath>
 #include <csetjmp>
 #include <cstring>
 
@@ -62,41 +66,43 @@ public:
         return true;
     }
 
-    // Decodes straight into the picture's rows.
-    bool readRows(uchar* bits, qsizetype bytesPerLine) {
+    // Decodes the rows and columns of `part` (in the scaled picture) into `out`: straight into its
+    // rows when nothing is cut off at the sides or averaged, otherwise through `band`, a few rows
+    // at a time, averaged down by `factors` so the full-size rows never leave the processor's
+    // cache. `band` is as wide as the scaled picture and holds at least factors.height() rows.
+    bool readPart(QRect part, QSize factors, QImage& out, QImage& band) {
         if (setjmp(errors.jump))
             return false;
         jpeg_start_decompress(&info);
-        while (info.output_scanline < info.output_height) {
-            if (!readInto(bits + info.output_scanline * bytesPerLine, bytesPerLine,
-                          qMin<JDIMENSION>(16, info.output_height - info.output_scanline)))
-                return false;
-        }
-        jpeg_finish_decompress(&info);
-        return true;
-    }
-
-    // Decodes a band of `factors.height()` rows at a time into `band` and averages it down into
-    // one row of the picture, so the full-size rows never leave the processor's cache.
-    bool readReducedRows(uchar* bits, qsizetype bytesPerLine, uchar* band, qsizetype bandStride,
-                         QSize factors) {
-        if (setjmp(errors.jump))
+        JDIMENSION left = JDIMENSION(part.left());
+        JDIMENSION width = JDIMENSION(part.width());
+        if (width < info.output_width)
+            jpeg_crop_scanline(&info, &left, &width); // widened to whole blocks
+        const int skip = part.left() - int(left);
+        if (part.top() > 0 && jpeg_skip_scanlines(&info, JDIMENSION(part.top())) == 0)
             return false;
-        jpeg_start_decompress(&info);
-        const int rows = factors.height();
-        for (int y = 0; info.output_scanline < info.output_height; ++y) {
-            const int count =
-                int(qMin<JDIMENSION>(JDIMENSION(rows), info.output_height - info.output_scanline));
-            if (!readInto(band, bandStride, JDIMENSION(count)))
+        if (skip == 0 && int(width) == part.width() && factors == QSize(1, 1))
+            return readInto(out.bits(), out.bytesPerLine(), JDIMENSION(part.height()));
+        const int fy = factors.height();
+        const int bandRows = band.height() / fy * fy;
+        for (int done = 0, y = 0; done < part.height();) {
+            const int count = qMin(bandRows, part.height() - done);
+            if (!readInto(band.bits(), band.bytesPerLine(), JDIMENSION(count)))
                 return false;
-            for (int r = count; r < rows; ++r) // a short last band repeats its last row
-                std::memcpy(band + r * bandStride, band + (count - 1) * bandStride,
-                            size_t(bandStride));
-            BoxReducer::reduceRow(reinterpret_cast<const QRgb*>(band), bandStride / 4,
-                                  int(info.output_width), factors,
-                                  reinterpret_cast<QRgb*>(bits + y * bytesPerLine));
+            done += count;
+            for (int first = 0; first < count; first += fy, ++y) {
+                for (int r = count; r < first + fy; ++r) // a short last band repeats its last row
+                    std::memcpy(band.scanLine(r), band.scanLine(count - 1),
+                                size_t(band.bytesPerLine()));
+                const auto* rows = reinterpret_cast<const QRgb*>(band.constScanLine(first)) + skip;
+                auto* target = reinterpret_cast<QRgb*>(out.scanLine(y));
+                if (factors == QSize(1, 1))
+                    std::memcpy(target, rows, size_t(part.width()) * 4);
+                else
+                    BoxReducer::reduceRow(rows, band.bytesPerLine() / 4, part.width(), factors,
+                                          target);
+            }
         }
-        jpeg_finish_decompress(&info);
         return true;
     }
 
@@ -135,26 +141,22 @@ private:
     bool m_created = false;
 };
 
-int ceilDiv(int value, int divisor) {
-    return (value + divisor - 1) / divisor;
-}
 } // namespace
 
 bool JpegDecoder::isJpeg(QIODevice& device) {
     return device.peek(3) == "\xff\xd8\xff";
 }
 
-int JpegDecoder::scaleDenominator(QSize stored, QSize cover, bool swapsAxes) {
-    const QSize need = swapsAxes ? cover.transposed() : cover;
+int JpegDecoder::scaleDenominator(QSize part, QSize need) {
     for (int denominator : {8, 4, 2}) {
-        if (ceilDiv(stored.width(), denominator) >= need.width() &&
-            ceilDiv(stored.height(), denominator) >= need.height())
+        if (part.width() / denominator >= need.width() &&
+            part.height() / denominator >= need.height())
             return denominator;
     }
     return 1;
 }
 
-JpegDecoder::Decoded JpegDecoder::decode(QIODevice& device, QSize cover) {
+JpegDecoder::Decoded JpegDecoder::decode(QIODevice& device) {
     Decoded result;
     JpegDeviceSource source(device);
     Session session;
@@ -171,25 +173,36 @@ JpegDecoder::Decoded JpegDecoder::decode(QIODevice& device, QSize cover) {
         return result;
     }
     result.orientation = session.orientation();
+    // The part and its kept size are chosen upright; a centred part is centred as stored too.
     const bool turned = ExifOrientation::swapsAxes(result.orientation);
-    if (!session.setScale(scaleDenominator(result.storedSize, cover, turned)))
+    const auto asStored = [turned](QSize size) { return turned ? size.transposed() : size; };
+    const QSize part = PhotoFit::shownPart(asStored(result.storedSize));
+    result.partSize = asStored(part);
+    const QSize need = asStored(PhotoFit::keptSize(part));
+    if (!session.setScale(scaleDenominator(result.partSize, need)))
         return result;
-    // The DCT scale fits the tighter direction; a photo of other proportions than the card's
-    // is averaged down further in the other direction while it is decoded.
     const QSize scaled(int(info.output_width), int(info.output_height));
-    const QSize factors = BoxReducer::factorsFor(scaled, turned ? cover.transposed() : cover);
-    const bool reduce = factors != QSize(1, 1);
-    QImage stored(BoxReducer::reducedSize(scaled, factors), QImage::Format_RGB32);
-    QImage band(reduce ? QSize(scaled.width(), factors.height()) : QSize(), QImage::Format_RGB32);
-    if (stored.isNull() || (reduce && band.isNull())) {
+    const QSize scaledPart(
+        qBound(1,
+               int(std::lround(double(part.width()) * scaled.width() / result.storedSize.width())),
+               scaled.width()),
+        qBound(
+            1,
+            int(std::lround(double(part.height()) * scaled.height() / result.storedSize.height())),
+            scaled.height()));
+    const QRect area(QPoint((scaled.width() - scaledPart.width()) / 2,
+                            (scaled.height() - scaledPart.height()) / 2),
+                     scaledPart);
+    // The DCT scale fits the tighter direction; the other is averaged down further if it can be.
+    const QSize factors = BoxReducer::factorsFor(scaledPart, need);
+    QImage picture(BoxReducer::reducedSize(scaledPart, factors), QImage::Format_RGB32);
+    QImage band(scaled.width(), qMax(factors.height(), 16), QImage::Format_RGB32);
+    if (picture.isNull() || band.isNull()) {
         result.outcome = Outcome::TooLarge;
         return result;
     }
-    const bool read = reduce ? session.readReducedRows(stored.bits(), stored.bytesPerLine(),
-                                                       band.bits(), band.bytesPerLine(), factors)
-                             : session.readRows(stored.bits(), stored.bytesPerLine());
-    if (read) {
-        result.picture = stored;
+    if (session.readPart(area, factors, picture, band)) {
+        result.picture = picture;
         result.outcome = Outcome::Decoded;
     }
     return result;

@@ -1,4 +1,5 @@
-// Decodes JPEG photos with libjpeg's DCT scaling, reading a large photo at the least size it needs.
+// Decodes the part of a JPEG photo the program keeps, with libjpeg's DCT scaling and cropping, at
+// the least size it needs.
 #pragma once
 
 #include <QIODevice>
@@ -8,7 +9,7 @@
 class JpegDecoder final {
 public:
     enum class Outcome {
-        Decoded,     // `picture` holds the photo as stored, `orientation` how to turn it upright
+        Decoded, // `picture` holds the kept part as stored, `orientation` how to turn it upright
         Unsupported, // a JPEG libjpeg cannot turn into RGB (CMYK); another reader may manage
         Unreadable,  // damaged or not a JPEG at all
         TooLarge,    // the header claims more pixels than the program will decode
@@ -18,6 +19,7 @@ public:
         QImage picture;      // Format_RGB32, as stored in the file (not yet turned upright)
         int orientation = 1; // Exif orientation 1..8
         QSize storedSize;    // full size as stored
+        QSize partSize;      // the kept part at full size, as stored: its true proportions
     };
 
     static constexpr qint64 kMaxPixels = 200'000'000; // the largest phone photos are 200 MP
@@ -25,11 +27,12 @@ public:
 
     // True when the device's next bytes start a JPEG file (read without consuming them).
     static bool isJpeg(QIODevice& device);
-    // Decodes the JPEG read from `device` at the smallest of the scales 1, 1/2, 1/4 and 1/8 whose
-    // result, once turned upright, still covers `cover` in both directions (full size when even
-    // that is smaller). A direction still twice `cover` or more is averaged down by powers of two.
-    static Decoded decode(QIODevice& device, QSize cover);
-    // The scale denominator (1, 2, 4 or 8) that decode() uses for a photo stored at `stored`
-    // whose upright form must cover `cover`; `swapsAxes` when the photo is stored turned.
-    static int scaleDenominator(QSize stored, QSize cover, bool swapsAxes);
+    // Decodes the middle part of the JPEG read from `device` that PhotoFit keeps (only the rows and
+    // columns of that part are turned into pixels), at the smallest of the scales 1, 1/2, 1/4 and
+    // 1/8 at which the part still covers PhotoFit::keptSize. A direction still twice that size or
+    // more is averaged down by powers of two while decoding.
+    static Decoded decode(QIODevice& device);
+    // The scale denominator (1, 2, 4 or 8) that decode() uses for a part of `part` pixels as
+    // stored that must keep `need` pixels.
+    static int scaleDenominator(QSize part, QSize need);
 };

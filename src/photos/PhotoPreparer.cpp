@@ -1,7 +1,10 @@
-// Reads a picture file once and makes the canvas, the print master and the card picture from it.
+// Reads a picture file once and makes the pictures every card box is cut from.
 #include "PhotoPreparer.h"
 
-#include "PhotoCanvas.h"
+#include "CoverCrop.h"
+#include "ExifOrientation.h"
+#include "PhotoFit.h"
+#include "Resampler.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -27,8 +30,7 @@ Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path) {
 }
 
 Result<PreparedPhoto> PhotoPreparer::fromDevice(QIODevice& device, const QString& displayName) {
-    const Result<DecodedPicture> picture =
-        PictureReader::read(device, PhotoCanvas::kMasterPhotoArea, displayName);
+    const Result<DecodedPicture> picture = PictureReader::read(device, displayName);
     if (!picture)
         return Error{picture.error()};
     return fromDecoded(picture.value());
@@ -42,30 +44,25 @@ Result<PreparedPhoto> PhotoPreparer::fromData(const QByteArray& data, const QStr
 }
 
 PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
-    return fromDecoded(DecodedPicture{PhotoCanvas::opaque(upright), 1, {}});
+    const QImage part =
+        upright.copy(CoverCrop::middle(upright.size(), PhotoFit::shownPart(upright.size())));
+    return fromDecoded(DecodedPicture{Resampler::opaque(part), 1, {}});
 }
 
 PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
+    const QSize part = picture.uprightSize();
+    const QSize kept = PhotoFit::keptSize(part);
+    const bool turned = ExifOrientation::swapsAxes(picture.orientation);
     PreparedPhoto photo;
-    const QSize upright = picture.uprightSize();
-    // At least one pixel each way, however thin the picture.
-    const QSize fitted =
-        upright.scaled(PhotoCanvas::kPhotoArea, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    photo.master = PhotoCanvas::master(picture.stored, picture.orientation);
-    photo.canvas = PhotoCanvas::canvasFromMaster(photo.master);
-    // The card on the sheet shows the picture in its own proportions; the canvas's photo area
-    // holds more detail than the card's 120 x 80 box can show.
-    if (upright.width() <= fitted.width() && upright.height() <= fitted.height())
-        photo.cardImage = picture.upright();
-    else
-        photo.cardImage = PhotoCanvas::photoAreaOf(photo.canvas)
-                              .scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    photo.picture = ExifOrientation::upright(
+        Resampler::resampled(picture.stored, turned ? kept.transposed() : kept),
+        picture.orientation);
+    photo.screen = Resampler::resampled(photo.picture, PhotoFit::screenSize(part));
     return photo;
 }
 
 PreparedPhoto PhotoPreparer::emptyPhoto() {
-    return {PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize),
-            PhotoCanvas::emptyOutlined(PhotoCanvas::kMasterSize), QImage()};
+    return {};
 }
 
 QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths) {

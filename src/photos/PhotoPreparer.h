@@ -1,4 +1,4 @@
-// Reads a picture file once and makes the canvas, the print master and the card picture from it.
+// Reads a picture file once and makes the pictures every card box is cut from.
 #pragma once
 
 #include "PictureReader.h"
@@ -15,16 +15,16 @@
 
 class PhotoPreparer final {
 public:
-    // Decodes the file once (upright by its Exif orientation, only as large as the print master
-    // needs) and prepares it. A missing file, a folder or device, an unreadable or damaged picture
-    // and an absurdly large one give a Dutch error naming the file.
+    // Decodes the file once (only the part PhotoFit keeps, upright by its Exif orientation, only
+    // as large as that part is kept) and prepares it. A missing file, a folder or device, an
+    // unreadable or damaged picture and an absurdly large one give a Dutch error naming the file.
     static Result<PreparedPhoto> fromFile(const QString& path);
     static Result<PreparedPhoto> fromDevice(QIODevice& device, const QString& displayName);
     static Result<PreparedPhoto> fromData(const QByteArray& data, const QString& displayName);
-    // The canvas, master and card picture of an upright picture already in memory.
+    // The pictures of an upright picture already in memory.
     static PreparedPhoto fromPicture(const QImage& upright);
-    // The same for a decoded picture still to be turned upright; only the stretched photo area is
-    // turned, which is cheaper than turning the whole picture.
+    // The same for a decoded part still to be turned upright; it is scaled first and then turned,
+    // which is cheaper than turning the larger picture.
     static PreparedPhoto fromDecoded(const DecodedPicture& picture);
     // What a card shows whose photo line is empty or whose picture cannot be read.
     static PreparedPhoto emptyPhoto();

@@ -1,12 +1,13 @@
-// Turns the bytes of a picture file into a picture no larger than a card photo needs.
+// Turns the bytes of a picture file into the part of it the cards show, no larger than they need.
 #include "PictureReader.h"
 
+#include "CoverCrop.h"
 #include "ExifOrientation.h"
 #include "JpegDecoder.h"
-#include "PhotoCanvas.h"
+#include "PhotoFit.h"
+#include "Resampler.h"
 
 #include <QImageReader>
-#include <cmath>
 
 namespace {
 Error unreadable(const QString& name) {
@@ -20,43 +21,28 @@ Error tooLarge(const QString& name, QSize size) {
                      .arg(size.height())};
 }
 
-// A side longer than any JPEG or GIF can have is a damaged or hostile header: stretching such a
-// thin picture onto the canvas would take many seconds. So is more pixels than the largest photo.
+// A side longer than any JPEG or GIF can have is a damaged or hostile header: scaling such a thin
+// picture would take many seconds. So is more pixels than the largest photo.
 bool beyondLimits(QSize size) {
     return size.width() > PictureReader::kMaxSide || size.height() > PictureReader::kMaxSide ||
            qint64(size.width()) * size.height() > JpegDecoder::kMaxPixels;
 }
 
-// The smallest size of the picture's own proportions that still covers `need`, or `stored`
-// itself when that is already small enough.
-QSize coveringSize(QSize stored, QSize need) {
-    const double factor =
-        qMax(double(need.width()) / stored.width(), double(need.height()) / stored.height());
-    if (factor >= 1.0)
-        return stored;
-    return QSize(qMax(1, int(std::ceil(stored.width() * factor))),
-                 qMax(1, int(std::ceil(stored.height() * factor))));
-}
 } // namespace
 
 QSize DecodedPicture::uprightSize() const {
-    const QSize size = fullSize.isValid() ? fullSize : stored.size();
+    const QSize size = partSize.isValid() ? partSize : stored.size();
     return ExifOrientation::swapsAxes(orientation) ? size.transposed() : size;
 }
 
-QImage DecodedPicture::upright() const {
-    return ExifOrientation::upright(stored, orientation);
-}
-
-Result<DecodedPicture> PictureReader::read(QIODevice& device, QSize cover,
-                                           const QString& displayName) {
+Result<DecodedPicture> PictureReader::read(QIODevice& device, const QString& displayName) {
     if (!JpegDecoder::isJpeg(device))
-        return readWithQt(device, cover, displayName);
+        return readWithQt(device, displayName);
     const qint64 start = device.pos();
-    const JpegDecoder::Decoded jpeg = JpegDecoder::decode(device, cover);
+    const JpegDecoder::Decoded jpeg = JpegDecoder::decode(device);
     switch (jpeg.outcome) {
     case JpegDecoder::Outcome::Decoded:
-        return DecodedPicture{jpeg.picture, jpeg.orientation, jpeg.storedSize};
+        return DecodedPicture{jpeg.picture, jpeg.orientation, jpeg.partSize};
     case JpegDecoder::Outcome::TooLarge:
         return tooLarge(displayName, jpeg.storedSize);
     case JpegDecoder::Outcome::Unreadable:
@@ -66,11 +52,10 @@ Result<DecodedPicture> PictureReader::read(QIODevice& device, QSize cover,
     }
     if (device.isSequential() || !device.seek(start))
         return unreadable(displayName);
-    return readWithQt(device, cover, displayName);
+    return readWithQt(device, displayName);
 }
 
-Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, QSize cover,
-                                                 const QString& displayName) {
+Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, const QString& displayName) {
     QImageReader reader(&device);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
@@ -79,11 +64,15 @@ Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, QSize cover,
     if (stored.isValid()) {
         if (beyondLimits(stored))
             return tooLarge(displayName, stored);
-        // The scaled size is taken before the picture is turned upright.
+        // The part and its size are chosen upright, but cut and scaled before Qt turns it.
         const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-        const QSize scaled = coveringSize(stored, turned ? cover.transposed() : cover);
-        if (scaled != stored)
-            reader.setScaledSize(scaled);
+        const auto asStored = [turned](QSize size) { return turned ? size.transposed() : size; };
+        const QSize part = PhotoFit::shownPart(asStored(stored));
+        const QSize kept = asStored(PhotoFit::keptSize(part));
+        if (asStored(part) != stored)
+            reader.setClipRect(CoverCrop::middle(stored, asStored(part)));
+        if (kept != asStored(part))
+            reader.setScaledSize(kept);
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
@@ -94,5 +83,10 @@ Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, QSize cover,
     }
     if (beyondLimits(picture.size())) // a reader that could not tell the size beforehand
         return tooLarge(displayName, picture.size());
-    return DecodedPicture{PhotoCanvas::opaque(picture), 1, {}}; // Qt has turned it upright
+    // Qt has turned it upright; a reader that could not tell the size read all of it.
+    const QImage part =
+        stored.isValid()
+            ? picture
+            : picture.copy(CoverCrop::middle(picture.size(), PhotoFit::shownPart(picture.size())));
+    return DecodedPicture{Resampler::opaque(part), 1, {}};
 }

@@ -1,12 +1,12 @@
-// A photo made ready for a card: the screen canvas, the print master and the card's own picture.
+// A photo made ready for the cards: its kept part for print and export, and a smaller one for the
+// screen.
 #pragma once
 
 #include <QImage>
 
+// Both pictures are upright, opaque and in the proportions of the photo's kept part (PhotoFit);
+// every box cuts its own middle from them. Both are null for an empty photo.
 struct PreparedPhoto final {
-    QImage canvas; // 400 x 300: white, picture stretched into the 394 x 294 middle, 1-pixel black
-                   // outline
-    QImage master; // 1200 x 900: the same at three times the size, for printing
-    QImage cardImage; // the picture itself in its own proportions, at most 394 x 294, for the card
-                      // on the sheet after a load; null for an empty photo
+    QImage picture; // covers three times the canvas's 394 x 294 photo area (or the whole photo)
+    QImage screen;  // covers the 394 x 294 area: a third of `picture` across and down
 };

@@ -23,7 +23,7 @@ public:
         ProgramFolder folder;
         DeckMode deckMode = DeckMode::Normal;
         Settings* settings = nullptr;      // BackX and BackY are read and written here
-        std::function<FaceSheet()> fronts; // the current series, photos as print masters
+        std::function<FaceSheet()> fronts; // the current series
         UserPrompts* prompts = nullptr;
         std::function<std::unique_ptr<PageSink>()> makeSink; // the default printer when empty
         std::function<void(int)> designChosen; // told each back design the selector moves to

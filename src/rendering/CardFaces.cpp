@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QRectF>
 #include <array>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -41,9 +43,26 @@ void drawStretched(QPainter& painter, const QImage& image, const QRectF& target)
     painter.drawImage(target, image, QRectF(image.rect()));
 }
 
-const QImage& photo(const FaceSheet& sheet, int card) {
-    return sheet.photos[size_t(card - 1)];
-}
+// The photos of one page, each cut once for each size of box it is drawn in: a photo drawn in
+// several boxes of one size is then one picture, which a PDF holds only once.
+class PagePhotos final {
+public:
+    PagePhotos(QPainter& painter, const FaceSheet& sheet) : m_painter(painter), m_sheet(sheet) {}
+
+    void draw(int card, const QRectF& box) {
+        const FacePhoto& photo = m_sheet.photos[size_t(card - 1)];
+        const QSize size = PhotoBox::sizeFor(m_painter, box, photo.picture, photo.frame);
+        QImage& image = m_cut[{card, size.width(), size.height()}];
+        if (image.isNull())
+            image = PhotoBox::render(photo.picture, size, photo.frame);
+        drawStretched(m_painter, image, box);
+    }
+
+private:
+    QPainter& m_painter;
+    const FaceSheet& m_sheet;
+    std::map<std::tuple<int, int, int>, QImage> m_cut; // by card, width and height
+};
 
 // Centres the visible text on `centre`: blanks at either end draw nothing, so they would only
 // push it off centre (the title of an unnamed series ends in a blank).
@@ -59,18 +78,17 @@ void drawTitle(QPainter& painter, const QString& seriesName) {
                 CardFaces::title(seriesName));
 }
 
-void drawPicturesCard(QPainter& painter, const FaceSheet& sheet, int card, QPointF corner) {
+void drawPicturesCard(QPainter& painter, const FaceSheet& sheet, PagePhotos& photos, int card,
+                      QPointF corner) {
     drawStretched(painter, sheet.cardFrame, QRectF(corner, CardGeometry::kCardSize));
-    drawStretched(painter, photo(sheet, card), kPicturesPhoto.translated(corner));
+    photos.draw(card, kPicturesPhoto.translated(corner));
     int slot = 0;
     for (int other = 1; other <= kCards; ++other) {
         if (other != card)
-            drawStretched(
-                painter, photo(sheet, other),
-                QRectF(corner + kSmallSlots[size_t(slot++)], QSizeF(kSmallSide, kSmallSide)));
+            photos.draw(other, QRectF(corner + kSmallSlots[size_t(slot++)],
+                                      QSizeF(kSmallSide, kSmallSide)));
     }
-    drawStretched(painter, photo(sheet, card),
-                  QRectF(corner + kSmallSlots[kCards - 1], QSizeF(kSmallSide, kSmallSide)));
+    photos.draw(card, QRectF(corner + kSmallSlots[kCards - 1], QSizeF(kSmallSide, kSmallSide)));
 }
 
 // Runs `draw` with smooth picture scaling and restores the caller's painter state afterwards.
@@ -99,7 +117,10 @@ void CardFaces::drawNamesLayout(QPainter& painter, const FaceSheet& sheet) {
 }
 
 void CardFaces::drawPicturesLayout(QPainter& painter, const FaceSheet& sheet) {
-    drawPage(painter, sheet, &drawPicturesCard);
+    PagePhotos photos(painter, sheet);
+    drawPage(painter, sheet, [&photos](QPainter& p, const FaceSheet& s, int card, QPointF corner) {
+        drawPicturesCard(p, s, photos, card, corner);
+    });
 }
 
 void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int card, QPointF corner) {
@@ -113,7 +134,7 @@ void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int car
         drawCentred(painter, Fonts::twipsBold(kSubjectPoints), x + kSubjectCentre, y + kSubjectTop,
                     sheet.subject);
 
-        drawStretched(painter, photo(sheet, card), kNamesPhoto.translated(corner));
+        PagePhotos(painter, sheet).draw(card, kNamesPhoto.translated(corner));
 
         const QFont namesFont = Fonts::twipsBold(kNamesPoints);
         const auto& names = sheet.names[size_t(card - 1)];

@@ -7,11 +7,20 @@ CardOutline::CardOutline(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void CardOutline::setHighlighted(bool highlighted) {
+    if (highlighted == m_highlighted)
+        return;
+    m_highlighted = highlighted;
+    update();
+}
+
 void CardOutline::paintEvent(QPaintEvent*) {
     constexpr qreal radius = 10;
+    const qreal pen = m_highlighted ? 2 : 1;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(border(), 1));
+    painter.setPen(QPen(m_highlighted ? palette().color(QPalette::Highlight) : border(), pen));
     painter.setBrush(fill());
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2), radius,
+                            radius);
 }

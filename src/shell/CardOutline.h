@@ -11,6 +11,14 @@ public:
     static QColor fill() { return QColor(224, 224, 224); }
     static QColor border() { return QColor(128, 128, 128); }
 
+    // A highlighted card is outlined in the palette's highlight colour, twice as thick: it takes
+    // the picture being dragged over it.
+    void setHighlighted(bool highlighted);
+    bool isHighlighted() const { return m_highlighted; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_highlighted = false;
 };

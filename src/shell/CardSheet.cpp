@@ -85,6 +85,21 @@ void CardSheet::bindTexts(SeriesModel& model) {
         showName(line, model.name(1, line));
 }
 
+int CardSheet::photoCardAt(QPoint point) const {
+    if (m_help->isVisibleTo(this))
+        return 0;
+    for (const auto& view : m_cards) {
+        if (view->photo()->isVisibleTo(this) && view->photo()->geometry().contains(point))
+            return view->card();
+    }
+    return 0;
+}
+
+void CardSheet::outlineCard(int card) {
+    for (const auto& view : m_cards)
+        view->outline()->setHighlighted(view->card() == card);
+}
+
 void CardSheet::showSubject(const QString& text) {
     for (const auto& view : m_cards)
         showText(view->subject(), text);
@@ -114,12 +129,22 @@ void CardSheet::bindPhotos(const CardPhotos& photos) {
 }
 
 void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
-    const CardView& own = *m_cards[photoCard - 1];
-    own.photo()->setPicture(photos.cardShowsPlaceholder(photoCard) ? m_photoPlaceholder
-                                                                   : photos.cardPicture(photoCard));
-    const QImage thumbnail = photos.thumbnail(photoCard);
-    for (const auto& view : m_cards) {
-        const int slot = ThumbnailSlots::slotOf(view->card(), photoCard);
-        view->thumbnail(slot)->setPicture(thumbnail.isNull() ? m_thumbnailPlaceholder : thumbnail);
+    using Shows = CardPhotos::CardShows;
+    const Shows shows = photos.cardShows(photoCard);
+    const QImage& screen = photos.photo(photoCard).screen;
+    PictureBox* own = m_cards[photoCard - 1]->photo();
+    if (shows == Shows::Placeholder)
+        own->setPicture(m_photoPlaceholder);
+    else
+        own->setPhoto(screen, shows == Shows::Outlined ? PhotoFrame::Outlined : PhotoFrame::Bare);
+    // The four thumbnails of a photo show the same picture, cut once.
+    const PictureBox* first = m_cards[0]->thumbnail(1);
+    const qreal ratio = first->devicePixelRatioF();
+    QImage thumbnail = m_thumbnailPlaceholder;
+    if (shows != Shows::Placeholder) {
+        thumbnail = PhotoBox::render(screen, first->size() * ratio, PhotoFrame::Outlined);
+        thumbnail.setDevicePixelRatio(ratio);
     }
+    for (const auto& view : m_cards)
+        view->thumbnail(ThumbnailSlots::slotOf(view->card(), photoCard))->setPicture(thumbnail);
 }

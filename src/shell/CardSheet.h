@@ -32,6 +32,12 @@ public:
     // Shows what each card and thumbnail should show, and follows every change.
     void bindPhotos(const CardPhotos& photos);
 
+    // The card whose photo shows at `point` (in this frame's coordinates), or 0: none, or the help
+    // pane covers the cards.
+    int photoCardAt(QPoint point) const;
+    // Outlines `card` as the target of a drag; 0 outlines none.
+    void outlineCard(int card);
+
 signals:
     void photoClicked(int card);
 

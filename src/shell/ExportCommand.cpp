@@ -40,7 +40,7 @@ std::optional<GameRequest> ExportCommand::run() {
     UserPrompts& prompts = *m_context.prompts;
     std::optional<BusyCursor> busy(std::in_place);
     // The sheet is drawn before the dialog, as the bitmap has always been.
-    const QImage image = SheetExport::render(m_context.sheet(SheetPhotos::Canvases));
+    const QImage image = SheetExport::render(m_context.sheet());
     // The save dialog shows the normal pointer; the busy one returns for the writing.
     busy.reset();
     const UserPrompts::SaveChoice chosen = prompts.saveExportPath(types());
@@ -50,11 +50,10 @@ std::optional<GameRequest> ExportCommand::run() {
     if (kind == Kind::GamePdf)
         return gameRequest(chosen.path);
     busy.emplace();
-    const Status saved =
-        kind == Kind::Bitmap
-            ? saveBitmap(image, chosen.path)
-            : SeriesPages::writeSeries(chosen.path, m_context.sheet(SheetPhotos::PrintMasters),
-                                       m_context.deckMode, designPath());
+    const Status saved = kind == Kind::Bitmap
+                             ? saveBitmap(image, chosen.path)
+                             : SeriesPages::writeSeries(chosen.path, m_context.sheet(),
+                                                        m_context.deckMode, designPath());
     if (!saved.ok()) {
         busy.reset();
         prompts.warn(QStringLiteral("Export"), saved.error());

@@ -25,8 +25,8 @@ public:
         double pauseSeconds = 3.0; // how long the busy pointer stays after a bitmap is saved
         ProgramFolder folder;
         DeckMode deckMode = DeckMode::Normal;
-        int backDesign = 2; // the design on the backs of a PDF
-        std::function<FaceSheet(SheetPhotos)> sheet;
+        int backDesign = 2;               // the design on the backs of a PDF
+        std::function<FaceSheet()> sheet; // the current series
     };
 
     explicit ExportCommand(Context context);

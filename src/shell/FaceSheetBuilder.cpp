@@ -8,15 +8,15 @@
 FaceSheetBuilder::FaceSheetBuilder(const SeriesModel& model, const CardPhotos& photos)
     : m_model(model), m_photos(photos) {}
 
-FaceSheet FaceSheetBuilder::build(SheetPhotos photos) const {
+FaceSheet FaceSheetBuilder::build() const {
     FaceSheet sheet;
     sheet.seriesName = m_model.seriesName();
     sheet.subject = m_model.subject();
     for (int card = 1; card <= kCards; ++card) {
         for (int line = 1; line <= kLines; ++line)
             sheet.names[size_t(card - 1)][size_t(line - 1)] = m_model.name(card, line);
-        sheet.photos[size_t(card - 1)] =
-            photos == SheetPhotos::PrintMasters ? m_photos.master(card) : m_photos.canvas(card);
+        if (m_photos.cardShows(card) != CardPhotos::CardShows::Placeholder)
+            sheet.photos[size_t(card - 1)] = {m_photos.photo(card).picture, PhotoFrame::Outlined};
     }
     if (m_cardFrame.isNull())
         m_cardFrame = BuiltInPictures::png(QStringLiteral("card-outline"));

@@ -8,16 +8,14 @@
 class CardPhotos;
 class SeriesModel;
 
-// Which pictures of the photos a sheet draws: the screen canvases or the print masters.
-enum class SheetPhotos { Canvases, PrintMasters };
-
 class FaceSheetBuilder final {
 public:
     // Every sheet is drawn on the built-in card outline, loaded once when first needed.
     FaceSheetBuilder(const SeriesModel& model, const CardPhotos& photos);
 
-    // The series name, subject, names as the boxes hold them, and per card its canvas or master.
-    FaceSheet build(SheetPhotos photos) const;
+    // The series name, subject, names as the boxes hold them, and per card its photo: the kept
+    // picture inside the outline once a photo has been placed or loaded, nothing before.
+    FaceSheet build() const;
 
 private:
     const SeriesModel& m_model;

@@ -25,3 +25,11 @@ void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fil
     }
     model.setSaved(saved);
 }
+
+QString LoadSeries::infoText(const QString& fileName, int missing) {
+    const QString text = QStringLiteral("Naam van deze serie: ") + fileName;
+    if (missing == 0)
+        return text;
+    return text + (missing == 1 ? QStringLiteral("; 1 foto ontbreekt")
+                                : QStringLiteral("; %1 foto's ontbreken").arg(missing));
+}

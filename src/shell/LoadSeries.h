@@ -18,4 +18,6 @@ public:
     static void apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
                       const Series& series, const PhotoBatch::Results& photos,
                       SeriesModel::Saved saved);
+    // The info bar's text after loading `fileName`, with the number of photos that were missing.
+    static QString infoText(const QString& fileName, int missing);
 };

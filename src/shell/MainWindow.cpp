@@ -17,8 +17,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 
@@ -57,6 +60,10 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     connect(&m_commands.photoBatch(), &PhotoBatch::finished, this, &MainWindow::closeIfAsked);
     setDeckMode(DeckMode::Normal);
     m_sheet->card(1).subject()->setFocus();
+    setAcceptDrops(true);
+    // The text boxes take dragged text; dragged files go past them to the window.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
 
     m_settings = SettingsFile::load(m_folder.settingsFile());
     // Written straight back, so a missing or damaged file is made whole; a file that already holds
@@ -172,15 +179,14 @@ void MainWindow::runCommand(MenuCommand command) {
 }
 
 void MainWindow::openPrintDialog() {
-    PrintDialog dialog(
-        PrintDialog::Context{m_folder,
-                             m_deckMode,
-                             &m_settings,
-                             [this] { return m_commands.faceSheet(SheetPhotos::PrintMasters); },
-                             m_prompts,
-                             {},
-                             [this](int design) { m_backDesign = design; }},
-        this);
+    PrintDialog dialog(PrintDialog::Context{m_folder,
+                                            m_deckMode,
+                                            &m_settings,
+                                            [this] { return m_commands.faceSheet(); },
+                                            m_prompts,
+                                            {},
+                                            [this](int design) { m_backDesign = design; }},
+                       this);
     dialog.exec();
 }
 
@@ -275,4 +281,76 @@ void MainWindow::showEvent(QShowEvent* event) {
             move(s->availableGeometry().center() - rect().center());
     }
     QWidget::showEvent(event);
+}
+
+int MainWindow::dropCard(const DroppedFiles& dropped, QPointF position) const {
+    if (dropped.kind() != DroppedFiles::Kind::Pictures)
+        return 0;
+    return m_sheet->photoCardAt(m_sheet->mapFrom(this, position.toPoint()));
+}
+
+bool MainWindow::takesDrop(const DroppedFiles& dropped, int card) {
+    return dropped.kind() == DroppedFiles::Kind::Series ||
+           (dropped.kind() == DroppedFiles::Kind::Pictures && card > 0);
+}
+
+bool MainWindow::answerDrag(QDropEvent& event, bool takes) const {
+    const Qt::DropActions harmless = event.possibleActions() & (Qt::CopyAction | Qt::LinkAction);
+    if (!takes || isBusy() || harmless == Qt::IgnoreAction) {
+        event.ignore();
+        return false;
+    }
+    event.setDropAction(harmless & Qt::CopyAction ? Qt::CopyAction : Qt::LinkAction);
+    event.accept();
+    return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    // Files the window can use make it the drag's target wherever they enter; whether they may
+    // land where the pointer is, each move answers.
+    m_drag = DroppedFiles::of(event->mimeData());
+    const int card = dropCard(*m_drag, event->position());
+    const bool entered = answerDrag(*event, m_drag->kind() != DroppedFiles::Kind::Refused);
+    m_sheet->outlineCard(entered ? card : 0);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (!m_drag)
+        m_drag = DroppedFiles::of(event->mimeData());
+    const int card = dropCard(*m_drag, event->position());
+    m_sheet->outlineCard(answerDrag(*event, takesDrop(*m_drag, card)) ? card : 0);
+}
+
+void MainWindow::dragLeaveEvent(QDragLeaveEvent*) {
+    m_drag.reset();
+    m_sheet->outlineCard(0);
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const DroppedFiles dropped = m_drag ? *m_drag : DroppedFiles::of(event->mimeData());
+    m_drag.reset();
+    m_sheet->outlineCard(0);
+    const int card = dropCard(dropped, event->position());
+    if (!answerDrag(*event, takesDrop(dropped, card)))
+        return;
+    // The work starts once the drop has been answered, so the program the files came from is not
+    // kept waiting by a message about them.
+    QMetaObject::invokeMethod(
+        this,
+        [this, dropped, card] {
+            if (dropped.kind() == DroppedFiles::Kind::Series)
+                openSeriesFile(dropped.paths().front());
+            else
+                m_commands.placeFiles(card, dropped.paths());
+        },
+        Qt::QueuedConnection);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::DragEnter && qobject_cast<QLineEdit*>(watched) &&
+        static_cast<QDragEnterEvent*>(event)->mimeData()->hasUrls()) {
+        event->ignore(); // handed on to the window
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 
 #include "CardPhotos.h"
 #include "DeckMode.h"
+#include "DroppedFiles.h"
 #include "MenuCommand.h"
 #include "ProgramFolder.h"
 #include "RecoveryKeeper.h"
@@ -11,6 +12,7 @@
 #include "Settings.h"
 
 #include <QWidget>
+#include <optional>
 
 class CardSheet;
 class InfoBar;
@@ -21,9 +23,11 @@ class UserPrompts;
 // Reads the settings file and writes it straight back when created; writes it again when closed,
 // by the Exit button or by the window manager. A settings file that cannot be written is logged
 // and the program goes on. A close asked for while photos are decoded happens once they are on
-// the cards, and one asked for while the game's PDF is written when it is done. Closing and
-// loading another series ask first whether unsaved work is to be saved, and a copy of unsaved
-// work is kept for after a crash.
+// the cards, and one asked for while the game's PDF is written when it is done. Picture files
+// dropped on a card's photo are placed on that card and the ones after it; a series file dropped
+// anywhere is loaded; anything else is refused by the drop pointer. Closing and loading another
+// series (from the load dialog, a drop or a file given to the program) ask first whether unsaved
+// work is to be saved, and a copy of unsaved work is kept for after a crash.
 class MainWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -64,6 +68,11 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWidgets();
@@ -77,6 +86,14 @@ private:
     bool mayDiscardUnsavedWork();
     // Ends the program when a close was asked for while the window was busy.
     void closeIfAsked();
+    // The card a drag of `dropped` at `position` would fill first; 0 when it fills none.
+    int dropCard(const DroppedFiles& dropped, QPointF position) const;
+    // True when `dropped` may land with `card` under the pointer: pictures on a card's photo, a
+    // series anywhere.
+    static bool takesDrop(const DroppedFiles& dropped, int card);
+    // Accepts the drag with a copy (never a move, which would take the files away) when `takes`
+    // and the window is not busy, or refuses it; true when accepted.
+    bool answerDrag(QDropEvent& event, bool takes) const;
 
     ProgramFolder m_folder;
     UserPrompts* m_prompts;
@@ -90,6 +107,7 @@ private:
     QString m_savedInfo;
     bool m_centred = false;
     bool m_closeWhenIdle = false;
+    std::optional<DroppedFiles> m_drag; // what the drag over the window carries
 
     MenuRow* m_menu = nullptr;
     CardSheet* m_sheet = nullptr;

@@ -1,8 +1,10 @@
-// A picture that stretches to the box's size and reports clicks, like an image control.
+// A picture box like an image control: a built-in picture stretched to the box, or a photo cut to
+// fit it; it reports clicks.
 #include "PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
@@ -10,15 +12,35 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 void PictureBox::setPicture(const QImage& picture) {
     m_picture = picture;
+    m_stretched = true;
+    m_cut = QImage();
+    update();
+}
+
+void PictureBox::setPhoto(const QImage& photo, PhotoFrame frame) {
+    m_picture = photo;
+    m_stretched = false;
+    m_frame = frame;
+    m_cut = QImage();
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    if (m_picture.isNull())
-        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_picture);
+    if (m_stretched) {
+        if (!m_picture.isNull())
+            painter.drawImage(rect(), m_picture);
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+    if (m_cut.size() != pixels) {
+        m_cut = PhotoBox::render(m_picture, pixels, m_frame);
+        m_cut.setDevicePixelRatio(ratio);
+    }
+    if (!m_cut.isNull())
+        painter.drawImage(rect(), m_cut);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

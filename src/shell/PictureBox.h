@@ -1,18 +1,24 @@
-// A picture that stretches to the box's size and reports clicks, like an image control.
+// A picture box like an image control: a built-in picture stretched to the box, or a photo cut to
+// fit it; it reports clicks.
 #pragma once
+
+#include "PhotoBox.h"
 
 #include <QImage>
 #include <QWidget>
 
-// Shows its picture stretched to its own size; an empty picture leaves the box transparent.
-// A disabled box keeps drawing its picture unchanged and ignores the mouse.
+// An empty picture leaves the box transparent. A disabled box keeps drawing its picture unchanged
+// and ignores the mouse.
 class PictureBox final : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
+    // Shows `picture` stretched to the box's size (the placeholders, made for their boxes).
     void setPicture(const QImage& picture);
-    const QImage& picture() const { return m_picture; }
+    // Shows the middle of `photo` that fills the box (PhotoBox), inside the photo canvas's outline
+    // or bare; cut again whenever the box changes its size.
+    void setPhoto(const QImage& photo, PhotoFrame frame);
 
 signals:
     // A left button pressed and released over the box.
@@ -25,5 +31,8 @@ protected:
 
 private:
     QImage m_picture;
+    bool m_stretched = true;
+    PhotoFrame m_frame = PhotoFrame::Bare;
+    QImage m_cut; // the photo as last cut for the box's size on the screen
     bool m_pressed = false;
 };

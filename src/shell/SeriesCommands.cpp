@@ -49,39 +49,55 @@ void SeriesCommands::openLoadDialog() {
 
 void SeriesCommands::load(const QString& fileName, const std::function<void(const Status&)>& done) {
     const SeriesFolder folder(m_context.folder.seriesFolder());
-    Result<Series> read = folder.load(fileName);
-    const QString path = folder.path() + u'/' + fileName;
-    const QStringList photos = read ? PhotoLocations::of(read.value(), path) : QStringList();
-    show(fileName, std::move(read), photos, SeriesModel::Saved::Yes, done);
+    show(folder.path() + u'/' + fileName, folder.load(fileName), done);
 }
 
 void SeriesCommands::loadFile(const QString& path, const std::function<void(const Status&)>& done) {
-    const QString fileName = QFileInfo(path).fileName();
-    Result<Series> read = SeriesFile::read(path, fileName);
-    const QStringList photos = read ? PhotoLocations::of(read.value(), path) : QStringList();
-    show(fileName, std::move(read), photos, SeriesModel::Saved::Yes, done);
+    show(path, SeriesFile::read(path, QFileInfo(path).fileName()), done);
 }
 
 void SeriesCommands::restore(const RecoveredSeries& recovered,
                              const std::function<void(const Status&)>& done) {
-    show(recovered.seriesName, recovered.series, PhotoLocations::stored(recovered.series),
-         SeriesModel::Saved::No, done);
+    display(recovered.seriesName, recovered.series, PhotoLocations::stored(recovered.series),
+            SeriesModel::Saved::No, 0, done);
 }
 
-void SeriesCommands::show(const QString& seriesName, Result<Series> read,
-                          const QStringList& photoPaths, SeriesModel::Saved saved,
+void SeriesCommands::show(const QString& path, Result<Series> read,
                           const std::function<void(const Status&)>& done) {
     // The file has been read and checked whole before anything on the cards changes.
-    if (!read.ok() || isBusy()) {
-        done(Error{read.ok() ? QStringLiteral("Er worden nog foto's gelezen.") : read.error()});
+    if (!read.ok()) {
+        done(Error{read.error()});
         return;
     }
-    const Series series = std::move(read).value();
+    // The cards show the photos where they were found, and the next save writes those paths, so a
+    // photo found in another folder leaves the series unsaved; a missing photo keeps its path,
+    // so saving does not lose it.
+    Series series = std::move(read).value();
+    const PhotoLocations::Located located = PhotoLocations::locate(series, path);
+    SeriesModel::Saved saved = SeriesModel::Saved::Yes;
+    for (int card = 1; card <= kCards; ++card) {
+        const QString& found = located.paths[card - 1];
+        if (!found.isEmpty() && found != series.photoPath(card)) {
+            series.photoPath(card) = found;
+            saved = SeriesModel::Saved::No;
+        }
+    }
+    display(QFileInfo(path).fileName(), series, located.paths, saved, located.missing, done);
+}
+
+void SeriesCommands::display(const QString& seriesName, const Series& series,
+                             const QStringList& photoPaths, SeriesModel::Saved saved, int missing,
+                             const std::function<void(const Status&)>& done) {
+    if (isBusy()) {
+        done(Error{QStringLiteral("Er worden nog foto's gelezen.")});
+        return;
+    }
     m_busyPointer.emplace();
-    m_batch.start(photoPaths, [this, seriesName, series, saved, done](PhotoBatch::Results photos) {
+    m_batch.start(photoPaths, [this, seriesName, series, saved, missing,
+                               done](PhotoBatch::Results photos) {
         LoadSeries::apply(*m_context.model, *m_context.photos, seriesName, series, photos, saved);
         if (m_context.setInfo)
-            m_context.setInfo(QStringLiteral("Naam van deze serie: ") + seriesName);
+            m_context.setInfo(LoadSeries::infoText(seriesName, missing));
         m_busyPointer.reset();
         done(Status::success());
     });
@@ -93,12 +109,24 @@ void SeriesCommands::placePhoto(int card) {
     const QString path = m_context.prompts->openPicture(PhotoPlacement::filter());
     if (path.isEmpty())
         return;
+    place(card, {path}, 1);
+}
+
+void SeriesCommands::placeFiles(int card, const QStringList& paths) {
+    if (isBusy() || card < 1 || card > kCards || paths.isEmpty())
+        return;
+    place(card, paths.mid(0, kCards - card + 1), int(paths.size()));
+}
+
+void SeriesCommands::place(int card, const QStringList& paths, int offered) {
     // The busy pointer starts after the dialog, so the dialog itself keeps the normal pointer.
     m_busyPointer.emplace();
-    m_batch.start({path}, [this, card, path](PhotoBatch::Results photos) {
+    m_batch.start(paths, [this, card, paths, offered](PhotoBatch::Results photos) {
         m_busyPointer.reset();
-        PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, card, path,
-                              photos.front());
+        const int placed = PhotoPlacement::apply(*m_context.model, *m_context.photos,
+                                                 *m_context.prompts, card, paths, photos);
+        if (offered > 1 && m_context.setInfo)
+            m_context.setInfo(PhotoPlacement::placedText(placed, offered));
     });
 }
 
@@ -109,7 +137,7 @@ void SeriesCommands::exportSheet() {
         ExportCommand({m_context.prompts, m_context.exportPauseSeconds, m_context.folder,
                        m_context.deckMode ? m_context.deckMode() : DeckMode::Normal,
                        m_context.backDesign ? m_context.backDesign() : 2,
-                       [this](SheetPhotos photos) { return faceSheet(photos); }})
+                       [this] { return faceSheet(); }})
             .run();
     if (!game)
         return;
@@ -119,6 +147,6 @@ void SeriesCommands::exportSheet() {
     m_game->start();
 }
 
-FaceSheet SeriesCommands::faceSheet(SheetPhotos photos) const {
-    return m_faceSheets.build(photos);
+FaceSheet SeriesCommands::faceSheet() const {
+    return m_faceSheets.build();
 }

@@ -43,14 +43,19 @@ public:
     bool save();
     void openLoadDialog();     // the modal load dialog
     void placePhoto(int card); // picks a picture file for the card
-    void exportSheet();        // saves the sheet as a BMP picture or a PDF, or the game as a PDF
+    // Places picture files on `card` and the cards after it, in order, as if each had been picked
+    // for its card; files beyond the last card are left out, and when several files were given the
+    // info bar says how many were placed.
+    void placeFiles(int card, const QStringList& paths);
+    void exportSheet(); // saves the sheet as a BMP picture or a PDF, or the game as a PDF
 
     // The series as the printed page or the export draws it.
-    FaceSheet faceSheet(SheetPhotos photos) const;
+    FaceSheet faceSheet() const;
 
     // Reads the file `fileName` of the series folder and starts decoding its photos, with the busy
     // pointer showing; `done` runs once the cards show the series, or at once with the error of a
-    // file that holds none (then nothing changed). The load dialog loads through this.
+    // file that holds none (then nothing changed). Photos whose paths are missing are looked for
+    // beside the file (PhotoLocations). The load dialog loads through this.
     void load(const QString& fileName, const std::function<void(const Status&)>& done);
     // The same for a series file anywhere: the series is named after the file's name.
     void loadFile(const QString& path, const std::function<void(const Status&)>& done);
@@ -65,9 +70,16 @@ public:
     const PhotoBatch& photoBatch() const { return m_batch; }
 
 private:
-    // Shows `series`, named `seriesName`, once the photos at `photoPaths` are decoded.
-    void show(const QString& seriesName, Result<Series> read, const QStringList& photoPaths,
-              SeriesModel::Saved saved, const std::function<void(const Status&)>& done);
+    // Shows the series read from the file at `path`, its photos looked up where the file lies.
+    void show(const QString& path, Result<Series> read,
+              const std::function<void(const Status&)>& done);
+    // Shows `series`, named `seriesName`, once the photos at `photoPaths` are decoded; `missing`
+    // photos could not be found.
+    void display(const QString& seriesName, const Series& series, const QStringList& photoPaths,
+                 SeriesModel::Saved saved, int missing,
+                 const std::function<void(const Status&)>& done);
+    // Decodes `paths` for `card` onwards with the busy pointer showing; `offered` files were given.
+    void place(int card, const QStringList& paths, int offered);
 
     Context m_context;
     FaceSheetBuilder m_faceSheets;

@@ -1,9 +1,46 @@
 // Where the photos of a series read from a file are to be found.
 #include "PhotoLocations.h"
 
-QStringList PhotoLocations::of(const Series& series, const QString& seriesFile) {
-    Q_UNUSED(seriesFile);
-    return stored(series);
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+// The file name a stored path ends in, whichever separator the computer that wrote it used;
+// nothing when that names no file in a folder ("", ".", "..").
+QString nameIn(const QString& stored) {
+    const QString name = stored.mid(qMax(stored.lastIndexOf(u'/'), stored.lastIndexOf(u'\\')) + 1);
+    return name == u"." || name == u".." ? QString() : name;
+}
+
+QString lookUp(const QString& stored, const QDir& seriesFolder) {
+    const QString name = nameIn(stored);
+    if (name.isEmpty())
+        return {};
+    for (const QString& candidate :
+         {seriesFolder.filePath(name),
+          seriesFolder.filePath(QLatin1String(PhotoLocations::kPhotoFolder) + u'/' + name)}) {
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return {};
+}
+} // namespace
+
+PhotoLocations::Located PhotoLocations::locate(const Series& series, const QString& seriesFile) {
+    Located located;
+    const QDir seriesFolder = QFileInfo(seriesFile).absoluteDir();
+    for (int card = 1; card <= kCards; ++card) {
+        const QString& stored = series.photoPath(card);
+        // A path that is not a full path would be read from wherever the program was started.
+        if (stored.isEmpty() || (QDir::isAbsolutePath(stored) && QFileInfo::exists(stored))) {
+            located.paths += stored;
+            continue;
+        }
+        const QString found = lookUp(stored, seriesFolder);
+        located.missing += found.isEmpty();
+        located.paths += found;
+    }
+    return located;
 }
 
 QStringList PhotoLocations::stored(const Series& series) {

@@ -1,4 +1,5 @@
-// A program folder with design pictures and print dialogs on it for a series of plain photos.
+// A program folder with design pictures and print dialogs on it for a series of photos of four
+// shapes.
 #pragma once
 
 #include "ImagePageSink.h"
@@ -12,7 +13,9 @@
 
 inline const QStringList kThreeDesigns{"kaart1.jpg", "kaart2.jpg", "kaart3.jpg"};
 inline const QList<QColor> kDesignColours{{220, 220, 220}, {0, 160, 0}, {20, 40, 120}};
-inline const QList<QColor> kPhotoColours{{220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150, 0, 150}};
+// The photos of cards 1 to 4: upright, landscape, square and very wide, each a
+// TestPictures::target.
+inline const QList<QSize> kPhotoSizes{{900, 1200}, {1600, 1200}, {1000, 1000}, {2400, 600}};
 inline constexpr double kDpi = 192; // 15 twips, the thinnest line on the page, become two pixels
 
 template <typename W = QWidget> W* control(const QWidget& dialog, const char* name) {
@@ -35,7 +38,7 @@ struct Borrowed final : PageSink {
     Status finish() override { return sink.finish(); }
 };
 
-// A program folder with `designs` in kDesignColours, and print dialogs on it for plain photos.
+// A program folder with `designs` in kDesignColours, and print dialogs on it.
 struct PrintFixture final {
     TestFolder folder;
     Settings settings;
@@ -48,13 +51,15 @@ struct PrintFixture final {
                          TestPictures::encode(TestPictures::plain(250, 380, kDesignColours[n - 1]),
                                               "JPG", 95));
     }
-    // A dialog printing to `sink`, or to `image`.
+    // A dialog printing to `sink`, or to `image`; its cards show their photos inside the outline.
     std::unique_ptr<PrintDialog> open(DeckMode deck = DeckMode::Normal, PageSink* sink = nullptr) {
         PageSink& target = sink ? *sink : image;
         const auto fronts = [] {
             FaceSheet sheet{"Dieren.msr", "Dieren", {}, {}, {}};
             for (int card = 0; card < kCards; ++card) {
-                sheet.photos[card] = TestPictures::plain(1200, 900, kPhotoColours[card]);
+                sheet.photos[card] = {
+                    TestPictures::target(kPhotoSizes[card].width(), kPhotoSizes[card].height()),
+                    PhotoFrame::Outlined};
                 sheet.names[card] = {"Aap", "Beer", "Kat", "Uil"};
             }
             return sheet;

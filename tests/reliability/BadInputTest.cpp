@@ -1,7 +1,7 @@
-// Bad input through the real window: broken series files and photos through the load dialog, odd
-// settings files at start-up, names that leave the series folder, and a read-only program folder.
+// Bad input through the real window: broken series files and photos through the load dialog and
+// dropped on a card, odd photo paths, odd settings files at start-up, names that leave the series
+// folder, and a read-only program folder.
 #include "CardPhotos.h"
-#include "PhotoCanvas.h"
 #include "SettingsFile.h"
 #include "TestPictures.h"
 #include "TestWindow.h"
@@ -25,8 +25,10 @@ enum class Outcome {
     Starts,    // the settings file: no question, and the file holds what the window uses
     Loads,     // "Kapot.msr": loaded without a question
     LoadFails, // "Kapot.msr": "Fout bij het laden!", and the sheet keeps what it had
-    Placed,    // card 1's photo in "Foto.msr": shown, the load goes on, and it places on the card
-    Empty,     // the same: an empty outlined canvas, and placing it warns with its name
+    Placed,    // card 1's photo in "Foto.msr": shown, the load goes on, and dropped on the card it
+               // is placed there
+    Empty,     // the same: an empty outlined canvas, and dropping it warns with its name (a folder
+               // is refused by the drop)
     Refused,   // the row's name typed for a save: refused with a warning
 };
 
@@ -90,9 +92,9 @@ private slots:
         row("CR-only line ends", O::LoadFails, TestFolder::seriesFile(21, {{}}, "\r"));
         row("folder named x.msr", O::LoadFails, {}, Entry::Folder);
         row("pipe named x.msr", O::LoadFails, {}, Entry::Pipe);
-        row("photo is a folder", O::Empty, {}, Entry::Folder);
-        row("photo is a pipe", O::Empty, {}, Entry::Pipe);
-        row("photo missing", O::Empty, {}, Entry::Missing);
+        row("folder.jpg", O::Empty, {}, Entry::Folder);
+        row("pipe.jpg", O::Empty, {}, Entry::Pipe);
+        row("gone before it is read.jpg", O::Empty, {}, Entry::Missing);
         row("zero-byte.jpg", O::Empty);
         row("claiming 60000 x 60000.jpg", O::Empty, plainJpeg(60000, 60000).left(130));
         row("claiming 16252674 x 2.bmp", O::Empty,
@@ -101,6 +103,8 @@ private slots:
                 QByteArray(25, 0) + QByteArray(30, 64));
         row("truncated.jpg", O::Placed, jpeg.left(jpeg.size() * 6 / 10));
         row("108 MP.jpg", O::Placed, plainJpeg(12000, 9000));
+        row("1 x 10000.png", O::Placed,
+            TestPictures::encode(TestPictures::plain(1, 10000, Qt::green), "PNG"));
         row("PNG named.jpg", O::Placed,
             TestPictures::encode(TestPictures::plain(60, 40, Qt::green), "PNG"));
         row("NUL bytes in settings", O::Starts, QByteArray(64, '\0'));
@@ -156,7 +160,8 @@ private slots:
                         swapped = QFile::remove(f.dir.path(path)) && f.dir.make(path, entry);
                 });
                 QVERIFY(swapped);
-                QVERIFY(!photo || f.place(1, f.dir.path(path)));
+                QVERIFY(!photo || f.drop("Foto_1", {QUrl::fromLocalFile(f.dir.path(path))}).taken ==
+                                      (entry != Entry::Folder));
             }
         }
         const QStringList changed = f.dir.changedSince(before);
@@ -164,9 +169,10 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget() && !QGuiApplication::overrideCursor());
         const QString warning = outcome == O::LoadFails ? "Fout bij het laden!"
                                 : outcome == O::Refused ? "Deze naam kan niet worden gebruikt"
-                                : outcome == O::Empty   ? '"' + f.dir.path(path) + '"'
-                                                        : QString();
-        // The name a save asks for and the photo a placement picks are no messages.
+                                : outcome == O::Empty && entry != Entry::Folder
+                                    ? '"' + f.dir.path(path) + '"'
+                                    : QString();
+        // The name a save asks for is no message.
         const QStringList said = f.prompts.kinds().filter(QRegularExpression("warn|inform|yesno"));
         QCOMPARE(said, warning.isEmpty() ? QStringList() : QStringList{"warn"});
         QVERIFY(f.prompts.lastText().contains(warning));
@@ -185,17 +191,59 @@ private slots:
             QCOMPARE(SettingsFile::serialize(w.settings()),
                      entry == Entry::File ? f.dir.read(path) : "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
         } else if (outcome != O::Refused) {
-            QVERIFY(w.info().endsWith(outcome == O::Loads ? "Kapot.msr" : "Foto.msr"));
+            QVERIFY(w.info().startsWith("Naam van deze serie: " +
+                                        QString(outcome == O::Loads ? "Kapot.msr" : "Foto.msr")));
         }
         if (photo) {
+            // An empty photo is not another card's: a white canvas with its outline.
             const CardPhotos& photos = w.photos();
-            QCOMPARE(photos.canvas(1) == PhotoCanvas::emptyOutlined(PhotoCanvas::kCanvasSize),
-                     outcome == O::Empty);
-            QCOMPARE(photos.cardPicture(1).isNull(), outcome == O::Empty); // not another's
-            QVERIFY(!photos.cardShowsPlaceholder(1) && photos.thumbnail(1) == photos.canvas(1));
-            QVERIFY(TestPictures::near(photos.canvas(2).pixel(200, 150), Qt::red)); // went on
+            QCOMPARE(photos.photo(1).picture.isNull(), outcome == O::Empty);
+            QCOMPARE(photos.cardShows(1), outcome == O::Empty ? CardPhotos::CardShows::Bare
+                                                              : CardPhotos::CardShows::Outlined);
+            QVERIFY(TestPictures::near(photos.photo(2).picture.pixel(20, 15), Qt::red)); // went on
             QCOMPARE(w.model().photoPath(1), f.dir.path(path)); // kept for the next save
         }
+    }
+
+    void oddPhotoPathsStayInTheSeriesFolder_data() {
+        QTest::addColumn<QByteArray>("stored"); // card 1's photo line
+        QTest::newRow("only a name") << QByteArray("buiten.jpg");
+        QTest::newRow("only a drive letter") << QByteArray("C:");
+        QTest::newRow("..") << QByteArray("..");
+        QTest::newRow("a folder up") << QByteArray("..\\buiten.jpg");
+        QTest::newRow("2000 characters") << QByteArray(2000, 'a');
+    }
+    // A photo looked for by its name is looked for beside the series file and in "fotos" there
+    // only: files of that name above the series folder or where the program started are not
+    // taken, and nothing is written. The photo counts as missing; the load goes on and keeps the
+    // path as it was.
+    void oddPhotoPathsStayInTheSeriesFolder() {
+        QFETCH(QByteArray, stored);
+        TestWindow f;
+        for (const QString& outside : {QString(), kProgram + "/"})
+            for (const char* name : {"buiten.jpg", "C:"})
+                QVERIFY(
+                    f.dir.write(outside + name,
+                                TestPictures::encode(TestPictures::plain(8, 8, Qt::blue), "PNG")));
+        QVERIFY(
+            f.dir.write(kRed, TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG")));
+        QVERIFY(f.dir.write(kSeries + "Vreemd.msr",
+                            TestFolder::seriesFile(21, {stored, f.dir.path(kRed).toUtf8()})));
+        QVERIFY(f.start(kProgram));
+        const QString startedIn = QDir::currentPath();
+        QDir::setCurrent(f.dir.path());
+        const TestFolder::Snapshot before = f.dir.snapshot();
+        {
+            const HangGuard guard;
+            f.load("Vreemd.msr");
+        }
+        QDir::setCurrent(startedIn);
+        QCOMPARE(f.dir.changedSince(before), QStringList());
+        QCOMPARE(f.prompts.kinds(), QStringList());
+        QCOMPARE(f.window->info(), "Naam van deze serie: Vreemd.msr; 1 foto ontbreekt");
+        QCOMPARE(f.window->model().photoPath(1), QString::fromLatin1(stored));
+        QVERIFY(f.window->photos().photo(1).picture.isNull());
+        QVERIFY(TestPictures::near(f.window->photos().photo(2).picture.pixel(20, 15), Qt::red));
     }
 
     void seriesFileFromOutside_data() {
@@ -227,7 +275,7 @@ private slots:
         }
         QCOMPARE(f.prompts.kinds(), loads ? QStringList() : QStringList{"warn"});
         QCOMPARE(f.window->model().seriesName(), loads ? "Reis.msr" : "Default.msr");
-        QCOMPARE(f.window->info().endsWith("Reis.msr"), loads);
+        QCOMPARE(f.window->info().contains("Naam van deze serie: Reis.msr"), loads);
         if (!loads)
             QCOMPARE(f.window->model().toSeries(), empty);
     }

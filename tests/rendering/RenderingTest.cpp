@@ -2,6 +2,7 @@
 #include "CardBacks.h"
 #include "CardFaces.h"
 #include "CutMarks.h"
+#include "PhotoBox.h"
 #include "SheetExport.h"
 #include "TestPictures.h"
 #include "TwipsPainter.h"
@@ -45,10 +46,10 @@ struct Page final {
 const auto dark = [](QRgb c) { return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90; };
 const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; };
 
-FaceSheet sheetWith(const QList<QImage>& photos) {
+FaceSheet sheetWith(const QList<QImage>& photos, PhotoFrame frame = PhotoFrame::Bare) {
     FaceSheet sheet{"Een lange naam voor de dieren.msr", "  Dieren ", {}, {}, {}};
     for (int card = 0; card < kCards; ++card) {
-        sheet.photos[size_t(card)] = photos[card % photos.size()];
+        sheet.photos[size_t(card)] = {photos[card % photos.size()], frame};
         sheet.names[size_t(card)] = {"Koe", "Varken", "Schaap", "Geit"};
     }
     return sheet;
@@ -94,7 +95,69 @@ void verifyNamesCard(const Page& page, int card, QPointF corner, const QColor& a
 class RenderingTest final : public QObject {
     Q_OBJECT
 private slots:
-    // Printed from the print master; the export test draws from the screen canvas.
+    void photosFillTheirBoxesUndistorted_data() {
+        QTest::addColumn<QSize>("photo"); // TestPictures::target of this size
+        QTest::newRow("upright 3:4") << QSize(900, 1200);
+        QTest::newRow("landscape 4:3") << QSize(1600, 1200);
+        QTest::newRow("square") << QSize(1000, 1000);
+        QTest::newRow("very wide 4:1") << QSize(2400, 600);
+    }
+    // Every box shows the middle of the photo with the disc round; a 4:3 photo in a box of about
+    // 4:3 keeps all of its blue edge, as when it was stretched into the box, within a pixel of the
+    // screen (15 twips).
+    void photosFillTheirBoxesUndistorted() {
+        QFETCH(QSize, photo);
+        const FaceSheet sheet =
+            sheetWith({TestPictures::target(photo.width(), photo.height())}, PhotoFrame::Outlined);
+        const QImage canvas =
+            PhotoBox::render(sheet.photos[0].picture, PhotoBox::kCanvasSize, PhotoFrame::Outlined);
+        const Page names(kPage, 6, [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });
+        const Page screenNames(kPage, 15,
+                               [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });
+        const Page pictures(kPage, 6,
+                            [&](QPainter& p) { CardFaces::drawPicturesLayout(p, sheet); });
+        const QImage exported = SheetExport::render(sheet);
+        struct Box {
+            const char* name;
+            const QImage& image;
+            QRectF pixels;
+            bool fourByThree;
+        };
+        // A box of `size` twips at `at` on the first card, in pixels of `perPixel` twips.
+        const auto px = [](QPointF at, QSizeF size, double perPixel = 6) {
+            return QRectF((kPageCards[0] + at) / perPixel, size / perPixel);
+        };
+        const QList<Box> boxes{
+            {"canvas", canvas, QRectF(0, 0, 400, 300), true},
+            {"names", names.image, px({280, 800}, {3220, 2400}), false},
+            {"names in screen pixels", screenNames.image, px({280, 800}, {3220, 2400}, 15), true},
+            {"large", pictures.image, px({330, 360}, {3120, 3000}), false},
+            {"small", pictures.image, px({1440, 4470}, {900, 900}), false},
+            {"export", exported, px(QPointF(580, 1700) - kPageCards[0], {3220, 2400}, 15), true}};
+        for (const Box& box : boxes) {
+            // Neither the outline nor the white band counts as red or blue.
+            const QRect area = box.pixels.toRect();
+            const QRectF disc = TestPictures::disc(box.image, area);
+            const QPointF off = disc.center() - QRectF(area).center();
+            QVERIFY2(TestPictures::round(disc) && qAbs(off.x()) <= area.width() * 0.02 &&
+                         qAbs(off.y()) <= area.height() * 0.02,
+                     box.name);
+            if (!box.fourByThree || photo != QSize(1600, 1200))
+                continue;
+            // The photo fills the box less 3/400 of its width each way.
+            const QSizeF photoArea =
+                box.pixels.size() - QSizeF(1, 1) * box.pixels.width() * 6 / 400;
+            const QList<double> bands = TestPictures::bands(box.image, area);
+            for (int side = 0; side < 4; ++side)
+                QVERIFY2(qAbs(bands[side] -
+                              (side % 2 ? photoArea.height() : photoArea.width()) / 40) <= 1,
+                         qPrintable(
+                             QString("%1, side %2: %3").arg(box.name).arg(side).arg(bands[side])));
+        }
+    }
+
+    // A page of fronts in the names layout: the title and each card's subject centred, the photo
+    // filling its box, the own name red.
     void namesLayoutShowsPhotoAndOwnName() {
         const FaceSheet sheet = sheetWith({TestPictures::quadrants(1200, 900)});
         const Page page(kPage, 6, [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });

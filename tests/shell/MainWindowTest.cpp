@@ -2,9 +2,10 @@
 // deck modes, the menu, help, the series commands, and the pause that ends when the program quits.
 #include "MenuRow.h"
 #include "Pause.h"
-#include "PhotoCanvas.h"
+#include "PhotoBox.h"
 #include "RenderedPdf.h"
 #include "SeriesFile.h"
+#include "SheetExport.h"
 #include "TestPictures.h"
 #include "TestWindow.h"
 
@@ -171,7 +172,7 @@ private slots:
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
         for (int card = 1; card <= 4; ++card) {
             const QImage photo = TestPictures::plain(400, 300, colours[card - 1]);
-            m_w->window->photos().place(card, PreparedPhoto{photo, photo, photo});
+            m_w->window->photos().place(card, PreparedPhoto{photo, photo});
         }
         m_w->click("KinderKnop");
         QCOMPARE(m_w->window->deckMode(), DeckMode::Children);
@@ -261,14 +262,16 @@ private slots:
         SeriesModel& model = m_w->window->model();
         const CardPhotos& photos = m_w->window->photos();
         QVERIFY(m_w->place(1, {})); // cancelled: nothing changes
-        QVERIFY(photos.cardShowsPlaceholder(1) && model.photoPath(1).isEmpty());
+        using Shows = CardPhotos::CardShows;
+        QVERIFY(photos.cardShows(1) == Shows::Placeholder && model.photoPath(1).isEmpty());
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-        QList<QImage> canvases;
+        QList<QImage> placed;
         for (int card = 1; card <= 4; ++card) {
             QVERIFY(m_w->place(card,
                                photo(QString("foto %1, kaart.png").arg(card), colours[card - 1])));
-            canvases << photos.canvas(card);
+            placed << photos.photo(card).picture;
         }
+        QCOMPARE(photos.cardShows(4), Shows::Outlined);
         model.setSubject("Vogels, bos & café");
         model.setName(1, 2, " 2. Zoë \"de uil\"");
         const Series expected = model.toSeries();
@@ -282,19 +285,18 @@ private slots:
         QCOMPARE(model.toSeries(), expected);
         newDesign(true);
         QCOMPARE(model.toSeries(), SeriesModel().toSeries());
-        QVERIFY(photos.cardShowsPlaceholder(1) && photos.thumbnail(1).isNull());
-        QCOMPARE(photos.canvas(1), PhotoCanvas::blank(PhotoCanvas::kCanvasSize));
+        QVERIFY(photos.cardShows(1) == Shows::Placeholder && photos.photo(1).picture.isNull());
 
         m_w->load("Bos.msr");
         QCOMPARE(saved("Bos.msr").count("\r\n"), 21);
         QCOMPARE(model.toSeries(), expected);
         QCOMPARE(m_w->window->info(), "Naam van deze serie: Bos.msr");
         for (int card = 1; card <= 4; ++card) {
-            QCOMPARE(photos.canvas(card), canvases[card - 1]);
-            QCOMPARE(photos.thumbnail(card), canvases[card - 1]);
+            QCOMPARE(photos.photo(card).picture, placed[card - 1]);
             // A loaded card shows the picture itself, without the canvas outline.
-            QVERIFY(TestPictures::near(photos.cardPicture(card).pixel(0, 0), colours[card - 1]));
-            QVERIFY(TestPictures::near(photos.master(card).pixel(600, 450), colours[card - 1]));
+            QCOMPARE(photos.cardShows(card), Shows::Bare);
+            QVERIFY(TestPictures::near(pixelAt(QString("Foto_%1").arg(card), {0, 0}),
+                                       colours[card - 1]));
         }
         QCOMPARE(proposedName(), "Bos");
         newDesign(true);
@@ -366,6 +368,116 @@ private slots:
                                                                     : "afgebroken"));
     }
 
+    void photosKeepTheirProportions_data() {
+        QTest::addColumn<QSize>("photo"); // a TestPictures::target this size, upright
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("upright phone photo, stored on its side") << QSize(1200, 1600) << 6;
+        QTest::newRow("landscape 4:3") << QSize(1600, 1200) << 1;
+        QTest::newRow("square") << QSize(1000, 1000) << 1;
+        QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
+    }
+    // A photo picked for card 1 shows its disc round on the canvas, on the card in both decks, in
+    // a thumbnail and on the exported sheet (written as a file by the export test).
+    void photosKeepTheirProportions() {
+        QFETCH(QSize, photo);
+        QFETCH(int, orientation);
+        const QImage target = TestPictures::target(photo.width(), photo.height());
+        QVERIFY(m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
+        QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
+        const QImage canvas = PhotoBox::render(m_w->window->photos().photo(1).screen,
+                                               PhotoBox::kCanvasSize, PhotoFrame::Outlined);
+        const QImage normal = child("Foto_1")->grab().toImage();
+        m_w->click("KinderKnop");
+        const QList<std::pair<const char*, QImage>> shown{
+            {"canvas", canvas},
+            {"card", normal},
+            {"children's card", child("Foto_1")->grab().toImage()},
+            {"thumbnail", child("Foto2_1")->grab().toImage()},
+            {"export", SheetExport::render(m_w->window->commands().faceSheet())
+                           .copy(px(580, 1700, 3220, 2400))}};
+        for (const auto& [name, image] : shown) {
+            const QRectF disc = TestPictures::disc(image, image.rect());
+            QVERIFY2(
+                TestPictures::round(disc),
+                qPrintable(QString("%1: %2 x %3").arg(name).arg(disc.width()).arg(disc.height())));
+        }
+    }
+
+    void dropsOnTheWindow_data() {
+        QTest::addColumn<QString>("target");    // the widget the files are dropped on
+        QTest::addColumn<QStringList>("files"); // in the test folder, made by their extension
+        QTest::addColumn<int>("outlined");      // the card outlined meanwhile; -1: refused
+        QTest::addColumn<QString>("info");      // afterwards; empty: as at start
+        const QStringList five{"a.png", "b.jpg", "c.JPG", "d.gif", "e.bmp"};
+        QTest::newRow("picture on card 2") << "Foto_2" << QStringList{"a.png"} << 2 << "";
+        QTest::newRow("five pictures on card 3")
+            << "Foto_3" << five << 3 << "Er zijn 2 van de 5 foto's geplaatst.";
+        QTest::newRow("series on a name line")
+            << "Naam1_2" << QStringList{"Reeks.MSR"} << 0 << "Naam van deze serie: Reeks.MSR";
+        QTest::newRow("picture on a name line") << "Naam1_2" << QStringList{"a.png"} << -1 << "";
+        QTest::newRow("text file") << "Foto_1" << QStringList{"notities.txt"} << -1 << "";
+        QTest::newRow("folder") << "Foto_1" << QStringList{"map.jpg/"} << -1 << "";
+        QTest::newRow("web link") << "Foto_1" << QStringList{"http://x.nl/a.png"} << -1 << "";
+        QTest::newRow("picture and text") << "Foto_1" << QStringList{"a.png", "b.txt"} << -1 << "";
+        QTest::newRow("two series") << "Foto_1" << QStringList{"A.msr", "B.msr"} << -1 << "";
+    }
+    // Pictures dropped on a card's photo fill it and the cards after it; a series file dropped
+    // anywhere loads; anything else is refused and changes nothing.
+    void dropsOnTheWindow() {
+        QFETCH(QString, target);
+        QFETCH(QStringList, files);
+        QFETCH(int, outlined);
+        QFETCH(QString, info);
+        QList<QUrl> urls;
+        for (const QString& file : files) {
+            if (file.startsWith("http:"))
+                urls << QUrl(file);
+            else if (file.endsWith("/"))
+                QVERIFY(m_w->dir.make(file, TestFolder::Entry::Folder));
+            else if (file.endsWith("msr", Qt::CaseInsensitive))
+                QVERIFY(m_w->dir.write(file, TestFolder::seriesFile()));
+            else
+                photo(file, Qt::green);
+            urls << QUrl::fromLocalFile(m_w->dir.path(file));
+        }
+        const QString before = m_w->window->info();
+        const TestWindow::Dropped dropped = m_w->drop(target, urls);
+        QCOMPARE(dropped.taken, outlined >= 0);
+        QCOMPARE(dropped.outlined, qMax(outlined, 0));
+        QCOMPARE(m_w->window->info(), info.isEmpty() ? before : info);
+        QCOMPARE(m_w->prompts.asked.size(), 0);
+        for (int card = 1; card <= 4; ++card) {
+            const qsizetype file = card - outlined;
+            const bool placed = outlined > 0 && file >= 0 && file < files.size();
+            QCOMPARE(m_w->window->model().photoPath(card),
+                     placed ? m_w->dir.path(files[file]) : QString());
+            QCOMPARE(m_w->window->photos().cardShows(card) == CardPhotos::CardShows::Outlined,
+                     placed);
+        }
+    }
+
+    // A series copied with its photos to another computer finds them beside it or in "fotos";
+    // the next save writes where they were found.
+    void seriesMovedWithItsPhotosFindsThem() {
+        photo("andere pc/poes.jpg", Qt::red);
+        photo("andere pc/fotos/hond.png", Qt::blue);
+        QVERIFY(m_w->dir.write(
+            "andere pc/Dieren.msr",
+            TestFolder::seriesFile(21, {"C:\\Users\\An\\Pictures\\poes.jpg",
+                                        "/home/an/Foto's/hond.png", "kat.jpg", ""})));
+        QVERIFY(m_w->drop("Foto_1", {QUrl::fromLocalFile(m_w->dir.path("andere pc/Dieren.msr"))})
+                    .taken);
+        QCOMPARE(m_w->window->info(), "Naam van deze serie: Dieren.msr; 1 foto ontbreekt");
+        const QStringList found{m_w->dir.path("andere pc/poes.jpg"),
+                                m_w->dir.path("andere pc/fotos/hond.png"), "kat.jpg", ""};
+        for (int card = 1; card <= 4; ++card)
+            QCOMPARE(m_w->window->model().photoPath(card), found[card - 1]);
+        QVERIFY(TestPictures::near(pixelAt("Foto_2", {10, 10}), Qt::blue));
+        QCOMPARE(m_w->window->photos().photo(3).picture, QImage()); // an empty outlined canvas
+        saveAs("Dieren");
+        QCOMPARE(QString(saved("Dieren.msr")).split("\r\n").mid(1, 4), found);
+    }
+
     void loadDialogListsSelectsAndLoads() {
         for (const char* name : {"b.msr", "c.msr"})
             QVERIFY(m_w->dir.write(QString("mosaretten/") + name, TestFolder::seriesFile()));
@@ -411,7 +523,7 @@ private slots:
         QVERIFY(!m_w->window->close());
         QVERIFY(m_w->window->isVisible());
         QTRY_VERIFY(!m_w->window->isVisible());
-        QVERIFY(TestPictures::near(m_w->window->photos().canvas(2).pixel(200, 150), Qt::blue));
+        QVERIFY(TestPictures::near(m_w->window->photos().photo(2).picture.pixel(32, 24), Qt::blue));
         QCOMPARE(m_w->dir.read("Mosaret.ini"), "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
         QVERIFY(!QGuiApplication::overrideCursor());
     }

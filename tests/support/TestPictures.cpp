@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QTransform>
+#include <cmath>
 
 QImage TestPictures::quadrants(int width, int height) {
     QImage image = plain(width, height, Qt::yellow);
@@ -39,4 +40,50 @@ QByteArray TestPictures::jpegWithOrientation(const QImage& upright, int orientat
     exif[29] = char(orientation);
     return encode(upright.transformed(QTransform(s[0], s[1], s[2], s[3], 0, 0)), "JPG")
         .insert(2, exif);
+}
+
+QImage TestPictures::target(int width, int height) {
+    QImage image = plain(width, height, Qt::blue);
+    QPainter painter(&image);
+    painter.fillRect(QRectF(width / 40.0, height / 40.0, width * 0.95, height * 0.95), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::red);
+    const double radius = qMin(width, height) / 4.0;
+    painter.drawEllipse(QPointF(width / 2.0, height / 2.0), radius, radius);
+    return image;
+}
+
+QRectF TestPictures::disc(const QImage& image, QRect area) {
+    double sum = 0, x = 0, y = 0, xx = 0, yy = 0; // the redness and its moments
+    for (int py = area.top(); py <= area.bottom(); ++py)
+        for (int px = area.left(); px <= area.right(); ++px) {
+            const QRgb c = image.pixel(px, py);
+            const double w = qMax(0, qRed(c) - qGreen(c)) / 255.0;
+            sum += w, x += w * px, y += w * py, xx += w * px * px, yy += w * py * py;
+        }
+    const QPointF centre(x / sum, y / sum);
+    const QSizeF size(4 * std::sqrt(xx / sum - centre.x() * centre.x()),
+                      4 * std::sqrt(yy / sum - centre.y() * centre.y()));
+    return sum == 0 ? QRectF()
+                    : QRectF(centre + QPointF(0.5, 0.5) - QPointF(size.width(), size.height()) / 2,
+                             size);
+}
+
+QList<double> TestPictures::bands(const QImage& image, QRect area) {
+    const auto blueness = [&image](QPoint at) {
+        const QRgb c = image.pixel(at);
+        return qMax(0, qBlue(c) - qRed(c)) / 255.0;
+    };
+    QList<double> found(4, 0.0);
+    const QPoint middle = area.center();
+    for (int d = 0; d < area.width() / 4; ++d) {
+        found[0] += blueness({area.left() + d, middle.y()});
+        found[2] += blueness({area.right() - d, middle.y()});
+    }
+    for (int d = 0; d < area.height() / 4; ++d) {
+        found[1] += blueness({middle.x(), area.top() + d});
+        found[3] += blueness({middle.x(), area.bottom() - d});
+    }
+    return found;
 }

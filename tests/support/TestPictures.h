@@ -3,6 +3,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
+#include <QRect>
 
 class TestPictures final {
 public:
@@ -12,6 +14,20 @@ public:
     static QByteArray encode(const QImage& image, const char* format, int quality = 90);
     // A JPEG with an EXIF orientation tag, stored so that a correct reader shows `upright`.
     static QByteArray jpegWithOrientation(const QImage& upright, int orientation);
+    // A white picture with a blue band 1/40 of its width and height along its edges and a red
+    // disc in the middle, as wide as half its shorter side.
+    static QImage target(int width, int height);
+    // Where the red disc lies in `area` of `image`: its middle from the mean of its redness, its
+    // width and height from the spread (four standard deviations), exact for discs and ellipses
+    // however small; null when nothing there is red.
+    static QRectF disc(const QImage& image, QRect area);
+    // Width and height within 2 % of each other.
+    static bool round(const QRectF& disc) {
+        return !disc.isEmpty() && qAbs(disc.width() / disc.height() - 1) <= 0.02;
+    }
+    // How many pixels of the blue band show inside `area` at its left, top, right and bottom
+    // edge, across the middle of each side.
+    static QList<double> bands(const QImage& image, QRect area);
     static bool near(QRgb actual, const QColor& expected, int tolerance = 40) {
         return qAbs(qRed(actual) - expected.red()) <= tolerance &&
                qAbs(qGreen(actual) - expected.green()) <= tolerance &&

@@ -1,6 +1,7 @@
 // The main window started on a program folder inside a test folder, with scripted prompts.
 #pragma once
 
+#include "CardOutline.h"
 #include "MainWindow.h"
 #include "ScriptedPrompts.h"
 #include "TestFolder.h"
@@ -55,6 +56,41 @@ struct TestWindow {
         prompts.openPaths << path;
         click(QString("Foto_%1").arg(card));
         return idle();
+    }
+    // Drags `urls` from a file manager into the window at its corner, over the middle of the widget
+    // `name`, and drops them there, then waits for what the drop started. Whether the window took
+    // the drop, as a copy, and which card was outlined while the files were over it (0: none).
+    struct Dropped {
+        bool taken = false;
+        int outlined = 0;
+    };
+    Dropped drop(const QString& name, const QList<QUrl>& urls) {
+        QWidget* target = child(name);
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint at = target->rect().center();
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent edge(QPoint(1, 1), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &edge);
+        // As the windowing system does, a widget that takes drops itself gets an enter of its own.
+        if (target->acceptDrops()) {
+            QDragLeaveEvent leave;
+            QApplication::sendEvent(window.get(), &leave);
+            QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+        }
+        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        Dropped dropped{move.isAccepted(), 0};
+        for (int card = 1; card <= 4; ++card)
+            if (child<CardOutline>(QString("Kaart%1").arg(card))->isHighlighted())
+                dropped.outlined = card;
+        QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        dropped.taken = dropped.taken && drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+        QCoreApplication::processEvents(); // the work starts once the drop has been answered
+        idle();
+        return dropped;
     }
     // Opens the load dialog (or the dialog of another menu button) from the menu and runs `inside`
     // on it once it shows (the menu button's press keeps it back a moment); a dialog still open

@@ -1,0 +1,35 @@
+// Which part of a photo the program keeps, and at what size.
+#include "PhotoFit.h"
+
+#include <algorithm>
+#include <cmath>
+
+QSize PhotoFit::shownPart(QSize size) {
+    if (size.isEmpty())
+        return size;
+    const double proportions = double(size.width()) / size.height();
+    if (proportions > kWidest)
+        return QSize(std::max(1, int(std::lround(size.height() * kWidest))), size.height());
+    if (proportions < kTallest)
+        return QSize(size.width(), std::max(1, int(std::lround(size.width() / kTallest))));
+    return size;
+}
+
+QSize PhotoFit::covering(QSize part, QSize area) {
+    if (part.isEmpty())
+        return part;
+    const double factor =
+        std::max(double(area.width()) / part.width(), double(area.height()) / part.height());
+    if (factor >= 1.0)
+        return part;
+    // Rounded up, with a hair's room for the rounding of the division, so both sides still cover.
+    const auto side = [factor](int length) {
+        return std::max(1, int(std::ceil(length * factor - 1e-9)));
+    };
+    return QSize(side(part.width()), side(part.height()));
+}
+
+QSize PhotoFit::keptSize(QSize part) {
+    const QSize kept = screenSize(part) * kPrintScale;
+    return kept.width() <= part.width() && kept.height() <= part.height() ? kept : part;
+}

@@ -1,0 +1,27 @@
+// Which part of a photo the program keeps, and at what size.
+#pragma once
+
+#include <QSize>
+
+// Every box a photo is shown in is cut from the photo's middle, and every box lies between square
+// (the thumbnails, the small printed photos) and a little wider than 3:2 (the card on the screen
+// with its margin), so only the middle part of such proportions is ever seen. That part is kept at
+// the least size whose cut for the 394 x 294 canvas still has three pixels for each canvas pixel:
+// every printed photo then gets 400 pixels per inch or more.
+class PhotoFit final {
+public:
+    static constexpr QSize kScreenArea{394, 294}; // the canvas's photo area
+    static constexpr int kPrintScale = 3;         // kept pixels for each screen pixel
+    static constexpr double kTallest = 1.0;       // width over height of the tallest box
+    static constexpr double kWidest = 1.52;       // and of the widest
+
+    // The size of the middle part of a picture of `size` (upright) that any box can show.
+    static QSize shownPart(QSize size);
+    // The least size of the proportions of `part` that covers `area`; `part` when it is smaller.
+    static QSize covering(QSize part, QSize area);
+    // The size of the screen picture of a shown part: it covers the canvas's photo area.
+    static QSize screenSize(QSize part) { return covering(part, kScreenArea); }
+    // The size the part is kept at: three times its screen picture, or its own size when it has
+    // fewer pixels than that.
+    static QSize keptSize(QSize part);
+};
