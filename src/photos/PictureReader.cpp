@@ -58,7 +58,9 @@ Result<DecodedPicture> PictureReader::read(QIODevice& device, const QString& dis
 Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, const QString& displayName) {
     QImageReader reader(&device);
     reader.setAutoTransform(true);
-    const QSize stored = reader.size();
+    // A reader that cannot tell the size says so with an invalid or empty one (Qt's GIF reader says
+    // 0 wide for some very wide pictures): the whole picture is then read and cut afterwards.
+    const QSize stored = reader.size().isEmpty() ? QSize() : reader.size();
     if (!reader.canRead())
         return unreadable(displayName);
     if (stored.isValid()) {

@@ -56,21 +56,20 @@ public:
         const QString path = take(savePaths, {"saveExportPath", {}, types.join(";;"), {}});
         return {path, saveTypes.isEmpty() ? 0 : saveTypes.dequeue()};
     }
-    // Records the window as a "progress" question and its steps; cancels, as the user would, from
-    // the event loop.
+    // Records the window as a "progress" question and its steps; cancels, as the user would, once
+    // it shows `cancelAtStep` steps done (at once, so that nothing that would follow that step has
+    // been done yet, however fast it is).
     std::unique_ptr<ProgressReport> showProgress(const QString& title, int steps,
                                                  std::function<void()> cancel) override {
         struct Scripted final : ProgressReport {
             ScriptedPrompts& prompts;
             std::function<void()> cancel;
-            QObject alive; // a cancel still queued when the window has closed is dropped
             Scripted(ScriptedPrompts& p, std::function<void()> c)
                 : prompts(p), cancel(std::move(c)) {}
             void show(int done, const QString& text) override {
                 prompts.progressSteps << QString("%1: %2").arg(done).arg(text);
                 if (done == prompts.cancelAtStep && cancel)
-                    QMetaObject::invokeMethod(&alive, std::exchange(cancel, {}),
-                                              Qt::QueuedConnection);
+                    std::exchange(cancel, {})();
             }
         };
         asked.append({"progress", title, {}, QString::number(steps)});
