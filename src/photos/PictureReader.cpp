@@ -58,37 +58,38 @@ Result<DecodedPicture> PictureReader::read(QIODevice& device, const QString& dis
 Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, const QString& displayName) {
     QImageReader reader(&device);
     reader.setAutoTransform(true);
-    // A reader that cannot tell the size says so with an invalid or empty one (Qt's GIF reader says
-    // 0 wide for some very wide pictures): the whole picture is then read and cut afterwards.
-    const QSize stored = reader.size().isEmpty() ? QSize() : reader.size();
+    const QSize stored = reader.size();
     if (!reader.canRead())
         return unreadable(displayName);
-    if (stored.isValid()) {
+    // The part and its size are chosen upright, but cut and scaled before Qt turns it.
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const auto asStored = [turned](QSize size) { return turned ? size.transposed() : size; };
+    const QSize part = PhotoFit::shownPart(asStored(stored));
+    const QSize kept = PhotoFit::keptSize(part); // upright
+    if (!stored.isEmpty()) {
         if (beyondLimits(stored))
             return tooLarge(displayName, stored);
-        // The part and its size are chosen upright, but cut and scaled before Qt turns it.
-        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-        const auto asStored = [turned](QSize size) { return turned ? size.transposed() : size; };
-        const QSize part = PhotoFit::shownPart(asStored(stored));
-        const QSize kept = asStored(PhotoFit::keptSize(part));
         if (asStored(part) != stored)
             reader.setClipRect(CoverCrop::middle(stored, asStored(part)));
-        if (kept != asStored(part))
-            reader.setScaledSize(kept);
+        if (kept != part)
+            reader.setScaledSize(asStored(kept));
     }
     const QImage picture = reader.read();
     if (picture.isNull()) {
         const qint64 bytes = qint64(stored.width()) * stored.height() * 4;
-        if (stored.isValid() && bytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
+        if (!stored.isEmpty() && bytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024)
             return tooLarge(displayName, stored);
         return unreadable(displayName);
     }
     if (beyondLimits(picture.size())) // a reader that could not tell the size beforehand
         return tooLarge(displayName, picture.size());
-    // Qt has turned it upright; a reader that could not tell the size read all of it.
-    const QImage part =
-        stored.isValid()
-            ? picture
-            : picture.copy(CoverCrop::middle(picture.size(), PhotoFit::shownPart(picture.size())));
-    return DecodedPicture{Resampler::opaque(part), 1, {}};
+    // Qt has turned it upright. A reader that could not tell the size, or read another than it
+    // told (a GIF may tell its first frame's), gave the whole picture: it is cut and shrunk here.
+    if (!stored.isEmpty() && picture.size() == kept)
+        return DecodedPicture{Resampler::opaque(picture), 1, {}};
+    const QSize shown = PhotoFit::shownPart(picture.size());
+    const QImage middle = picture.copy(CoverCrop::middle(picture.size(), shown));
+    const QSize shrunk = PhotoFit::keptSize(shown);
+    const QImage cut = shrunk == shown ? middle : Resampler::resampled(middle, shrunk);
+    return DecodedPicture{Resampler::opaque(cut), 1, {}};
 }
