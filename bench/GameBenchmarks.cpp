@@ -6,7 +6,7 @@
 #include "DesignsFolder.h"
 #include "GameWriter.h"
 #include "PdfImages.h"
-#include "PhotoCanvas.h"
+#include "PhotoFit.h"
 #include "ProgramFolder.h"
 #include "SeriesFolder.h"
 
@@ -30,7 +30,8 @@ void decodeAll(benchmark::State& state, const QStringList& paths) {
             threads.emplace_back([&] {
                 for (qsizetype i = next++; i < paths.size(); i = next++)
                     denominator =
-                        BaselineDecoder::decode(paths[i], PhotoCanvas::kMasterPhotoArea, false)
+                        BaselineDecoder::decode(
+                            paths[i], PhotoFit::kScreenArea * PhotoFit::kPrintScale, false)
                             .denominator;
             });
         for (std::thread& thread : threads)
@@ -41,13 +42,14 @@ void decodeAll(benchmark::State& state, const QStringList& paths) {
     state.counters["scale_denom"] = denominator.load();
 }
 
-// The least pixels per inch of every picture in the PDF, and how many photos it holds.
+// The least pixels per inch of every picture in the PDF, and how many photos it holds (the
+// pictures that are neither the card outline nor the back design, both 800 x 1216).
 void inspect(benchmark::State& state, const QString& pdf) {
     double least = 1e9;
     int photos = 0;
     for (const PdfImages::Image& image : PdfImages::list(pdf)) {
         least = std::min({least, image.ppi.width(), image.ppi.height()});
-        photos += image.pixels == PhotoCanvas::kMasterSize;
+        photos += image.pixels != QSize(800, 1216);
     }
     state.counters["least_ppi"] = least;
     state.counters["photos"] = photos;
