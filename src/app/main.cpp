@@ -57,6 +57,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(ProgramTitles::application());
+    // Lets the desktop match the window to the program's menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.mosaret.MosaretDesigner"));
     QTranslator qtTexts;
     installQtTexts(qtTexts);
     QtUserPrompts prompts;

@@ -10,6 +10,11 @@
 #include <QtTest>
 #include <QtWidgets>
 
+// A rectangle given in twips, in the window's pixels (15 twips a pixel).
+inline QRect px(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
 struct TestWindow {
     TestFolder dir;
     ScriptedPrompts prompts;
@@ -30,6 +35,10 @@ struct TestWindow {
         return found;
     }
     void click(const QString& name) const { QTest::mouseClick(child(name), Qt::LeftButton); }
+    // The pixel of the window's picture at `offset` in the widget `name`.
+    QRgb pixelAt(const QString& name, QPoint offset) const {
+        return window->grab().toImage().pixel(child(name)->mapTo(window.get(), offset));
+    }
     void clickMenu(int index) const { click(QString("Menuknop_%1").arg(index)); }
     // Saves under `name` as typed in the name prompt (empty: the prompt is cancelled).
     void saveAs(const QString& name) {

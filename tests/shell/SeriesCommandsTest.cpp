@@ -1,0 +1,309 @@
+// The series commands through the real window: save questions, a save, new design and load round
+// trip, the export in its three kinds, photos that keep their proportions, drops, a series moved
+// to another computer, and the load dialog.
+#include "PhotoBox.h"
+#include "RenderedPdf.h"
+#include "SeriesFile.h"
+#include "SheetExport.h"
+#include "TestPictures.h"
+#include "TestWindow.h"
+
+class SeriesCommandsTest final : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestWindow> m_w;
+
+    QByteArray saved(const QString& file) const { return m_w->dir.read("mosaretten/" + file); }
+    void newDesign(bool yes) const {
+        m_w->prompts.yesNo << yes;
+        m_w->clickMenu(1);
+    }
+
+private slots:
+    void init() {
+        m_w = std::make_unique<TestWindow>();
+        QVERIFY(m_w->start());
+    }
+    void cleanup() { m_w.reset(); }
+
+    void replaceAndTextQuestions_data() {
+        QTest::addColumn<bool>("replacing"); // or a subject Windows-1252 cannot hold
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("replace: Yes") << true << true;
+        QTest::newRow("replace: No") << true << false;
+        QTest::newRow("text the file cannot hold: Yes") << false << true;
+        QTest::newRow("text the file cannot hold: No") << false << false;
+    }
+    void replaceAndTextQuestions() {
+        QFETCH(bool, replacing);
+        QFETCH(bool, yes);
+        SeriesModel& model = m_w->window->model();
+        model.setSubject("Een veel langer eerste onderwerp");
+        model.setName(1, 2, " 2. Zoë");
+        if (replacing)
+            m_w->saveAs("Reeks");
+        const QByteArray first = saved("Reeks.msr");
+        model.setSubject(replacing ? "Kort" : "Łódź");
+        m_w->prompts.yesNo << yes;
+        m_w->saveAs("Reeks");
+        const QString question = m_w->prompts.lastText();
+        QVERIFY(question.contains(replacing ? "Deze naam bestaat reeds" : "Onderwerp: Łódź"));
+        QVERIFY(!question.contains("Zoë")); // Windows-1252 holds ë
+        QCOMPARE(saved("Reeks.msr"), yes ? SeriesFile::serialize(model.toSeries()) : first);
+    }
+
+    void roundTripKeepsTheSeriesAndProposesItsName() {
+        SeriesModel& model = m_w->window->model();
+        const CardPhotos& photos = m_w->window->photos();
+        QVERIFY(m_w->place(1, {})); // cancelled: nothing changes
+        using Shows = CardPhotos::CardShows;
+        QVERIFY(photos.cardShows(1) == Shows::Placeholder && model.photoPath(1).isEmpty());
+        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        QList<QImage> placed;
+        for (int card = 1; card <= 4; ++card) {
+            QVERIFY(m_w->place(
+                card, m_w->photo(QString("foto %1, kaart.png").arg(card), colours[card - 1])));
+            placed << photos.photo(card).picture;
+        }
+        QCOMPARE(photos.cardShows(4), Shows::Outlined);
+        model.setSubject("Vogels, bos & café");
+        model.setName(1, 2, " 2. Zoë \"de uil\"");
+        const Series expected = model.toSeries();
+        QCOMPARE(m_w->proposedName(), "Default"); // and cancelled
+        m_w->saveAs("   ");                       // blanks only: nothing saved, nothing said
+        m_w->saveAs("Bos");
+        QCOMPARE(QDir(m_w->dir.path("mosaretten")).entryList(QDir::Files), QStringList{"Bos.msr"});
+        QCOMPARE(m_w->prompts.kinds().mid(5), QStringList(3, "text")); // after the photo dialogs
+        QCOMPARE(m_w->proposedName(), "Default"); // a save does not rename the series
+        newDesign(false);
+        QCOMPARE(model.toSeries(), expected);
+        newDesign(true);
+        QCOMPARE(model.toSeries(), SeriesModel().toSeries());
+        QVERIFY(photos.cardShows(1) == Shows::Placeholder && photos.photo(1).picture.isNull());
+
+        m_w->load("Bos.msr");
+        QCOMPARE(saved("Bos.msr").count("\r\n"), 21);
+        QCOMPARE(model.toSeries(), expected);
+        QCOMPARE(m_w->window->info(), "Naam van deze serie: Bos.msr");
+        for (int card = 1; card <= 4; ++card) {
+            QCOMPARE(photos.photo(card).picture, placed[card - 1]);
+            // A loaded card shows the picture itself, without the canvas outline.
+            QCOMPARE(photos.cardShows(card), Shows::Bare);
+            QVERIFY(TestPictures::near(m_w->pixelAt(QString("Foto_%1").arg(card), {0, 0}),
+                                       colours[card - 1]));
+        }
+        QCOMPARE(m_w->proposedName(), "Bos");
+        newDesign(true);
+        QCOMPARE(m_w->proposedName(), "Default");
+    }
+
+    void exportSheet_data() {
+        QTest::addColumn<QString>("chosen"); // "weg/": a folder that is not there
+        QTest::addColumn<int>("type");       // the type the save dialog showed
+        QTest::addColumn<QString>("kind");   // what is written: bmp, pdf, game or nothing
+        QTest::addColumn<int>("cancelAt");   // the progress step at which the game is cancelled
+        // clang-format off
+        QTest::newRow("bitmap without extension") << "blad" << 0 << "bmp" << -1;
+        QTest::newRow("cancelled") << "" << 0 << "nothing" << -1;
+        QTest::newRow("folder missing") << "weg/blad.bmp" << 0 << "nothing" << -1;
+        QTest::newRow("PDF name, bitmap shown") << "serie.PDF" << 0 << "pdf" << -1;
+        QTest::newRow("BMP name, PDF shown") << "blad.Bmp" << 1 << "bmp" << -1;
+        QTest::newRow("whole game") << "spel" << 2 << "game" << -1;
+        QTest::newRow("whole game cancelled") << "spel.pdf" << 2 << "nothing" << 0;
+        // clang-format on
+    }
+    // The name's extension or else the type shown decides what is written. A PDF's backs show
+    // the design last chosen in the print dialog, or design 2; the game leaves the window's series
+    // as it was.
+    void exportSheet() {
+        QFETCH(QString, chosen);
+        QFETCH(int, type);
+        QFETCH(QString, kind);
+        QFETCH(int, cancelAt);
+        const QList<QColor> designs{Qt::white, {0, 160, 0}, {20, 40, 120}};
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(m_w->dir.write(
+                QString("kaarten/kaart%1.jpg").arg(n),
+                TestPictures::encode(TestPictures::plain(25, 38, designs[n - 1]), "JPG")));
+        const QByteArray series =
+            TestFolder::seriesFile(21, {m_w->photo("geel.png", Qt::yellow).toUtf8()});
+        QVERIFY(m_w->dir.write("mosaretten/A.msr", series) &&
+                m_w->dir.write("mosaretten/B.msr", series));
+        QVERIFY(m_w->place(1, m_w->photo("rood.png", Qt::red)));
+        if (kind == "pdf") // design 3 chosen, then design 1 (fronts) last
+            m_w->whileLoading(
+                [](QDialog& dialog) {
+                    for (int position : {3, 1})
+                        dialog.findChild<QScrollBar*>("VScroll1")->setValue(position);
+                },
+                "Menuknop_5");
+        const Series before = m_w->window->model().toSeries();
+        const QString path = chosen.isEmpty() ? QString() : m_w->dir.path(chosen);
+        m_w->prompts.savePaths << path;
+        m_w->prompts.saveTypes << type;
+        m_w->prompts.cancelAtStep = cancelAt;
+        m_w->clickMenu(6);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_w->window->isBusy(), 30000);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(QFileInfo::exists(path), kind != "nothing");
+        QCOMPARE(m_w->prompts.kinds().contains("warn"), chosen.startsWith("weg/"));
+        QCOMPARE(m_w->window->model().toSeries(), before);
+        if (kind == "bmp") // card 1's photo box at (580, 1700)
+            QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
+        if (kind == "pdf" || kind == "game") {
+            QCOMPARE(RenderedPdf::pageCount(path), kind == "pdf" ? 2 : 4);
+            // The middle of the back behind card 1, on the mirrored page 2.
+            const RenderedPdf backs(path, 48, 2, {200, 200});
+            QVERIFY(TestPictures::near(backs.page.pixel(backs.at(7945, 5250).toPoint()),
+                                       designs[kind == "pdf" ? 2 : 1]));
+        }
+        if (type == 2)
+            QVERIFY(m_w->prompts.lastText().contains(kind == "game" ? "Het spel is opgeslagen"
+                                                                    : "afgebroken"));
+    }
+
+    void photosKeepTheirProportions_data() {
+        QTest::addColumn<QSize>("photo"); // a TestPictures::target this size, upright
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("upright phone photo, stored on its side") << QSize(1200, 1600) << 6;
+        QTest::newRow("landscape 4:3") << QSize(1600, 1200) << 1;
+        QTest::newRow("square") << QSize(1000, 1000) << 1;
+        QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
+    }
+    // A photo picked for card 1 shows its disc round on the canvas, on the card in both decks, in
+    // a thumbnail and on the exported sheet (written as a file by the export test).
+    void photosKeepTheirProportions() {
+        QFETCH(QSize, photo);
+        QFETCH(int, orientation);
+        const QImage target = TestPictures::target(photo.width(), photo.height());
+        QVERIFY(m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
+        QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
+        const QImage canvas = PhotoBox::render(m_w->window->photos().photo(1).screen,
+                                               PhotoBox::kCanvasSize, PhotoFrame::Outlined);
+        const QImage normal = m_w->child("Foto_1")->grab().toImage();
+        m_w->click("KinderKnop");
+        const QList<std::pair<const char*, QImage>> shown{
+            {"canvas", canvas},
+            {"card", normal},
+            {"children's card", m_w->child("Foto_1")->grab().toImage()},
+            {"thumbnail", m_w->child("Foto2_1")->grab().toImage()},
+            {"export", SheetExport::render(m_w->window->commands().faceSheet())
+                           .copy(px(580, 1700, 3220, 2400))}};
+        for (const auto& [name, image] : shown) {
+            const QRectF disc = TestPictures::disc(image, image.rect());
+            QVERIFY2(
+                TestPictures::round(disc),
+                qPrintable(QString("%1: %2 x %3").arg(name).arg(disc.width()).arg(disc.height())));
+        }
+    }
+
+    void dropsOnTheWindow_data() {
+        QTest::addColumn<QString>("target");    // the widget the files are dropped on
+        QTest::addColumn<QStringList>("files"); // in the test folder, made by their extension
+        QTest::addColumn<int>("outlined");      // the card outlined meanwhile; -1: refused
+        QTest::addColumn<QString>("info");      // afterwards; empty: as at start
+        const QStringList five{"a.png", "b.jpg", "c.JPG", "d.gif", "e.bmp"};
+        QTest::newRow("picture on card 2") << "Foto_2" << QStringList{"a.png"} << 2 << "";
+        QTest::newRow("five pictures on card 3")
+            << "Foto_3" << five << 3 << "Er zijn 2 van de 5 foto's geplaatst.";
+        QTest::newRow("series on a name line")
+            << "Naam1_2" << QStringList{"Reeks.MSR"} << 0 << "Naam van deze serie: Reeks.MSR";
+        QTest::newRow("picture on a name line") << "Naam1_2" << QStringList{"a.png"} << -1 << "";
+        QTest::newRow("text file") << "Foto_1" << QStringList{"notities.txt"} << -1 << "";
+        QTest::newRow("folder") << "Foto_1" << QStringList{"map.jpg/"} << -1 << "";
+        QTest::newRow("web link") << "Foto_1" << QStringList{"http://x.nl/a.png"} << -1 << "";
+        QTest::newRow("picture and text") << "Foto_1" << QStringList{"a.png", "b.txt"} << -1 << "";
+        QTest::newRow("two series") << "Foto_1" << QStringList{"A.msr", "B.msr"} << -1 << "";
+    }
+    // Pictures dropped on a card's photo fill it and the cards after it; a series file dropped
+    // anywhere loads; anything else is refused and changes nothing.
+    void dropsOnTheWindow() {
+        QFETCH(QString, target);
+        QFETCH(QStringList, files);
+        QFETCH(int, outlined);
+        QFETCH(QString, info);
+        QList<QUrl> urls;
+        for (const QString& file : files) {
+            if (file.startsWith("http:"))
+                urls << QUrl(file);
+            else if (file.endsWith("/"))
+                QVERIFY(m_w->dir.make(file, TestFolder::Entry::Folder));
+            else if (file.endsWith("msr", Qt::CaseInsensitive))
+                QVERIFY(m_w->dir.write(file, TestFolder::seriesFile()));
+            else
+                m_w->photo(file, Qt::green);
+            urls << QUrl::fromLocalFile(m_w->dir.path(file));
+        }
+        const QString before = m_w->window->info();
+        const TestWindow::Dropped dropped = m_w->drop(target, urls);
+        QCOMPARE(dropped.taken, outlined >= 0);
+        QCOMPARE(dropped.outlined, qMax(outlined, 0));
+        QCOMPARE(m_w->window->info(), info.isEmpty() ? before : info);
+        QCOMPARE(m_w->prompts.asked.size(), 0);
+        for (int card = 1; card <= 4; ++card) {
+            const qsizetype file = card - outlined;
+            const bool placed = outlined > 0 && file >= 0 && file < files.size();
+            QCOMPARE(m_w->window->model().photoPath(card),
+                     placed ? m_w->dir.path(files[file]) : QString());
+            QCOMPARE(m_w->window->photos().cardShows(card) == CardPhotos::CardShows::Outlined,
+                     placed);
+        }
+    }
+
+    // A series copied with its photos to another computer finds them beside it or in "fotos";
+    // the next save writes where they were found.
+    void seriesMovedWithItsPhotosFindsThem() {
+        m_w->photo("andere pc/poes.jpg", Qt::red);
+        m_w->photo("andere pc/fotos/hond.png", Qt::blue);
+        QVERIFY(m_w->dir.write(
+            "andere pc/Dieren.msr",
+            TestFolder::seriesFile(21, {"C:\\Users\\An\\Pictures\\poes.jpg",
+                                        "/home/an/Foto's/hond.png", "kat.jpg", ""})));
+        QVERIFY(m_w->drop("Foto_1", {QUrl::fromLocalFile(m_w->dir.path("andere pc/Dieren.msr"))})
+                    .taken);
+        QCOMPARE(m_w->window->info(), "Naam van deze serie: Dieren.msr; 1 foto ontbreekt");
+        const QStringList found{m_w->dir.path("andere pc/poes.jpg"),
+                                m_w->dir.path("andere pc/fotos/hond.png"), "kat.jpg", ""};
+        for (int card = 1; card <= 4; ++card)
+            QCOMPARE(m_w->window->model().photoPath(card), found[card - 1]);
+        QVERIFY(TestPictures::near(m_w->pixelAt("Foto_2", {10, 10}), Qt::blue));
+        QCOMPARE(m_w->window->photos().photo(3).picture, QImage()); // an empty outlined canvas
+        m_w->saveAs("Dieren");
+        QCOMPARE(QString(saved("Dieren.msr")).split("\r\n").mid(1, 4), found);
+    }
+
+    void loadDialogListsSelectsAndLoads() {
+        for (const char* name : {"b.msr", "c.msr"})
+            QVERIFY(m_w->dir.write(QString("mosaretten/") + name, TestFolder::seriesFile()));
+        QVERIFY(m_w->dir.write("mosaretten/A.msr", TestFolder::seriesFile(10))); // a short file
+        m_w->load("b.msr");
+        QStringList shown, said;
+        QString picked, nameBeforeLoad;
+        m_w->whileLoading([&](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>("File1");
+            for (int row = 0; row < list->count(); ++row)
+                shown += list->item(row)->text();
+            QTest::mouseClick(dialog.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
+            said << m_w->prompts.lastText();
+            // A click only selects; a double click, which starts with a click, loads.
+            const QPoint at = list->visualItemRect(list->item(0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            picked = dialog.findChild<QLabel*>("Label2")->text();
+            nameBeforeLoad = m_w->window->model().seriesName();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        });
+        QCOMPARE(shown, QStringList({"A.msr", "b.msr", "c.msr"}));
+        QCOMPARE(said, QStringList{"Géén bestand geselecteerd!"});
+        QCOMPARE(picked, "A");
+        QCOMPARE(nameBeforeLoad, "b.msr");
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(m_w->window->info().endsWith(" A.msr"));
+        // Line 10 is name 1 of card 2; names 2 to 4 come from card 1; nothing is left of b.msr.
+        const QStringList names{" k2n1", " k1n2", " k1n3", " k1n4"};
+        for (int line = 1; line <= 4; ++line)
+            QCOMPARE(m_w->window->model().name(3, line), names[line - 1]);
+    }
+};
+
+QTEST_MAIN(SeriesCommandsTest)
+#include "SeriesCommandsTest.moc"
