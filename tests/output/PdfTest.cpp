@@ -19,7 +19,7 @@ constexpr double kDpi = 192; // a pixel is 7.5 twips, finer than the 150 dpi a b
 constexpr QPointF kMargin{200, 200}; // the printable area's corner on the page, in twips
 const QColor kNavy(20, 40, 120);
 const QList<QColor> kPhotoColours{{220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150, 0, 150}};
-const QList<QPoint> kCorners{{1680, 2400}, {6180, 2400}, {1680, 9000}, {6180, 9000}};
+const QList<QPoint>& kCorners = RenderedPdf::kCardCorners;
 
 FaceSheet sheet() {
     FaceSheet sheet{"Dieren.msr", "Dieren", {}, {}, {}};
@@ -75,17 +75,21 @@ class PdfTest final : public QObject {
 private slots:
     void seriesPagesLieBackToBack_data() {
         QTest::addColumn<DeckMode>("deck");
-        QTest::addColumn<QPoint>("photo"); // the photo box's corner on the card, in twips
+        QTest::addColumn<QPoint>("photo");        // the photo box's corner on the card, in twips
+        QTest::addColumn<QList<QSizeF>>("boxes"); // the photo boxes' sizes on a card
         QTest::addColumn<int>("photos");
-        QTest::newRow("names layout") << DeckMode::Normal << QPoint(280, 800) << 4;
-        QTest::newRow("pictures layout") << DeckMode::Children << QPoint(330, 360) << 20;
+        QTest::newRow("names layout")
+            << DeckMode::Normal << QPoint(280, 800) << QList<QSizeF>{{3220, 2400}} << 4;
+        QTest::newRow("pictures layout") << DeckMode::Children << QPoint(330, 360)
+                                         << QList<QSizeF>{{3120, 3000}, {900, 900}} << 20;
     }
     // Page 1 holds what the printed page holds where it holds it: title, photos at 300 ppi or
-    // more, cut marks, text in an embedded font. Page 2, mirrored as the sheet is turned over its
-    // long edge, puts each back on its card's frame to within a pixel.
+    // more in their boxes' proportions, cut marks, text in an embedded font. Page 2, mirrored as
+    // the sheet is turned over its long edge, puts each back on its card's frame to within a pixel.
     void seriesPagesLieBackToBack() {
         QFETCH(DeckMode, deck);
         QFETCH(QPoint, photo);
+        QFETCH(QList<QSizeF>, boxes);
         QFETCH(int, photos);
         const TestFolder dir;
         dir.write("kaart2.jpg", TestPictures::encode(TestPictures::plain(250, 380, kNavy), "JPG"));
@@ -99,18 +103,7 @@ private slots:
         const QList<double> title = fronts.darkRuns(1200, 0, 11500, Along::Across);
         QVERIFY(title.size() > 10);
         QVERIFY(std::abs((title.first() + title.last()) / 2 - 6000) < 100);
-        // A photo is a picture in the proportions of one of the layout's photo boxes (or the
-        // photo's own, when they differ too little to see), at 300 ppi or more.
-        const QList<QSizeF> boxes = deck == DeckMode::Normal
-                                        ? QList<QSizeF>{{3220, 2400}}
-                                        : QList<QSizeF>{{3120, 3000}, {900, 900}};
-        const auto sharp = [&boxes](const auto& image) {
-            const double proportions = double(image.first.width()) / image.first.height();
-            return image.second >= 300 && std::ranges::any_of(boxes, [&](QSizeF box) {
-                       return qAbs(proportions * box.height() / box.width() - 1) < 0.02;
-                   });
-        };
-        QCOMPARE(std::ranges::count_if(fronts.images, sharp), photos);
+        QCOMPARE(fronts.sharpImages(boxes), photos);
         QVERIFY(std::ranges::all_of(fronts.images, [](const auto& i) { return i.second >= 300; }));
         QVERIFY(QRegularExpression("TrueType.* yes +(yes|no) +yes")
                     .match(RenderedPdf::run("pdffonts", {pdf}))
@@ -118,15 +111,14 @@ private slots:
 
         backs.page = backs.page.mirrored(true, false);
         const QColor outline = QImage(":/pictures/card-outline.png").pixelColor(1, 608);
-        for (int card = 1; card <= 4; ++card) {
-            const QPoint corner = kCorners[card - 1];
-            const QPointF box = fronts.offBy(corner + photo, Qt::black); // its outline
-            QVERIFY2(std::abs(box.x()) <= 1.5 && std::abs(box.y()) <= 1.5, "photo");
+        for (const QPoint& corner : kCorners) {
             const QPointF front = fronts.offBy(corner, outline), back = backs.offBy(corner, kNavy);
-            QVERIFY2(std::abs(front.x()) <= 1.5 && std::abs(front.y()) <= 1.5, "frame");
-            QVERIFY2(std::abs(back.x() - front.x()) <= 1 && std::abs(back.y() - front.y()) <= 1,
-                     qPrintable(QString("back %1 off by %2, %3 pixels")
-                                    .arg(card)
+            QVERIFY2(RenderedPdf::longest(fronts.offBy(corner + photo, Qt::black)) <= 1.5, "photo");
+            QVERIFY2(RenderedPdf::longest(front) <= 1.5, "frame");
+            QVERIFY2(RenderedPdf::longest(back - front) <= 1,
+                     qPrintable(QString("back at %1, %2 off by %3, %4 pixels")
+                                    .arg(corner.x())
+                                    .arg(corner.y())
                                     .arg(back.x() - front.x())
                                     .arg(back.y() - front.y())));
         }
@@ -151,12 +143,13 @@ private slots:
         QCOMPARE(TestSheet::labelText(TestSheet::labelValue(current, millimetres)), label);
     }
 
-    // Side 1: a 20 mm cross at each cell's centre. Side 2: around each back's centre, ticks a
-    // millimetre apart, 15 each way.
+    // Side 1: a 20 mm cross at each cell's centre. Side 2: around the centre of each back where X
+    // and Y put it, ticks a millimetre apart, 15 each way.
     void testSheetTicksAreAMillimetreApart() {
         const TestFolder dir;
         PrintRequest request;
-        request.backX = SettingValue::number(1680);
+        request.backX = SettingValue::number(2000);
+        request.backY = 2600;
         const Result<std::array<PrintJob, 2>> sides = PrintJob::prepareTestSheet(request);
         QVERIFY(sides.ok());
         auto pages = PdfPages::open(dir.path("testvel.pdf"), "Testvel", "Niet opgeslagen");
@@ -164,24 +157,23 @@ private slots:
                 pages.value()->add(sides.value()[1]).ok() && pages.value()->finish().ok());
         const RenderedPdf front(dir.path("testvel.pdf"), 300, 1, kMargin);
         const RenderedPdf back(dir.path("testvel.pdf"), 300, 2, kMargin);
-        const double mm = TestSheet::kMillimetre;
+        const double mm = TestSheet::kMillimetre, pixel = 1440 / 300.0;
         for (const QPoint& corner : kCorners) {
             const QPointF cell = QRectF(corner, QSizeF(3720, 5700)).center();
-            QCOMPARE(
-                front.darkRuns(cell.y(), cell.x() - 10.5 * mm, cell.x() - 9.5 * mm, Along::Across)
-                    .size(),
-                1);
-            const QPointF c = TestSheet::backCentre(corner);
+            const QList<double> arm =
+                front.darkRuns(cell.y(), cell.x() - 12 * mm, cell.x() + 12 * mm, Along::Across);
+            QVERIFY(arm.size() == 1 && std::abs(arm[0] - cell.x()) < pixel);
+            const QPointF c = TestSheet::backCentre(corner + QPoint(320, 200));
             const QList<QList<double>> scales{
                 back.darkRuns(c.y() + 0.5 * mm, c.x() - 0.5 * mm, c.x() + 15.5 * mm, Along::Across),
                 back.darkRuns(c.x() - 0.5 * mm, c.y() - 0.5 * mm, c.y() + 15.5 * mm, Along::Down)};
             for (const QList<double>& ticks : scales) {
                 QCOMPARE(ticks.size(), 16);
                 for (qsizetype k = 1; k < ticks.size(); ++k)
-                    QVERIFY(std::abs(ticks[k] - ticks[k - 1] - mm) < 1440 / 300.0);
-                QVERIFY(std::abs(ticks.last() - ticks.first() - 15 * mm) < 1440 / 300.0);
+                    QVERIFY(std::abs(ticks[k] - ticks[k - 1] - mm) < pixel);
+                QVERIFY(std::abs(ticks.last() - ticks.first() - 15 * mm) < pixel);
             }
-            QVERIFY(std::abs(scales[0].first() - c.x()) < 1440 / 300.0);
+            QVERIFY(std::abs(scales[0].first() - c.x()) < pixel);
         }
     }
 

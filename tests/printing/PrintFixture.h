@@ -51,7 +51,8 @@ struct PrintFixture final {
                          TestPictures::encode(TestPictures::plain(250, 380, kDesignColours[n - 1]),
                                               "JPG", 95));
     }
-    // A dialog printing to `sink`, or to `image`; its cards show their photos inside the outline.
+    // A dialog printing to `sink`, or to `image`; its cards show their photos inside the outline,
+    // and its sheet brings a back design as the card frame, which fronts must not stand on.
     std::unique_ptr<PrintDialog> open(DeckMode deck = DeckMode::Normal, PageSink* sink = nullptr) {
         PageSink& target = sink ? *sink : image;
         const auto fronts = [] {
@@ -62,6 +63,7 @@ struct PrintFixture final {
                     PhotoFrame::Outlined};
                 sheet.names[card] = {"Aap", "Beer", "Kat", "Uil"};
             }
+            sheet.cardFrame = TestPictures::plain(250, 380, kDesignColours[1]);
             return sheet;
         };
         return std::make_unique<PrintDialog>(

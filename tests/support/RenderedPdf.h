@@ -10,8 +10,13 @@
 #include <QPointF>
 #include <QProcess>
 #include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
 
 struct RenderedPdf final {
+    // Where the four cards of a page of fronts have their corners, in twips.
+    static inline const QList<QPoint> kCardCorners{
+        {1680, 2400}, {6180, 2400}, {1680, 9000}, {6180, 9000}};
     int pages = 0;
     QString paper; // as pdfinfo names the page size, e.g. "A4" or "letter"
     QImage page;
@@ -52,6 +57,16 @@ struct RenderedPdf final {
                     {{f[3].toInt(), f[4].toInt()}, qMin(f[12].toDouble(), f[13].toDouble())});
         }
     }
+    // How many pictures on the page are at 300 ppi or more in the proportions of one of `boxes`
+    // (or the photo's own, when they differ too little to see).
+    qsizetype sharpImages(const QList<QSizeF>& boxes) const {
+        return std::ranges::count_if(images, [&boxes](const auto& image) {
+            const double proportions = double(image.first.width()) / image.first.height();
+            return image.second >= 300 && std::ranges::any_of(boxes, [&](QSizeF box) {
+                       return qAbs(proportions * box.height() / box.width() - 1) < 0.02;
+                   });
+        });
+    }
     QPointF at(double x, double y) const { return origin + QPointF(x, y) * dpi / 1440; }
     // The first pixel from twips (x, y) onwards, to the right or down, near `colour`.
     QPointF find(double x, double y, bool down, const QColor& colour) const {
@@ -67,6 +82,8 @@ struct RenderedPdf final {
                        find(x + 1000, y - 200, true, colour).y()) -
                at(x, y);
     }
+    // The larger of an offset's two distances.
+    static double longest(QPointF off) { return qMax(std::abs(off.x()), std::abs(off.y())); }
     enum class Along { Across, Down };
     // The middles, in twips, of the dark runs met going from `from` to `to` across (or down) the
     // page at `line`.
@@ -88,15 +105,20 @@ struct RenderedPdf final {
             middles << (start + to) / 2;
         return middles;
     }
-    // The cut marks whose middle, two pixels thick, is where it belongs.
+    // The cut marks found where they belong, in the cut-line colour near both their ends.
     int marksInPlace() const {
         int found = 0;
         for (int k = 0; k < 16; ++k) {
-            const QPointF m =
-                k < 8 ? QPointF(k % 2 ? 11075 : 375, QList{2400, 8100, 9000, 14700}[k / 2] + 7.5)
-                      : QPointF(QList{1680, 5400, 6180, 9900}[k % 4] + 7.5, k < 12 ? 375 : 15975);
-            const QPoint p = at(m.x(), m.y()).toPoint();
-            found += page.valid(p) && TestPictures::near(page.pixel(p), {112, 96, 96});
+            const bool across = k < 8; // the marks in the side margins, then those at the top
+            const double edge = 7.5 + (across ? QList{2400, 8100, 9000, 14700}[k / 2]
+                                              : QList{1680, 5400, 6180, 9900}[k % 4]);
+            const double start = across ? (k % 2 ? 10700 : 0) : (k < 12 ? 0 : 15600);
+            bool whole = true;
+            for (const double along : {start + 40, start + 710}) {
+                const QPoint p = (across ? at(along, edge) : at(edge, along)).toPoint();
+                whole &= page.valid(p) && TestPictures::near(page.pixel(p), {112, 96, 96});
+            }
+            found += whole;
         }
         return found;
     }
