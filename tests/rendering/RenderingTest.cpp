@@ -1,7 +1,6 @@
-// Checks the card faces, cut marks, card backs and the exported sheet by the pixels they render.
+// Checks the card faces, card backs and the exported sheet by the pixels they render.
 #include "CardBacks.h"
 #include "CardFaces.h"
-#include "CutMarks.h"
 #include "PhotoBox.h"
 #include "SheetExport.h"
 #include "TestPictures.h"
@@ -111,7 +110,6 @@ private slots:
             sheetWith({TestPictures::target(photo.width(), photo.height())}, PhotoFrame::Outlined);
         const QImage canvas =
             PhotoBox::render(sheet.photos[0].picture, PhotoBox::kCanvasSize, PhotoFrame::Outlined);
-        const Page names(kPage, 6, [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });
         const Page screenNames(kPage, 15,
                                [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });
         const Page pictures(kPage, 6,
@@ -129,7 +127,6 @@ private slots:
         };
         const QList<Box> boxes{
             {"canvas", canvas, QRectF(0, 0, 400, 300), true},
-            {"names", names.image, px({280, 800}, {3220, 2400}), false},
             {"names in screen pixels", screenNames.image, px({280, 800}, {3220, 2400}, 15), true},
             {"large", pictures.image, px({330, 360}, {3120, 3000}), false},
             {"small", pictures.image, px({1440, 4470}, {900, 900}), false},
@@ -156,16 +153,6 @@ private slots:
         }
     }
 
-    // A page of fronts in the names layout: the title and each card's subject centred, the photo
-    // filling its box, the own name red.
-    void namesLayoutShowsPhotoAndOwnName() {
-        const FaceSheet sheet = sheetWith({TestPictures::quadrants(1200, 900)});
-        const Page page(kPage, 6, [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });
-        QCOMPARE_LE(offCentre(page, {0, 1000, 12000, 400}, 6000), 12); // the title
-        for (int card = 1; card <= kCards; ++card)
-            verifyNamesCard(page, card, kPageCards[card - 1], Qt::white);
-    }
-
     void picturesLayoutShowsOwnPhotoAndTheFourSmall() {
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::magenta};
         QList<QImage> photos;
@@ -184,19 +171,6 @@ private slots:
                 verifyBox(page, QRectF(corner + smalls[s], QSizeF(900, 900)),
                           {colours[shown[card - 1][s] - 1]}, Qt::white);
         }
-    }
-
-    void cutMarksSitInTheMargins() {
-        QList<QRect> marks;
-        for (int edge : {2400, 8100, 9000, 14700})
-            marks << QRect(0, edge, 750, 15) << QRect(10700, edge, 750, 15);
-        for (int edge : {1680, 5400, 6180, 9900})
-            marks << QRect(edge, 0, 15, 750) << QRect(edge, 15600, 15, 750);
-        const Page page({11500, 16500}, 5, [](QPainter& p) { CutMarks::draw(p); });
-        const auto marked = [](QRgb c) { return QColor(c) == QColor(112, 96, 96); };
-        for (const QRect& mark : marks)
-            QCOMPARE(page.find(mark, marked).size(), 150 * 3);
-        QCOMPARE(page.find(QRectF(0, 0, 11500, 16500), marked).size(), 16 * 150 * 3);
     }
 
     void backsFormTheirGrid_data() {
