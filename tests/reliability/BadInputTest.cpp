@@ -74,21 +74,13 @@ private slots:
                             Entry entry = Entry::File) {
             QTest::newRow(name) << outcome << bytes << entry;
         };
-        const auto utf16 = [](const char16_t* text, int bytes) {
-            return "\xff\xfe" + QByteArray(reinterpret_cast<const char*>(text), bytes);
-        };
         const QByteArray good = TestFolder::seriesFile(),
                          jpeg = TestPictures::encode(TestPictures::quadrants(400, 300), "JPG");
         QByteArray binary(512, 0);
         std::iota(binary.begin(), binary.end(), 0);
         row("empty series file", O::LoadFails);
-        row("20 lines", O::Loads, TestFolder::seriesFile(20));
-        row("22 lines", O::Loads, good + "meer\r\n");
         row("2 MB line", O::Loads, QByteArray(2 << 20, 'x') + good.mid(6));
         row("binary series file", O::Loads, binary);
-        row("NUL bytes", O::Loads, QByteArray(10, 0) + QByteArray("\r\na\0b", 5).repeated(20));
-        row("UTF-8 series file", O::Loads, QByteArray("Caf\xc3\xa9 \xe2\x82\xac\r\n").repeated(21));
-        row("UTF-16 series file", O::Loads, utf16(u"Vogels\r\nmerel\r\n", 30));
         row("CR-only line ends", O::LoadFails, TestFolder::seriesFile(21, {{}}, "\r"));
         row("folder named x.msr", O::LoadFails, {}, Entry::Folder);
         row("pipe named x.msr", O::LoadFails, {}, Entry::Pipe);
@@ -107,15 +99,8 @@ private slots:
             TestPictures::encode(TestPictures::plain(1, 10000, Qt::green), "PNG"));
         row("PNG named.jpg", O::Placed,
             TestPictures::encode(TestPictures::plain(60, 40, Qt::green), "PNG"));
-        row("NUL bytes in settings", O::Starts, QByteArray(64, '\0'));
         row("binary settings", O::Starts, binary.mid(128));
-        row("UTF-8 settings", O::Starts, "\"Caf\xc3\xa9\",0,0\r\n0,0,0\r\n\"\xe2\x82\xac\",5\r\n");
-        row("UTF-16 settings", O::Starts, utf16(u"0,0,0\r\n0,0,0\r\n2000,3000\r\n", 50));
-        row("CR-only settings", O::Starts, "0,0,0\r0,0,0\r2000,3000\r");
         row("10 MB quoted field", O::Starts, '"' + QByteArray(10 << 20, 'a') + "\",0,0\r\n");
-        row("negative numbers", O::Starts, "-1,-2.5,0\r\n-4,-5,255\r\n-1680,-2147483648\r\n");
-        row("huge numbers", O::Starts,
-            '1' + QByteArray(400, '0') + ",0,0\r\n0,0,0\r\n9,99999999999\r\n");
         row("settings is a folder", O::Starts, {}, Entry::Folder);
         row("settings is a pipe", O::Starts, {}, Entry::Pipe);
         row("settings is a link to a pipe", O::Starts, {}, Entry::LinkToPipe);
@@ -205,26 +190,33 @@ private slots:
         }
     }
 
-    void oddPhotoPathsStayInTheSeriesFolder_data() {
+    void photosAreLookedForBesideTheSeries_data() {
         QTest::addColumn<QByteArray>("stored"); // card 1's photo line
-        QTest::newRow("only a name") << QByteArray("buiten.jpg");
-        QTest::newRow("only a drive letter") << QByteArray("C:");
-        QTest::newRow("..") << QByteArray("..");
-        QTest::newRow("a folder up") << QByteArray("..\\buiten.jpg");
-        QTest::newRow("2000 characters") << QByteArray(2000, 'a');
+        QTest::addColumn<QString>("found");     // where in the series folder; empty: missing
+        QTest::newRow("Windows path, photo beside")
+            << QByteArray("C:\\Users\\An\\Pictures\\poes.jpg") << "poes.jpg";
+        QTest::newRow("path of another computer, photo in fotos")
+            << QByteArray("/home/an/Foto's/hond.png") << "fotos/hond.png";
+        QTest::newRow("only a name") << QByteArray("buiten.jpg") << "";
+        QTest::newRow("only a drive letter") << QByteArray("C:") << "";
+        QTest::newRow("..") << QByteArray("..") << "";
+        QTest::newRow("a folder up") << QByteArray("..\\buiten.jpg") << "";
+        QTest::newRow("2000 characters") << QByteArray(2000, 'a') << "";
     }
-    // A photo looked for by its name is looked for beside the series file and in "fotos" there
-    // only: files of that name above the series folder or where the program started are not
-    // taken, and nothing is written. The photo counts as missing; the load goes on and keeps the
-    // path as it was.
-    void oddPhotoPathsStayInTheSeriesFolder() {
+    // A photo that is not at its stored path is looked for by its name beside the series file
+    // and in "fotos" there only: files of that name above the series folder or where the program
+    // started are not taken. The load writes nothing and goes on past a missing photo; the next
+    // save writes where the photo was found, or keeps the path of a missing one.
+    void photosAreLookedForBesideTheSeries() {
         QFETCH(QByteArray, stored);
+        QFETCH(QString, found);
         TestWindow f;
-        for (const QString& outside : {QString(), kProgram + "/"})
-            for (const char* name : {"buiten.jpg", "C:"})
-                QVERIFY(
-                    f.dir.write(outside + name,
-                                TestPictures::encode(TestPictures::plain(8, 8, Qt::blue), "PNG")));
+        const QByteArray blue = TestPictures::encode(TestPictures::plain(8, 8, Qt::blue), "PNG");
+        // Decoys of every name looked for, outside the series folder, and two photos inside it.
+        for (const char* decoy : {"buiten.jpg", "C:", "poes.jpg", "hond.png"})
+            QVERIFY(f.dir.write(decoy, blue) && f.dir.write(kProgram + "/" + decoy, blue));
+        for (const char* photo : {"poes.jpg", "fotos/hond.png"})
+            QVERIFY(f.dir.write(kSeries + photo, blue));
         QVERIFY(
             f.dir.write(kRed, TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG")));
         QVERIFY(f.dir.write(kSeries + "Vreemd.msr",
@@ -240,32 +232,28 @@ private slots:
         QDir::setCurrent(startedIn);
         QCOMPARE(f.dir.changedSince(before), QStringList());
         QCOMPARE(f.prompts.kinds(), QStringList());
-        QCOMPARE(f.window->info(), "Naam van deze serie: Vreemd.msr; 1 foto ontbreekt");
-        QCOMPARE(f.window->model().photoPath(1), QString::fromLatin1(stored));
-        QVERIFY(f.window->photos().photo(1).picture.isNull());
+        QCOMPARE(f.window->info(), "Naam van deze serie: Vreemd.msr" +
+                                       QString(found.isEmpty() ? "; 1 foto ontbreekt" : ""));
+        const QString path =
+            found.isEmpty() ? QString::fromLatin1(stored) : f.dir.path(kSeries + found);
+        QCOMPARE(f.window->model().photoPath(1), path);
+        QCOMPARE(f.window->photos().photo(1).picture.isNull(), found.isEmpty());
         QVERIFY(TestPictures::near(f.window->photos().photo(2).picture.pixel(20, 15), Qt::red));
+        f.saveAs("Nieuw");
+        QCOMPARE(QString(f.dir.read(kSeries + "Nieuw.msr")).split("\r\n").value(1), path);
     }
 
     void seriesFileFromOutside_data() {
         QTest::addColumn<Entry>("entry"); // what "elders/Reis.msr" is
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("a series") << Entry::File << TestFolder::seriesFile() << true;
-        QTest::newRow("binary") << Entry::File << QByteArray("\x01\xff\n\0\x7f\n", 6).repeated(50)
-                                << true;
-        QTest::newRow("empty") << Entry::File << QByteArray() << false;
-        QTest::newRow("folder") << Entry::Folder << QByteArray() << false;
-        QTest::newRow("pipe") << Entry::Pipe << QByteArray() << false;
-        QTest::newRow("missing") << Entry::Missing << QByteArray() << false;
+        QTest::newRow("pipe") << Entry::Pipe;
+        QTest::newRow("missing") << Entry::Missing;
     }
-    // A series file from any folder (the command line, a double click) loads as the load dialog
-    // loads one, or gives its message and leaves the empty sheet.
+    // A series file from any folder (the command line, a double click) that cannot be read gives
+    // its message, without waiting for a pipe, and leaves the empty sheet.
     void seriesFileFromOutside() {
         QFETCH(Entry, entry);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, loads);
         TestWindow f;
-        QVERIFY(f.dir.make("elders/Reis.msr", entry, bytes));
+        QVERIFY(f.dir.make("elders/Reis.msr", entry));
         QVERIFY(f.start(kProgram));
         const Series empty = f.window->model().toSeries();
         {
@@ -273,11 +261,10 @@ private slots:
             f.window->openSeriesFile(f.dir.path("elders/Reis.msr"));
             QVERIFY(f.idle());
         }
-        QCOMPARE(f.prompts.kinds(), loads ? QStringList() : QStringList{"warn"});
-        QCOMPARE(f.window->model().seriesName(), loads ? "Reis.msr" : "Default.msr");
-        QCOMPARE(f.window->info().contains("Naam van deze serie: Reis.msr"), loads);
-        if (!loads)
-            QCOMPARE(f.window->model().toSeries(), empty);
+        QCOMPARE(f.prompts.kinds(), QStringList{"warn"});
+        QCOMPARE(f.window->model().seriesName(), "Default.msr");
+        QVERIFY(!f.window->info().contains("Reis.msr"));
+        QCOMPARE(f.window->model().toSeries(), empty);
     }
 
     // The settings, the save and the copy of unsaved work all fail: the program says so (the copy
