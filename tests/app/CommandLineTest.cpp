@@ -31,7 +31,6 @@ private slots:
             "Overgeslagen: Leeg.msr: Het bestand bevat geen serie", 2);
         row("the series folder", "--pdf @/uit.pdf --back-design 2", 0, "2 series, 4 pagina's", {},
             4);
-        row("folder missing", "--pdf @/weg/uit.pdf", 1, {}, "de map \"@/weg\" bestaat niet", 0);
         row("design missing", "--pdf @/uit.pdf --back-design 7", 1, {}, "kaart7.jpg", 0);
     }
     void runsWithoutADisplay() {

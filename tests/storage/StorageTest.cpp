@@ -199,6 +199,8 @@ private slots:
         QTest::newRow("256 bytes with .msr") << QString(126, u'é') << "" << Entry::File << false;
         QTest::newRow("empty") << "" << "" << Entry::File << false;
         QTest::newRow("slash") << "a/b" << "mosaretten/a" << Entry::Folder << false;
+        QTest::newRow("backslash") << "a\\b" << "" << Entry::File << false;
+        QTest::newRow("dot dot") << ".." << "" << Entry::File << false;
         QTest::newRow("delete character") << "a\x7f" << "" << Entry::File << false;
         QTest::newRow("dot") << "." << "" << Entry::File << false;
         QTest::newRow("folder in the way") << "Vogels" << file << Entry::Folder << false;

@@ -20,7 +20,6 @@ public:
     QQueue<int> saveTypes; // the type shown with each save path; none left: the first
     int cancelAtStep = -1; // a progress window is cancelled once it shows this many steps done
     QList<Asked> asked;
-    QStringList progressSteps; // "<done>: <text>" for every step a progress window showed
 
     QStringList kinds() const {
         QStringList kinds;
@@ -56,7 +55,7 @@ public:
         const QString path = take(savePaths, {"saveExportPath", {}, types.join(";;"), {}});
         return {path, saveTypes.isEmpty() ? 0 : saveTypes.dequeue()};
     }
-    // Records the window as a "progress" question and its steps; cancels, as the user would, once
+    // Records the window as a "progress" question; cancels, as the user would, once
     // it shows `cancelAtStep` steps done (at once, so that nothing that would follow that step has
     // been done yet, however fast it is).
     std::unique_ptr<ProgressReport> showProgress(const QString& title, int steps,
@@ -66,8 +65,7 @@ public:
             std::function<void()> cancel;
             Scripted(ScriptedPrompts& p, std::function<void()> c)
                 : prompts(p), cancel(std::move(c)) {}
-            void show(int done, const QString& text) override {
-                prompts.progressSteps << QString("%1: %2").arg(done).arg(text);
+            void show(int done, const QString&) override {
                 if (done == prompts.cancelAtStep && cancel)
                     std::exchange(cancel, {})();
             }
