@@ -118,67 +118,53 @@ private slots:
         QVERIFY(!control(*dialog, "Line1")->isVisible() && !QGuiApplication::overrideCursor());
     }
 
-    void testSheetAsksBetweenItsSides_data() {
-        QTest::addColumn<QString>("typedY");
-        QTest::addColumn<bool>("ok"); // the answer to the question between the sides
-        QTest::addColumn<int>("jobs");
-        QTest::addColumn<QString>("asked");
-        QTest::newRow("OK: both sides") << "2400" << true << 2 << "okcancel";
-        QTest::newRow("Annuleren: side 1 only") << "2400" << false << 1 << "okcancel";
-        QTest::newRow("Y no whole number: nothing") << "24OO" << true << 0 << "warn";
-    }
-    // The Testvel button, below the warning in back mode, prints each side as a job of its own
-    // and asks in between.
-    void testSheetAsksBetweenItsSides() {
-        QFETCH(QString, typedY);
-        QFETCH(bool, ok);
-        QFETCH(int, jobs);
-        QFETCH(QString, asked);
-        PrintFixture fixture;
-        const auto dialog = fixture.open();
-        dialog->show();
-        control<QScrollBar>(*dialog, "VScroll1")->setValue(2);
-        auto* button = control<QPushButton>(*dialog, "TestvelKnop");
-        QCOMPARE(button->geometry(), twips::rectToPx(2910, 3450, 1110, 300));
-        control<QLineEdit>(*dialog, "Text3")->setText(typedY);
-        fixture.prompts.okCancel << ok;
-        button->click();
-        QCOMPARE(fixture.image.finishCount(), jobs);
-        QCOMPARE(fixture.prompts.kinds(), QStringList{asked});
-        if (asked == "okcancel")
-            QCOMPARE(fixture.prompts.lastText(), "Leg hetzelfde vel met de bedrukte kant naar "
-                                                 "beneden terug in de printer en klik op OK.");
-        QVERIFY(!QGuiApplication::overrideCursor() && button->isEnabled());
-    }
-
-    void failuresAreReported_data() {
+    void buttonsPrintOrReport_data() {
+        QTest::addColumn<QString>("button"); // OkKnop, or TestvelKnop for the test sheet
+        QTest::addColumn<int>("position");
         QTest::addColumn<QString>("field"); // typed into before printing
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("message");
-        // clang-format off
-        QTest::newRow("0 copies") << "Text1" << "0" << 1 << "Aantal afdrukken";
-        QTest::newRow("X no number") << "Text2" << "16 80" << 2 << "geen getal";
-        QTest::newRow("Y no whole number") << "Text3" << "24OO" << 2 << "geen heel getal";
-        QTest::newRow("design unreadable") << "Text1" << "1" << 4 << "kaart4.jpg";
-        // clang-format on
+        QTest::addColumn<int>("jobs");
+        QTest::addColumn<QString>("said"); // the warning, or the question between the sides
+        const auto row = [](const char* name, const char* button, int position, const char* field,
+                            const char* text, int jobs, const char* said) {
+            QTest::newRow(name) << button << position << field << text << jobs << said;
+        };
+        const char* turn = "Leg hetzelfde vel met de bedrukte kant naar beneden terug in de "
+                           "printer en klik op OK.";
+        row("0 copies", "OkKnop", 1, "Text1", "0", 0, "Aantal afdrukken");
+        row("X no number", "OkKnop", 2, "Text2", "16 80", 0, "geen getal");
+        row("Y no whole number", "OkKnop", 2, "Text3", "24OO", 0, "geen heel getal");
+        row("design unreadable", "OkKnop", 4, "Text1", "1", 0, "kaart4.jpg");
+        row("test sheet, OK: both sides", "TestvelKnop", 2, "Text3", "2400", 2, turn);
+        row("test sheet, Annuleren: side 1", "TestvelKnop", 2, "Text3", "2400", 1, turn);
+        row("test sheet, Y no whole number", "TestvelKnop", 2, "Text3", "24OO", 0, "heel getal");
     }
-    // A Dutch message, the pointer restored, and no page begun.
-    void failuresAreReported() {
+    // A failure is a Dutch message before any page is begun. The Testvel button, below the warning
+    // in back mode, prints each side as a job of its own and asks in between (OK for the first
+    // row, Annuleren for the next). The pointer is restored and the button can be pressed again.
+    void buttonsPrintOrReport() {
+        QFETCH(QString, button);
+        QFETCH(int, position);
         QFETCH(QString, field);
         QFETCH(QString, text);
-        QFETCH(int, position);
-        QFETCH(QString, message);
+        QFETCH(int, jobs);
+        QFETCH(QString, said);
         PrintFixture fixture;
         QVERIFY(fixture.folder.write("kaarten/kaart4.jpg", {}));
         const auto dialog = fixture.open();
-        control<QLineEdit>(*dialog, qPrintable(field))->setText(text);
+        dialog->show();
         control<QScrollBar>(*dialog, "VScroll1")->setValue(position);
-        QVERIFY(!dialog->print());
-        QCOMPARE(fixture.prompts.kinds(), QStringList{"warn"});
-        QVERIFY2(fixture.prompts.lastText().contains(message), qPrintable(message));
-        QVERIFY(!QGuiApplication::overrideCursor());
-        QCOMPARE(fixture.image.beginCount(), 0);
+        QCOMPARE(control(*dialog, "TestvelKnop")->geometry(),
+                 twips::rectToPx(2910, 3450, 1110, 300));
+        control<QLineEdit>(*dialog, qPrintable(field))->setText(text);
+        fixture.prompts.okCancel << (jobs == 2);
+        auto* pressed = control<QPushButton>(*dialog, qPrintable(button));
+        pressed->click();
+        QCOMPARE(fixture.image.beginCount(), jobs);
+        QCOMPARE(fixture.image.finishCount(), jobs);
+        QCOMPARE(fixture.prompts.kinds(), QStringList{jobs ? "okcancel" : "warn"});
+        QVERIFY2(fixture.prompts.lastText().contains(said), qPrintable(fixture.prompts.lastText()));
+        QVERIFY(!QGuiApplication::overrideCursor() && pressed->isEnabled());
     }
 
     void paperMustHoldTheCards_data() {
