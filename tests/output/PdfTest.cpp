@@ -122,6 +122,19 @@ private slots:
                                     .arg(back.x() - front.x())
                                     .arg(back.y() - front.y())));
         }
+        // In the pictures layout the large box shows the card's own photo, the four small ones
+        // the other cards' photos in turn and then its own.
+        const QList<QPoint> middles{
+            {1890, 1860}, {780, 3930}, {1890, 3930}, {3000, 3930}, {1890, 4920}};
+        const int shown[kCards][5] = {
+            {0, 1, 2, 3, 0}, {1, 0, 2, 3, 1}, {2, 0, 1, 3, 2}, {3, 0, 1, 2, 3}};
+        for (int card = 0; deck == DeckMode::Children && card < kCards; ++card)
+            for (int box = 0; box < middles.size(); ++box) {
+                const QPoint at = kCorners[card] + middles[box];
+                QVERIFY2(TestPictures::near(fronts.page.pixel(fronts.at(at.x(), at.y()).toPoint()),
+                                            kPhotoColours[shown[card][box]]),
+                         qPrintable(QString("card %1, box %2").arg(card + 1).arg(box)));
+            }
     }
 
     void testSheetLabels_data() {

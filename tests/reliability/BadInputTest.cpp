@@ -115,11 +115,10 @@ private slots:
         const QString path = outcome == O::Starts ? kSettings : photo ? "fotos/" + tag : kBroken;
         const bool swap = path == kBroken && entry != Entry::File;
         TestWindow f;
-        const QByteArray red = TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG");
-        QVERIFY(!photo || (f.dir.write(kRed, red) &&
-                           f.dir.write(kSeries + "Foto.msr",
-                                       TestFolder::seriesFile(21, {f.dir.path(path).toUtf8(),
-                                                                   f.dir.path(kRed).toUtf8()}))));
+        QVERIFY(!photo ||
+                f.dir.write(kSeries + "Foto.msr",
+                            TestFolder::seriesFile(
+                                21, {f.dir.path(path).toUtf8(), f.photo(kRed, Qt::red).toUtf8()})));
         // A folder or pipe is never listed: it reaches the load by taking a listed file's place.
         QVERIFY(f.dir.make(path, swap ? Entry::File : entry, bytes));
         QVERIFY(outcome == O::Starts || f.start(kProgram));
@@ -199,16 +198,14 @@ private slots:
         QFETCH(QByteArray, stored);
         QFETCH(QString, found);
         TestWindow f;
-        const QByteArray blue = TestPictures::encode(TestPictures::plain(8, 8, Qt::blue), "PNG");
         // Decoys of every name looked for, outside the series folder, and two photos inside it.
-        for (const char* decoy : {"buiten.jpg", "C:", "poes.jpg", "hond.png"})
-            QVERIFY(f.dir.write(decoy, blue) && f.dir.write(kProgram + "/" + decoy, blue));
+        for (const QString& folder : {QString(), kProgram + "/"})
+            for (const char* decoy : {"buiten.jpg", "C:", "poes.jpg", "hond.png"})
+                f.photo(folder + decoy, Qt::blue);
         for (const char* photo : {"poes.jpg", "fotos/hond.png"})
-            QVERIFY(f.dir.write(kSeries + photo, blue));
-        QVERIFY(
-            f.dir.write(kRed, TestPictures::encode(TestPictures::plain(40, 30, Qt::red), "PNG")));
+            f.photo(kSeries + photo, Qt::blue);
         QVERIFY(f.dir.write(kSeries + "Vreemd.msr",
-                            TestFolder::seriesFile(21, {stored, f.dir.path(kRed).toUtf8()})));
+                            TestFolder::seriesFile(21, {stored, f.photo(kRed, Qt::red).toUtf8()})));
         QVERIFY(f.start(kProgram));
         const QString startedIn = QDir::currentPath();
         QDir::setCurrent(f.dir.path());

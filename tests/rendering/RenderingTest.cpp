@@ -153,26 +153,6 @@ private slots:
         }
     }
 
-    void picturesLayoutShowsOwnPhotoAndTheFourSmall() {
-        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::magenta};
-        QList<QImage> photos;
-        for (const QColor& colour : colours)
-            photos << TestPictures::plain(400, 300, colour);
-        const FaceSheet sheet = sheetWith(photos);
-        const Page page(kPage, 10, [&](QPainter& p) { CardFaces::drawPicturesLayout(p, sheet); });
-        // Per card, the cards whose photos the four small boxes show.
-        const int shown[kCards][4] = {{2, 3, 4, 1}, {1, 3, 4, 2}, {1, 2, 4, 3}, {1, 2, 3, 4}};
-        const QList<QPointF> smalls{{330, 3480}, {1440, 3480}, {2550, 3480}, {1440, 4470}};
-        for (int card = 1; card <= kCards; ++card) {
-            const QPointF corner = kPageCards[card - 1];
-            verifyBox(page, QRectF(corner + QPointF(330, 360), QSizeF(3120, 3000)),
-                      {colours[card - 1]}, Qt::white);
-            for (int s = 0; s < 4; ++s)
-                verifyBox(page, QRectF(corner + smalls[s], QSizeF(900, 900)),
-                          {colours[shown[card - 1][s] - 1]}, Qt::white);
-        }
-    }
-
     void backsFormTheirGrid_data() {
         QTest::addColumn<QList<QPointF>>("corners"); // the first is at BackX, BackY
         using P = QList<QPointF>;

@@ -118,7 +118,6 @@ private slots:
         QTest::addColumn<int>("cancelAt");   // the progress step at which the game is cancelled
         // clang-format off
         QTest::newRow("bitmap without extension") << "blad" << 0 << "bmp" << -1;
-        QTest::newRow("cancelled") << "" << 0 << "nothing" << -1;
         QTest::newRow("folder missing") << "weg/blad.bmp" << 0 << "nothing" << -1;
         QTest::newRow("PDF name, bitmap shown") << "serie.PDF" << 0 << "pdf" << -1;
         QTest::newRow("BMP name, PDF shown") << "blad.Bmp" << 1 << "bmp" << -1;
@@ -152,7 +151,7 @@ private slots:
                 },
                 "Menuknop_5");
         const Series before = m_w->window->model().toSeries();
-        const QString path = chosen.isEmpty() ? QString() : m_w->dir.path(chosen);
+        const QString path = m_w->dir.path(chosen);
         m_w->prompts.savePaths << path;
         m_w->prompts.saveTypes << type;
         m_w->prompts.cancelAtStep = cancelAt;

@@ -120,9 +120,9 @@ private slots:
         using L = QList<bool>;
         const QString start = "Onderwerp";
         // clang-format off
-        QTest::newRow("taken back") << B{a} << L{true} << QStringList{a} << "Oud werk";
         QTest::newRow("refused") << B{a} << L{false} << QStringList{a} << start;
-        QTest::newRow("newest first") << B{a, b} << L{false, true} << QStringList{b, a} << "Oud werk";
+        QTest::newRow("newest refused, older taken back")
+            << B{a, b} << L{false, true} << QStringList{b, a} << "Oud werk";
         QTest::newRow("unreadable set aside") << B{"junk"} << L{} << QStringList{} << start;
         QTest::newRow("folders and pipes set aside")
             << B{"folder", a, "pipe"} << L{true} << QStringList{a} << "Oud werk";
