@@ -45,14 +45,10 @@ private slots:
         QTest::newRow("small, wider than 3:2") << QSize(100, 50) << 0 << QSize(76, 50);
         QTest::newRow("one pixel high") << QSize(2000, 1) << 0 << QSize(2, 1);
         QTest::newRow("one pixel wide") << QSize(1, 2000) << 0 << QSize(1, 1);
-        QTest::newRow("1 as stored") << photo << 1 << kept;
-        QTest::newRow("2 mirrored") << photo << 2 << kept;
-        QTest::newRow("3 half a turn") << photo << 3 << kept;
-        QTest::newRow("4 upside down") << photo << 4 << kept;
-        QTest::newRow("5 transposed") << photo << 5 << kept;
-        QTest::newRow("6 a quarter right") << photo << 6 << kept;
-        QTest::newRow("7 transversed") << photo << 7 << kept;
-        QTest::newRow("8 a quarter left") << photo << 8 << kept;
+        // As stored, mirrored, half a turn, upside down, transposed, a quarter right,
+        // transversed, a quarter left.
+        for (int orientation = 1; orientation <= 8; ++orientation)
+            QTest::addRow("orientation %d", orientation) << photo << orientation << kept;
         // Only the middle is decoded, and averaged down where it is far larger than needed.
         QTest::newRow("panorama") << QSize(6000, 1000) << 1 << QSize(1341, 882);
         QTest::newRow("tall, odd height") << QSize(1000, 6001) << 1 << QSize(1000, 1000);

@@ -54,11 +54,11 @@ QStringList TestFolder::changedSince(const Snapshot& before) const {
     return paths;
 }
 
-QByteArray TestFolder::seriesFile(int lines, QByteArrayList photos, const QByteArray& end) {
+QByteArray TestFolder::seriesFile(int lines, QByteArrayList photos) {
     while (photos.size() < 4)
         photos << photos.last();
     QByteArrayList values = QByteArrayList{"Vogels"} + photos;
     for (int i = 0; i < 16; ++i)
         values << QStringLiteral("k%1n%2").arg(i / 4 + 1).arg(i % 4 + 1).toLatin1();
-    return values.mid(0, lines).join(end) + end;
+    return values.mid(0, lines).join("\r\n") + "\r\n";
 }

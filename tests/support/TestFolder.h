@@ -26,9 +26,8 @@ public:
     QStringList changedSince(const Snapshot& before) const;
 
     // A series file "Vogels": card k's photo is photos[k - 1] (the last one repeats), the names are
-    // "k<card>n<line>"; its first `lines` lines, each ended by `end`.
-    static QByteArray seriesFile(int lines = 21, QByteArrayList photos = {{}},
-                                 const QByteArray& end = "\r\n");
+    // "k<card>n<line>"; its first `lines` lines, each ended by CR LF.
+    static QByteArray seriesFile(int lines = 21, QByteArrayList photos = {{}});
 
 private:
     QTemporaryDir m_dir;
