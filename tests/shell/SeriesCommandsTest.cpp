@@ -3,7 +3,6 @@
 // dialog.
 #include "RenderedPdf.h"
 #include "SeriesFile.h"
-#include "SheetExport.h"
 #include "TestPictures.h"
 #include "TestWindow.h"
 
@@ -183,8 +182,8 @@ private slots:
         QTest::newRow("square") << QSize(1000, 1000) << 1;
         QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
     }
-    // A photo picked for card 1 shows its disc round on the card in both decks, in a thumbnail
-    // and on the sheet the export writes.
+    // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail
+    // (the sheets printed and exported from its kept picture are checked where they are drawn).
     void photosKeepTheirProportions() {
         QFETCH(QSize, photo);
         QFETCH(int, orientation);
@@ -196,9 +195,7 @@ private slots:
         const QList<std::pair<const char*, QImage>> shown{
             {"card", normal},
             {"children's card", m_w->child("Foto_1")->grab().toImage()},
-            {"thumbnail", m_w->child("Foto2_1")->grab().toImage()},
-            {"export", SheetExport::render(m_w->window->commands().faceSheet())
-                           .copy(px(580, 1700, 3220, 2400))}};
+            {"thumbnail", m_w->child("Foto2_1")->grab().toImage()}};
         for (const auto& [name, image] : shown) {
             const QRectF disc = TestPictures::disc(image, image.rect());
             QVERIFY2(

@@ -33,14 +33,16 @@ private slots:
         QTest::addColumn<QString>("way");          // Exit, close or Load
         QTest::addColumn<bool>("changed");         // the series has unsaved changes
         QTest::addColumn<QList<Answer>>("answer"); // to the question; none when not asked
-        QTest::addColumn<QString>("name");         // typed for the save; "../x" is refused
-        QTest::addColumn<bool>("goesOn");          // the program ends, or the load dialog opens
+        QTest::addColumn<QString>(
+            "name");                      // typed for the save; "../x" is refused, "map" in the way
+        QTest::addColumn<bool>("goesOn"); // the program ends, or the load dialog opens
         using A = QList<Answer>;
         // clang-format off
         QTest::newRow("Exit, nothing changed") << "Exit" << false << A{} << "" << true;
         QTest::newRow("Exit, saved first") << "Exit" << true << A{Answer::Yes} << "Bos" << true;
         QTest::newRow("close, save name cancelled") << "close" << true << A{Answer::Yes} << "" << false;
         QTest::newRow("close, save refused") << "close" << true << A{Answer::Yes} << "../x" << false;
+        QTest::newRow("close, save failed") << "close" << true << A{Answer::Yes} << "map" << false;
         QTest::newRow("Exit, not saved") << "Exit" << true << A{Answer::No} << "" << true;
         QTest::newRow("close, cancelled") << "close" << true << A{Answer::Cancel} << "" << false;
         QTest::newRow("Load, nothing changed") << "Load" << false << A{} << "" << true;
@@ -59,6 +61,8 @@ private slots:
         if (changed)
             type("Onderwerp1_2", " en meer");
         const Series before = m_w->window->model().toSeries();
+        QVERIFY(name != "map" || m_w->dir.make("mosaretten/map.msr", TestFolder::Entry::Folder));
+        m_w->prompts.yesNo << true; // replace what is in the way
         QVERIFY(QFile::remove(m_w->dir.path("Mosaret.ini")));
         m_w->prompts.yesNoCancel << answer;
         m_w->prompts.texts << name;
@@ -83,8 +87,8 @@ private slots:
         // The settings are written when the program ends, and only then.
         QCOMPARE(QFileInfo::exists(m_w->dir.path("Mosaret.ini")), ends && goesOn);
         QCOMPARE(QFileInfo(m_w->dir.path("mosaretten/Bos.msr")).isFile(), name == "Bos");
-        // A name that would leave the series folder is refused with a message, and nothing written.
-        QCOMPARE(asked.contains("warn"), name == "../x");
+        // A save that fails, or a name that would leave the series folder, is a message.
+        QCOMPARE(asked.contains("warn"), name == "../x" || name == "map");
         QVERIFY(!QFileInfo::exists(m_w->dir.path("x.msr")));
         if (!goesOn)
             QCOMPARE(m_w->window->model().toSeries(), before);
