@@ -15,8 +15,6 @@
 namespace {
 
 const QList<QColor> kQuadrants{Qt::red, Qt::green, Qt::blue, Qt::yellow}; // clockwise
-const QList<QPointF> kPageCards{{1680, 2400}, {6180, 2400}, {1680, 9000}, {6180, 9000}};
-const QSizeF kPage(12000, 16800);
 
 // A white picture of `twips` at `perPixel` twips a pixel, drawn by `draw`.
 struct Page final {
@@ -101,55 +99,44 @@ private slots:
         QTest::newRow("square") << QSize(1000, 1000);
         QTest::newRow("very wide 4:1") << QSize(2400, 600);
     }
-    // Every box shows the middle of the photo with the disc round; a 4:3 photo in a box of about
-    // 4:3 keeps all of its blue edge, as when it was stretched into the box, within a pixel of the
-    // screen (15 twips).
+    // The canvas, a printed card in screen pixels and the exported sheet show the middle of the
+    // photo with the disc round; a 4:3 photo in these boxes of about 4:3 keeps all of its blue
+    // edge, as when it was stretched into the box, within a pixel of the screen (15 twips). The
+    // pictures layout's boxes are cut by the same code (their pictures' proportions are checked in
+    // the PDF).
     void photosFillTheirBoxesUndistorted() {
         QFETCH(QSize, photo);
         const FaceSheet sheet =
             sheetWith({TestPictures::target(photo.width(), photo.height())}, PhotoFrame::Outlined);
         const QImage canvas =
             PhotoBox::render(sheet.photos[0].picture, PhotoBox::kCanvasSize, PhotoFrame::Outlined);
-        const Page screenNames(kPage, 15,
-                               [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });
-        const Page pictures(kPage, 6,
-                            [&](QPainter& p) { CardFaces::drawPicturesLayout(p, sheet); });
+        const Page names({12000, 16800}, 15,
+                         [&](QPainter& p) { CardFaces::drawNamesLayout(p, sheet); });
         const QImage exported = SheetExport::render(sheet);
-        struct Box {
-            const char* name;
-            const QImage& image;
-            QRectF pixels;
-            bool fourByThree;
-        };
-        // A box of `size` twips at `at` on the first card, in pixels of `perPixel` twips.
-        const auto px = [](QPointF at, QSizeF size, double perPixel = 6) {
-            return QRectF((kPageCards[0] + at) / perPixel, size / perPixel);
-        };
-        const QList<Box> boxes{
-            {"canvas", canvas, QRectF(0, 0, 400, 300), true},
-            {"names in screen pixels", screenNames.image, px({280, 800}, {3220, 2400}, 15), true},
-            {"large", pictures.image, px({330, 360}, {3120, 3000}), false},
-            {"small", pictures.image, px({1440, 4470}, {900, 900}), false},
-            {"export", exported, px(QPointF(580, 1700) - kPageCards[0], {3220, 2400}, 15), true}};
-        for (const Box& box : boxes) {
+        // Card 1's photo box on the page, and on the exported sheet, in screen pixels.
+        const QRectF printed(QPointF(1680 + 280, 2400 + 800) / 15, QSizeF(3220, 2400) / 15);
+        const QList<std::tuple<const char*, const QImage&, QRectF>> boxes{
+            {"canvas", canvas, QRectF(0, 0, 400, 300)},
+            {"names", names.image, printed},
+            {"export", exported, printed.translated(QPointF(580 - 1960, 1700 - 3200) / 15)}};
+        for (const auto& [name, image, pixels] : boxes) {
             // Neither the outline nor the white band counts as red or blue.
-            const QRect area = box.pixels.toRect();
-            const QRectF disc = TestPictures::disc(box.image, area);
+            const QRect area = pixels.toRect();
+            const QRectF disc = TestPictures::disc(image, area);
             const QPointF off = disc.center() - QRectF(area).center();
             QVERIFY2(TestPictures::round(disc) && qAbs(off.x()) <= area.width() * 0.02 &&
                          qAbs(off.y()) <= area.height() * 0.02,
-                     box.name);
-            if (!box.fourByThree || photo != QSize(1600, 1200))
+                     name);
+            if (photo != QSize(1600, 1200))
                 continue;
             // The photo fills the box less 3/400 of its width each way.
-            const QSizeF photoArea =
-                box.pixels.size() - QSizeF(1, 1) * box.pixels.width() * 6 / 400;
-            const QList<double> bands = TestPictures::bands(box.image, area);
+            const QSizeF photoArea = pixels.size() - QSizeF(1, 1) * pixels.width() * 6 / 400;
+            const QList<double> bands = TestPictures::bands(image, area);
             for (int side = 0; side < 4; ++side)
-                QVERIFY2(qAbs(bands[side] -
-                              (side % 2 ? photoArea.height() : photoArea.width()) / 40) <= 1,
-                         qPrintable(
-                             QString("%1, side %2: %3").arg(box.name).arg(side).arg(bands[side])));
+                QVERIFY2(
+                    qAbs(bands[side] - (side % 2 ? photoArea.height() : photoArea.width()) / 40) <=
+                        1,
+                    qPrintable(QString("%1, side %2: %3").arg(name).arg(side).arg(bands[side])));
         }
     }
 
