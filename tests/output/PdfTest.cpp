@@ -1,6 +1,7 @@
 // The PDFs written without a printer, read back by their pixels: a series' fronts as the printed
 // page with its backs exactly behind them, the test sheet's scales, and whole games that finish,
 // stop or fail without leaving a partial file.
+#include "FourCards.h"
 #include "GameWriter.h"
 #include "PdfPages.h"
 #include "PhotoBox.h"
@@ -10,7 +11,6 @@
 #include "TestSheet.h"
 
 #include <QtTest>
-#include <sys/mount.h>
 
 using Along = RenderedPdf::Along;
 
@@ -22,13 +22,10 @@ const QList<QColor> kPhotoColours{{220, 0, 0}, {0, 0, 220}, {230, 200, 0}, {150,
 const QList<QPoint>& kCorners = RenderedPdf::kCardCorners;
 
 FaceSheet sheet() {
-    FaceSheet sheet{"Dieren.msr", "Dieren", {}, {}, {}};
-    for (int card = 0; card < kCorners.size(); ++card) {
-        sheet.photos[card] = {TestPictures::plain(1200, 900, kPhotoColours[card]),
-                              PhotoFrame::Outlined};
-        sheet.names[card] = {"Aap", "Beer", "Kat", "Uil"};
-    }
-    return sheet;
+    QList<QImage> photos;
+    for (const QColor& colour : kPhotoColours)
+        photos << TestPictures::plain(1200, 900, colour);
+    return fourCards(photos, PhotoFrame::Outlined);
 }
 
 // A folder with a back design, photos and `count` series files: the first five sound, then in
@@ -56,17 +53,6 @@ QStringList writeGame(const TestFolder& dir, int count) {
     return files;
 }
 
-// Mounts a small disk on `folder`, read-only when asked; false where mounting is not allowed.
-bool mountDisk(const QString& folder, bool readOnly) {
-    const QByteArray path = QFile::encodeName(folder);
-    if (!QDir().mkpath(folder) ||
-        ::mount("tmpfs", path.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=16k") != 0)
-        return false;
-    if (!QFile(folder + "/spel.pdf").open(QIODevice::WriteOnly)) // an old file, to be kept
-        return false;
-    return !readOnly ||
-           ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-}
 } // namespace
 
 class PdfTest final : public QObject {
@@ -217,12 +203,11 @@ private slots:
         QFETCH(QString, trouble);
         QFETCH(int, written);
         QFETCH(QString, said);
-        const TestFolder dir;
+        TestFolder dir;
         const QString folder = dir.path(trouble == "no folder" ? "weg" : "uit");
-        const auto unmount =
-            qScopeGuard([&] { ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH); });
         if ((trouble == "read-only" || trouble == "full") &&
-            !mountDisk(folder, trouble == "read-only"))
+            !(dir.mountDisk("uit", 16) && dir.write("uit/spel.pdf", {}) &&
+              (trouble == "full" || dir.makeReadOnly("uit"))))
             QSKIP("no small disk can be mounted here");
         if (trouble.isEmpty())
             QVERIFY(dir.write("uit/spel.pdf", "oud"));

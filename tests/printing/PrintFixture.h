@@ -2,6 +2,7 @@
 // shapes.
 #pragma once
 
+#include "FourCards.h"
 #include "ImagePageSink.h"
 #include "PrintDialog.h"
 #include "ScriptedPrompts.h"
@@ -56,13 +57,10 @@ struct PrintFixture final {
     std::unique_ptr<PrintDialog> open(DeckMode deck = DeckMode::Normal, PageSink* sink = nullptr) {
         PageSink& target = sink ? *sink : image;
         const auto fronts = [] {
-            FaceSheet sheet{"Dieren.msr", "Dieren", {}, {}, {}};
-            for (int card = 0; card < kCards; ++card) {
-                sheet.photos[card] = {
-                    TestPictures::target(kPhotoSizes[card].width(), kPhotoSizes[card].height()),
-                    PhotoFrame::Outlined};
-                sheet.names[card] = {"Aap", "Beer", "Kat", "Uil"};
-            }
+            QList<QImage> photos;
+            for (const QSize size : kPhotoSizes)
+                photos << TestPictures::target(size.width(), size.height());
+            FaceSheet sheet = fourCards(photos, PhotoFrame::Outlined);
             sheet.cardFrame = TestPictures::plain(250, 380, kDesignColours[1]);
             return sheet;
         };

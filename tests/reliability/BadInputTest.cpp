@@ -8,7 +8,6 @@
 
 #include <csignal>
 #include <numeric>
-#include <sys/mount.h>
 #include <unistd.h>
 
 using Entry = TestFolder::Entry;
@@ -245,15 +244,12 @@ private slots:
     // once, in the info bar), keeps working and ends without writing anything.
     void readOnlyProgramFolderStartsWarnsAndExits() {
         TestWindow f;
-        const QByteArray mountPoint = QFile::encodeName(f.dir.path(kProgram));
-        QVERIFY(QDir().mkpath(f.dir.path(kProgram)));
-        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=1m") != 0)
+        if (!f.dir.mountDisk(kProgram, 1024))
             QSKIP("no tmpfs can be mounted here");
-        const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
         // Hand-edited with LF line ends, so start-up tries to rewrite it and cannot.
         QVERIFY(f.dir.write(kSettings, "0,0,0\n0,0,0\n2000,3000\n"));
         QVERIFY(f.dir.write(kSeries + "Oud.msr", TestFolder::seriesFile()));
-        if (::mount(nullptr, mountPoint.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+        if (!f.dir.makeReadOnly(kProgram))
             QSKIP("the tmpfs cannot be made read-only here");
         f.prompts.texts << "Oud";
         f.prompts.yesNo << true;

@@ -1,6 +1,7 @@
 // Checks the card faces, card backs and the exported sheet by the pixels they render.
 #include "CardBacks.h"
 #include "CardFaces.h"
+#include "FourCards.h"
 #include "PhotoBox.h"
 #include "SheetExport.h"
 #include "TestPictures.h"
@@ -44,12 +45,7 @@ const auto dark = [](QRgb c) { return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c)
 const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 70 && qBlue(c) < 70; };
 
 FaceSheet sheetWith(const QList<QImage>& photos, PhotoFrame frame = PhotoFrame::Bare) {
-    FaceSheet sheet{"Een lange naam voor de dieren.msr", "  Dieren ", {}, {}, {}};
-    for (int card = 0; card < kCards; ++card) {
-        sheet.photos[size_t(card)] = {photos[card % photos.size()], frame};
-        sheet.names[size_t(card)] = {"Koe", "Varken", "Schaap", "Geit"};
-    }
-    return sheet;
+    return fourCards(photos, frame, "  Dieren ");
 }
 
 // Just inside the corners of `box` the colours `inside` (clockwise), just outside `around`.

@@ -258,7 +258,7 @@ private slots:
     }
 
     void loadDialogListsSelectsAndLoads() {
-        for (const char* name : {"b.msr", "c.msr"})
+        for (const char* name : {"b.msr", "c.msr", "D.MSR", "e.txt"})
             QVERIFY(m_w->dir.write(QString("mosaretten/") + name, TestFolder::seriesFile()));
         QVERIFY(m_w->dir.write("mosaretten/A.msr", TestFolder::seriesFile(10))); // a short file
         m_w->load("b.msr");
@@ -278,7 +278,7 @@ private slots:
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         });
-        QCOMPARE(shown, QStringList({"A.msr", "b.msr", "c.msr"}));
+        QCOMPARE(shown, QStringList({"A.msr", "b.msr", "c.msr", "D.MSR"}));
         QCOMPARE(said, QStringList{"Géén bestand geselecteerd!"});
         QCOMPARE(picked, "A");
         QCOMPARE(nameBeforeLoad, "b.msr");

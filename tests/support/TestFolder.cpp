@@ -3,7 +3,13 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <sys/mount.h>
 #include <sys/stat.h>
+
+TestFolder::~TestFolder() {
+    for (const QString& mount : m_mounts)
+        ::umount2(QFile::encodeName(mount).constData(), MNT_DETACH);
+}
 
 bool TestFolder::make(const QString& name, Entry entry, const QByteArray& bytes) const {
     const QString target = path(name);
@@ -22,6 +28,21 @@ bool TestFolder::make(const QString& name, Entry entry, const QByteArray& bytes)
         return make(name + ".pijp", Entry::Pipe) && QFile::link(target + ".pijp", target);
     }
     return false;
+}
+
+bool TestFolder::mountDisk(const QString& name, int kilobytes) {
+    const QString target = path(name);
+    const QByteArray size = "size=" + QByteArray::number(kilobytes) + 'k';
+    if (!QDir().mkpath(target) || ::mount("tmpfs", QFile::encodeName(target).constData(), "tmpfs",
+                                          MS_NOSUID | MS_NODEV, size.constData()) != 0)
+        return false;
+    m_mounts.prepend(target);
+    return true;
+}
+
+bool TestFolder::makeReadOnly(const QString& name) const {
+    return ::mount(nullptr, QFile::encodeName(path(name)).constData(), nullptr,
+                   MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
 QByteArray TestFolder::read(const QString& name) const {

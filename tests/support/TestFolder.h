@@ -8,6 +8,11 @@
 
 class TestFolder final {
 public:
+    TestFolder() = default;
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+    ~TestFolder(); // unmounts the disks it mounted
+
     enum class Entry { File, Folder, Pipe, LinkToPipe, Missing };
     // Every entry by its path relative to the folder: a regular file by its bytes, others by kind.
     using Snapshot = QMap<QString, QByteArray>;
@@ -24,6 +29,10 @@ public:
     Snapshot snapshot() const;
     // The paths whose entries were added, removed or changed since `before`.
     QStringList changedSince(const Snapshot& before) const;
+    // Mounts a disk of `kilobytes` on the folder `name` (made if missing), or makes a mounted one
+    // read-only; false where mounting is not allowed.
+    bool mountDisk(const QString& name, int kilobytes);
+    bool makeReadOnly(const QString& name) const;
 
     // A series file "Vogels": card k's photo is photos[k - 1] (the last one repeats), the names are
     // "k<card>n<line>"; its first `lines` lines, each ended by CR LF.
@@ -31,4 +40,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QStringList m_mounts;
 };
