@@ -3,6 +3,7 @@
 #include "JpegDecoder.h"
 
 #include "BoxReducer.h"
+#include "CoverCrop.h"
 #include "ExifOrientation.h"
 #include "JpegDeviceSource.h"
 #include "PhotoFit.h"
@@ -182,17 +183,16 @@ JpegDecoder::Decoded JpegDecoder::decode(QIODevice& device) {
     if (!session.setScale(scaleDenominator(result.partSize, need)))
         return result;
     const QSize scaled(int(info.output_width), int(info.output_height));
-    const QSize scaledPart(
-        qBound(1,
-               int(std::lround(double(part.width()) * scaled.width() / result.storedSize.width())),
-               scaled.width()),
-        qBound(
-            1,
-            int(std::lround(double(part.height()) * scaled.height() / result.storedSize.height())),
-            scaled.height()));
-    const QRect area(QPoint((scaled.width() - scaledPart.width()) / 2,
-                            (scaled.height() - scaledPart.height()) / 2),
-                     scaledPart);
+    // The part as stored, in the pixels of the scaled decode.
+    const QSize scaledPart(qBound(1,
+                                  int(std::lround(double(result.partSize.width()) * scaled.width() /
+                                                  result.storedSize.width())),
+                                  scaled.width()),
+                           qBound(1,
+                                  int(std::lround(double(result.partSize.height()) *
+                                                  scaled.height() / result.storedSize.height())),
+                                  scaled.height()));
+    const QRect area = CoverCrop::middle(scaled, scaledPart);
     // The DCT scale fits the tighter direction; the other is averaged down further if it can be.
     const QSize factors = BoxReducer::factorsFor(scaledPart, need);
     QImage picture(BoxReducer::reducedSize(scaledPart, factors), QImage::Format_RGB32);

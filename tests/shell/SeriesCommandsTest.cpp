@@ -179,6 +179,7 @@ private slots:
         QTest::addColumn<int>("orientation");
         QTest::newRow("upright phone photo, stored on its side") << QSize(1200, 1600) << 6;
         QTest::newRow("landscape 4:3") << QSize(1600, 1200) << 1;
+        QTest::newRow("landscape photo stored on its side") << QSize(1600, 1200) << 8;
         QTest::newRow("square") << QSize(1000, 1000) << 1;
         QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
     }
