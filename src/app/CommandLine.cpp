@@ -19,6 +19,19 @@ const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Toon deze uitleg."));
 const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
                                   QStringLiteral("Toon de versie van het programma."));
+// Qt's own options, which the application object takes out of the arguments itself (a session
+// manager restarts the program with -session): accepted here and not listed.
+const QStringList kQtOptionsWithValue{
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),    QStringLiteral("display"),
+    QStringLiteral("style"),           QStringLiteral("stylesheet"),
+    QStringLiteral("session")};
+const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                           QStringLiteral("nograb"), QStringLiteral("dograb"),
+                           QStringLiteral("sync")};
+
 QString dashed(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
@@ -41,6 +54,13 @@ CommandLine::CommandLine(const QStringList& arguments)
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QCommandLineOption& option : {kPdf, kBackDesign, kHelp, kVersion})
         addOption(option);
+    for (const QString& name : kQtOptionsWithValue + kQtFlags) {
+        QCommandLineOption option(name);
+        if (kQtOptionsWithValue.contains(name))
+            option.setValueName(QStringLiteral("waarde"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        m_parser.addOption(option);
+    }
     m_parser.addPositionalArgument(QStringLiteral("SERIE.msr"),
                                    QStringLiteral("Een serie om te openen, of voor de PDF."));
     if (!m_parser.parse(arguments)) {
