@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "HelpPane.h"
 #include "InfoBar.h"
+#include "LoadSeries.h"
 #include "MenuRow.h"
 #include "PictureBox.h"
 #include "PrintDialog.h"
@@ -37,10 +38,9 @@ void makeEtched(QFrame* frame, QRect geometry) {
 
 MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* parent)
     : QWidget(parent), m_folder(std::move(folder)), m_prompts(&prompts),
-      m_commands(SeriesCommands::Context{
-          m_folder, &m_model, &m_photos, &prompts, this,
-          [this](const QString& text) { setInfo(text); }, 3.0, [this] { return m_deckMode; },
-          [this] { return m_backDesign; }, [this] { closeIfAsked(); }}),
+      m_commands(SeriesCommands::Context{m_folder, &m_model, &m_photos, &prompts, this,
+                                         [this](const QString& text) { setInfo(text); }, 3.0,
+                                         [this] { closeIfAsked(); }}),
       m_recovery(m_folder.stateFolder(), m_model, [this](const QString& text) { setInfo(text); }) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(ProgramTitles::program());
@@ -173,7 +173,7 @@ void MainWindow::runCommand(MenuCommand command) {
         openPrintDialog();
         break;
     case MenuCommand::Export:
-        m_commands.exportSheet();
+        m_commands.exportSheet(m_deckMode, m_backDesign);
         break;
     }
 }
@@ -252,10 +252,8 @@ void MainWindow::openSeriesFile(const QString& path) {
     if (m_commands.isBusy() || !mayDiscardUnsavedWork())
         return;
     m_commands.loadFile(path, [this, path](const Status& loaded) {
-        if (loaded)
-            return;
-        qCWarning(programLog).noquote() << "Loading" << path << "failed:" << loaded.error();
-        m_prompts->warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
+        if (!loaded)
+            LoadSeries::reportFailure(*m_prompts, path, loaded);
     });
 }
 

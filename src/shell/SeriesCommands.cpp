@@ -49,7 +49,7 @@ void SeriesCommands::openLoadDialog() {
 
 void SeriesCommands::load(const QString& fileName, const std::function<void(const Status&)>& done) {
     const SeriesFolder folder(m_context.folder.seriesFolder());
-    show(folder.path() + u'/' + fileName, folder.load(fileName), done);
+    show(folder.pathOf(fileName), folder.load(fileName), done);
 }
 
 void SeriesCommands::loadFile(const QString& path, const std::function<void(const Status&)>& done) {
@@ -130,20 +130,19 @@ void SeriesCommands::place(int card, const QStringList& paths, int offered) {
     });
 }
 
-void SeriesCommands::exportSheet() {
+void SeriesCommands::exportSheet(DeckMode deckMode, int backDesign) {
     if (isBusy())
         return;
     const std::optional<GameRequest> game =
-        ExportCommand({m_context.prompts, m_context.exportPauseSeconds, m_context.folder,
-                       m_context.deckMode ? m_context.deckMode() : DeckMode::Normal,
-                       m_context.backDesign ? m_context.backDesign() : 2,
-                       [this] { return faceSheet(); }})
+        ExportCommand({m_context.prompts, m_context.exportPauseSeconds, m_context.folder, deckMode,
+                       backDesign, [this] { return faceSheet(); }})
             .run();
     if (!game)
         return;
     m_game = new GameExport(*game, *m_context.prompts, m_context.window);
     if (m_context.idle)
-        QObject::connect(m_game, &QObject::destroyed, m_context.window, m_context.idle);
+        // The batch, a member, ends the connection before the window deletes its children.
+        QObject::connect(m_game, &QObject::destroyed, &m_batch, m_context.idle);
     m_game->start();
 }
 

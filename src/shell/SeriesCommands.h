@@ -30,8 +30,6 @@ public:
         QWidget* window = nullptr;                   // parent of the load dialog
         std::function<void(const QString&)> setInfo; // writes the info bar
         double exportPauseSeconds = 3.0;             // busy pointer kept after an export
-        std::function<DeckMode()> deckMode;          // the deck shown, for a PDF
-        std::function<int()> backDesign;             // the design on the backs of a PDF
         std::function<void()> idle;                  // runs once the game's PDF is done
     };
 
@@ -47,7 +45,9 @@ public:
     // for its card; files beyond the last card are left out, and when several files were given the
     // info bar says how many were placed.
     void placeFiles(int card, const QStringList& paths);
-    void exportSheet(); // saves the sheet as a BMP picture or a PDF, or the game as a PDF
+    // Saves the sheet as a BMP picture or a PDF, or the game as a PDF; a PDF shows `deckMode`
+    // with `backDesign` on the backs.
+    void exportSheet(DeckMode deckMode, int backDesign);
 
     // The series as the printed page or the export draws it.
     FaceSheet faceSheet() const;
