@@ -22,14 +22,6 @@ int fail(const QString& reason) {
     return 1;
 }
 
-QStringList folderSeries(const ProgramFolder& folder) {
-    const SeriesFolder series(folder.seriesFolder());
-    QStringList paths;
-    for (const QString& name : series.list())
-        paths << series.path() + u'/' + name;
-    return paths;
-}
-
 } // namespace
 
 int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
@@ -42,7 +34,7 @@ int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
     for (const QString& file : options.seriesFiles)
         request.seriesFiles << QFileInfo(file).absoluteFilePath();
     if (options.seriesFiles.isEmpty())
-        request.seriesFiles = folderSeries(folder);
+        request.seriesFiles = SeriesFolder(folder.seriesFolder()).listPaths();
     if (request.seriesFiles.isEmpty())
         return fail(QStringLiteral("Er staan geen series in de map %1. Er is geen PDF geschreven.")
                         .arg(QDir::toNativeSeparators(folder.seriesFolder())));

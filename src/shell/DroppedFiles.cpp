@@ -3,6 +3,7 @@
 #include "DroppedFiles.h"
 
 #include "PhotoPlacement.h"
+#include "SeriesFolder.h"
 
 #include <QFileInfo>
 #include <QMimeData>
@@ -24,8 +25,7 @@ DroppedFiles DroppedFiles::of(const QMimeData* data) {
     }
     if (pictures)
         dropped.m_kind = Kind::Pictures;
-    else if (paths.size() == 1 &&
-             paths.front().endsWith(QStringLiteral(".msr"), Qt::CaseInsensitive))
+    else if (paths.size() == 1 && SeriesFolder::isSeriesFileName(paths.front()))
         dropped.m_kind = Kind::Series;
     else
         return dropped;

@@ -40,7 +40,8 @@ std::optional<GameRequest> ExportCommand::run() {
     UserPrompts& prompts = *m_context.prompts;
     std::optional<BusyCursor> busy(std::in_place);
     // The sheet is drawn before the dialog, as the bitmap has always been.
-    const QImage image = SheetExport::render(m_context.sheet());
+    const FaceSheet sheet = m_context.sheet();
+    const QImage image = SheetExport::render(sheet);
     // The save dialog shows the normal pointer; the busy one returns for the writing.
     busy.reset();
     const UserPrompts::SaveChoice chosen = prompts.saveExportPath(types());
@@ -50,10 +51,10 @@ std::optional<GameRequest> ExportCommand::run() {
     if (kind == Kind::GamePdf)
         return gameRequest(chosen.path);
     busy.emplace();
-    const Status saved = kind == Kind::Bitmap
-                             ? saveBitmap(image, chosen.path)
-                             : SeriesPages::writeSeries(chosen.path, m_context.sheet(),
-                                                        m_context.deckMode, designPath());
+    const Status saved =
+        kind == Kind::Bitmap
+            ? saveBitmap(image, chosen.path)
+            : SeriesPages::writeSeries(chosen.path, sheet, m_context.deckMode, designPath());
     if (!saved.ok()) {
         busy.reset();
         prompts.warn(QStringLiteral("Export"), saved.error());
@@ -66,9 +67,7 @@ std::optional<GameRequest> ExportCommand::run() {
 
 GameRequest ExportCommand::gameRequest(const QString& path) const {
     GameRequest request;
-    const SeriesFolder folder(m_context.folder.seriesFolder());
-    for (const QString& name : folder.list())
-        request.seriesFiles << folder.path() + u'/' + name;
+    request.seriesFiles = SeriesFolder(m_context.folder.seriesFolder()).listPaths();
     request.outputPath = path;
     request.deckMode = m_context.deckMode;
     request.designPath = designPath();

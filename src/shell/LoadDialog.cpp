@@ -2,8 +2,8 @@
 #include "LoadDialog.h"
 
 #include "Fonts.h"
+#include "LoadSeries.h"
 #include "Palettes.h"
-#include "ProgramLog.h"
 #include "Twips.h"
 #include "UserPrompts.h"
 
@@ -100,9 +100,7 @@ void LoadDialog::finishLoad(const Status& loaded) {
     setEnabled(true);
     setWorking(false);
     if (!loaded.ok()) {
-        qCWarning(programLog).noquote()
-            << "Loading" << m_selectedFile << "failed:" << loaded.error();
-        m_prompts.warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
+        LoadSeries::reportFailure(m_prompts, m_selectedFile, loaded);
         reject();
         return;
     }

@@ -5,6 +5,7 @@
 #include "PhotoPreparer.h"
 #include "ProgramLog.h"
 #include "SeriesModel.h"
+#include "UserPrompts.h"
 
 void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
                        const Series& series, const PhotoBatch::Results& photos,
@@ -32,4 +33,9 @@ QString LoadSeries::infoText(const QString& fileName, int missing) {
         return text;
     return text + (missing == 1 ? QStringLiteral("; 1 foto ontbreekt")
                                 : QStringLiteral("; %1 foto's ontbreken").arg(missing));
+}
+
+void LoadSeries::reportFailure(UserPrompts& prompts, const QString& file, const Status& failed) {
+    qCWarning(programLog).noquote() << "Loading" << file << "failed:" << failed.error();
+    prompts.warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
 }

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "PhotoBatch.h"
+#include "Result.h"
 #include "Series.h"
 #include "SeriesModel.h"
 
 #include <QString>
 
 class CardPhotos;
+class UserPrompts;
 
 class LoadSeries final {
 public:
@@ -20,4 +22,6 @@ public:
                       SeriesModel::Saved saved);
     // The info bar's text after loading `fileName`, with the number of photos that were missing.
     static QString infoText(const QString& fileName, int missing);
+    // Tells the user that `file` could not be loaded, and logs why.
+    static void reportFailure(UserPrompts& prompts, const QString& file, const Status& failed);
 };

@@ -13,10 +13,8 @@ RecoveryKeeper::RecoveryKeeper(const QString& stateFolder, SeriesModel& model,
     connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::writeCopy);
     connect(&model, &SeriesModel::edited, this, &RecoveryKeeper::changed);
     connect(&model, &SeriesModel::unsavedChangesChanged, this, [this](bool unsaved) {
-        if (!unsaved) {
-            m_timer.stop();
-            m_folder.remove();
-        }
+        if (!unsaved)
+            finish();
     });
 }
 

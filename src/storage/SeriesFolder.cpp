@@ -44,6 +44,17 @@ QStringList SeriesFolder::list() const {
     return names;
 }
 
+QStringList SeriesFolder::listPaths() const {
+    QStringList paths;
+    for (const QString& name : list())
+        paths += pathOf(name);
+    return paths;
+}
+
+bool SeriesFolder::isSeriesFileName(const QString& fileName) {
+    return fileName.endsWith(kExtension, Qt::CaseInsensitive);
+}
+
 Status SeriesFolder::checkName(const QString& typedName) {
     if (typedName.isEmpty())
         return refused(QStringLiteral("de naam is leeg."));
@@ -60,7 +71,7 @@ Status SeriesFolder::checkName(const QString& typedName) {
 }
 
 QString SeriesFolder::fileFor(const QString& typedName) const {
-    return m_path + u'/' + typedName + kExtension;
+    return pathOf(typedName + kExtension);
 }
 
 bool SeriesFolder::exists(const QString& typedName) const {
@@ -83,5 +94,5 @@ Status SeriesFolder::save(const QString& typedName, const Series& series) const 
 Result<Series> SeriesFolder::load(const QString& fileName) const {
     if (fileName.isEmpty() || fileName.contains(u'/') || fileName == u"." || fileName == u"..")
         return Error{QStringLiteral("\"%1\" is geen serie in de map met series.").arg(fileName)};
-    return SeriesFile::read(m_path + u'/' + fileName, fileName);
+    return SeriesFile::read(pathOf(fileName), fileName);
 }

@@ -17,6 +17,12 @@ public:
     // files copied from other systems may be named "VOGELS.MSR"; sorted by name without regard
     // to case; empty when the folder is missing. Folders, FIFOs and devices are left out.
     QStringList list() const;
+    // The paths of the listed files, in the same order.
+    QStringList listPaths() const;
+    // The path of the file `fileName` in the folder.
+    QString pathOf(const QString& fileName) const { return m_path + u'/' + fileName; }
+    // Whether `fileName` ends in ".msr", in any letter case.
+    static bool isSeriesFileName(const QString& fileName);
 
     // Refuses a typed name that would leave the folder or cannot be a file name: one that is
     // empty, "." or "..", holds '/', '\\' or a control character, or with ".msr" exceeds 255 bytes.
