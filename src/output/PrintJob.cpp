@@ -16,7 +16,8 @@ namespace {
 // A back is 3750 x 5700 twips; more pixels than 600 dots per inch on it add nothing to the print.
 constexpr QSize kDesignPixels{1563, 2375};
 
-Result<QImage> loadDesign(const QString& path) {
+// The design picture at `path`; a refusal ends with `notDone`.
+Result<QImage> loadDesign(const QString& path, const QString& notDone) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
@@ -24,9 +25,9 @@ Result<QImage> loadDesign(const QString& path) {
         reader.setScaledSize(size.boundedTo(kDesignPixels)); // stretched to the back anyway
     QImage design = reader.read();
     if (design.isNull())
-        return Error{QStringLiteral("Het ontwerp voor de rugzijde kan niet worden geladen:\n%1\n\n"
-                                    "Er is niets afgedrukt.")
-                         .arg(QDir::toNativeSeparators(path))};
+        return Error{
+            QStringLiteral("Het ontwerp voor de rugzijde kan niet worden geladen:\n%1\n\n%2")
+                .arg(QDir::toNativeSeparators(path), notDone)};
     return design;
 }
 
@@ -37,8 +38,8 @@ Result<PrintJob> PrintJob::prepare(const PrintRequest& request) {
     const std::optional<int> copies = PrintFields::copies(request.copiesText);
     if (!copies)
         return Error{QStringLiteral("Vul bij \"Aantal afdrukken\" een heel getal van 1 tot en met "
-                                    "%1 in. Er is niets afgedrukt.")
-                         .arg(PrintFields::kMaxCopies)};
+                                    "%1 in. %2")
+                         .arg(QString::number(PrintFields::kMaxCopies), request.notDone)};
     job.m_copies = *copies;
     job.m_deckMode = request.deckMode;
     if (request.position <= 1) {
@@ -55,7 +56,7 @@ Result<PrintJob> PrintJob::prepare(const PrintRequest& request) {
     job.m_page = Page::Backs;
     if (const Status placed = job.placeBacks(request); !placed)
         return Error{placed.error()};
-    Result<QImage> design = loadDesign(request.designPath);
+    Result<QImage> design = loadDesign(request.designPath, request.notDone);
     if (!design)
         return Error{design.error()};
     job.m_design = std::move(design).value();
@@ -81,13 +82,12 @@ Status PrintJob::placeBacks(const PrintRequest& request) {
     const std::optional<double> backX = PrintFields::backX(request.backX);
     if (!backX)
         return Error{QStringLiteral("De X-coördinaat van de rugzijde (\"%1\") is geen getal. Vul "
-                                    "bij X een getal in, bijvoorbeeld 1680. Er is niets "
-                                    "afgedrukt.")
-                         .arg(request.backX.display())};
+                                    "bij X een getal in, bijvoorbeeld 1680. %2")
+                         .arg(request.backX.display(), request.notDone)};
     if (!request.backY)
-        return Error{
-            QStringLiteral("De Y-coördinaat van de rugzijde is geen heel getal. Vul bij Y "
-                           "een heel getal in, bijvoorbeeld 2400. Er is niets afgedrukt.")};
+        return Error{QStringLiteral("De Y-coördinaat van de rugzijde is geen heel getal. Vul bij Y "
+                                    "een heel getal in, bijvoorbeeld 2400. %1")
+                         .arg(request.notDone)};
     m_backX = *backX;
     m_backY = *request.backY;
     return Status::success();

@@ -19,11 +19,10 @@ Result<SeriesPages> SeriesPages::prepare(DeckMode deckMode, const QString& desig
     request.backX = SettingValue::number(PdfPages::mirroredBackX());
     request.backY = kBackY;
     request.designPath = designPath;
+    request.notDone = QStringLiteral("Er is geen PDF geschreven.");
     Result<PrintJob> backs = PrintJob::prepare(request);
     if (!backs)
-        return Error{QString(backs.error())
-                         .replace(QStringLiteral("Er is niets afgedrukt."),
-                                  QStringLiteral("Er is geen PDF geschreven."))};
+        return Error{backs.error()};
     return SeriesPages(deckMode, std::move(backs).value());
 }
 

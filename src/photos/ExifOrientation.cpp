@@ -56,25 +56,15 @@ int ExifOrientation::fromApp1(const QByteArray& payload) {
     return 1;
 }
 
-QImage ExifOrientation::upright(const QImage& stored, int orientation) {
-    if (orientation < 2 || orientation > 8 || stored.isNull())
-        return stored;
-    const QImage source =
-        stored.depth() == 32 ? stored : stored.convertToFormat(QImage::Format_ARGB32);
-    QImage turned(swapsAxes(orientation) ? source.size().transposed() : source.size(),
-                  source.format());
-    if (turned.isNull())
-        return {};
-    drawUpright(source, orientation, turned, QPoint(0, 0));
-    return turned;
-}
+namespace {
 
-void ExifOrientation::drawUpright(const QImage& stored, int orientation, QImage& target,
-                                  QPoint at) {
+// Writes the 32-bit picture `stored`, turned upright, into the 32-bit `target` of the upright
+// size, pixel by pixel.
+void drawUpright(const QImage& stored, int orientation, QImage& target) {
     const int w = stored.width();
     const int h = stored.height();
     const qsizetype stride = target.bytesPerLine() / 4;
-    QRgb* const corner = reinterpret_cast<QRgb*>(target.scanLine(at.y())) + at.x();
+    QRgb* const corner = reinterpret_cast<QRgb*>(target.scanLine(0));
     // Where the stored top-left pixel lands, and how far a step across or down the stored
     // picture moves in the target.
     qsizetype origin = 0;
@@ -119,4 +109,19 @@ void ExifOrientation::drawUpright(const QImage& stored, int orientation, QImage&
             }
         }
     }
+}
+
+} // namespace
+
+QImage ExifOrientation::upright(const QImage& stored, int orientation) {
+    if (orientation < 2 || orientation > 8 || stored.isNull())
+        return stored;
+    const QImage source =
+        stored.depth() == 32 ? stored : stored.convertToFormat(QImage::Format_ARGB32);
+    QImage turned(swapsAxes(orientation) ? source.size().transposed() : source.size(),
+                  source.format());
+    if (turned.isNull())
+        return {};
+    drawUpright(source, orientation, turned);
+    return turned;
 }

@@ -13,8 +13,4 @@ public:
     static bool swapsAxes(int orientation) { return orientation >= 5 && orientation <= 8; }
     // The picture as it must be shown: rotated and mirrored as `orientation` says.
     static QImage upright(const QImage& stored, int orientation);
-    // Writes the 32-bit picture `stored`, turned upright, into the 32-bit `target` with its
-    // top-left corner at `at`; the upright picture must fit there. Turning straight into place
-    // saves a picture in between and a copy.
-    static void drawUpright(const QImage& stored, int orientation, QImage& target, QPoint at);
 };

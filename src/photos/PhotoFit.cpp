@@ -1,6 +1,8 @@
 // Which part of a photo the program keeps, and at what size.
 #include "PhotoFit.h"
 
+#include "CoverCrop.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -32,4 +34,8 @@ QSize PhotoFit::covering(QSize part, QSize area) {
 QSize PhotoFit::keptSize(QSize part) {
     const QSize kept = screenSize(part) * kPrintScale;
     return kept.width() <= part.width() && kept.height() <= part.height() ? kept : part;
+}
+
+QImage PhotoFit::middleOf(const QImage& picture) {
+    return picture.copy(CoverCrop::middle(picture.size(), shownPart(picture.size())));
 }

@@ -1,6 +1,7 @@
 // Which part of a photo the program keeps, and at what size.
 #pragma once
 
+#include <QImage>
 #include <QSize>
 
 // Every box a photo is shown in is cut from the photo's middle, and every box lies between square
@@ -17,6 +18,8 @@ public:
 
     // The size of the middle part of a picture of `size` (upright) that any box can show.
     static QSize shownPart(QSize size);
+    // That middle part of the upright `picture`, cut out.
+    static QImage middleOf(const QImage& picture);
     // The least size of the proportions of `part` that covers `area`; `part` when it is smaller.
     static QSize covering(QSize part, QSize area);
     // The size of the screen picture of a shown part: it covers the canvas's photo area.

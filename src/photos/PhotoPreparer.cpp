@@ -1,7 +1,6 @@
 // Reads a picture file once and makes the pictures every card box is cut from.
 #include "PhotoPreparer.h"
 
-#include "CoverCrop.h"
 #include "ExifOrientation.h"
 #include "PhotoFit.h"
 #include "Resampler.h"
@@ -44,9 +43,7 @@ Result<PreparedPhoto> PhotoPreparer::fromData(const QByteArray& data, const QStr
 }
 
 PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
-    const QImage part =
-        upright.copy(CoverCrop::middle(upright.size(), PhotoFit::shownPart(upright.size())));
-    return fromDecoded(DecodedPicture{Resampler::opaque(part), 1, {}});
+    return fromDecoded(DecodedPicture{Resampler::opaque(PhotoFit::middleOf(upright)), 1, {}});
 }
 
 PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {

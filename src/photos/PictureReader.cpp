@@ -87,9 +87,8 @@ Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, const QStrin
     // told (a GIF may tell its first frame's), gave the whole picture: it is cut and shrunk here.
     if (!stored.isEmpty() && picture.size() == kept)
         return DecodedPicture{Resampler::opaque(picture), 1, {}};
-    const QSize shown = PhotoFit::shownPart(picture.size());
-    const QImage middle = picture.copy(CoverCrop::middle(picture.size(), shown));
-    const QSize shrunk = PhotoFit::keptSize(shown);
-    const QImage cut = shrunk == shown ? middle : Resampler::resampled(middle, shrunk);
+    const QImage middle = PhotoFit::middleOf(picture);
+    const QSize shrunk = PhotoFit::keptSize(middle.size());
+    const QImage cut = shrunk == middle.size() ? middle : Resampler::resampled(middle, shrunk);
     return DecodedPicture{Resampler::opaque(cut), 1, {}};
 }
