@@ -31,7 +31,8 @@ private slots:
             "Overgeslagen: Leeg.msr: Het bestand bevat geen serie", 2);
         row("the series folder", "--pdf @/uit.pdf --back-design 2", 0, "2 series, 4 pagina's", {},
             4);
-        row("Qt's own options", "-session 1a2b -style fusion --pdf @/uit.pdf", 0, "2 series", {}, 4);
+        row("Qt's own options", "-session 1a2b -style fusion --pdf @/uit.pdf", 0, "2 series", {},
+            4);
         row("design missing", "--pdf @/uit.pdf --back-design 7", 1, {}, "kaart7.jpg", 0);
     }
     void runsWithoutADisplay() {
