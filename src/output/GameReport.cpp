@@ -1,11 +1,18 @@
 // What writing a whole game came to: how many series were written, which were skipped and why.
 #include "GameReport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 QString seriesCount(int count) {
     return count == 1 ? QStringLiteral("1 serie") : QStringLiteral("%1 series").arg(count);
+}
+
+// The sentence naming the paper the pages were laid out for.
+QString paperText(const QString& paper) {
+    return paper.isEmpty() ? QString()
+                           : QCoreApplication::translate("GameReport", " Papier: %1.").arg(paper);
 }
 } // namespace
 
@@ -15,7 +22,8 @@ QString GameReport::message() const {
     case Outcome::Written:
         text = QStringLiteral("Het spel is opgeslagen als \"%1\": %2 op %3 pagina's.")
                    .arg(QDir::toNativeSeparators(path), seriesCount(written))
-                   .arg(2 * written);
+                   .arg(2 * written) +
+               paperText(paper);
         break;
     case Outcome::Cancelled:
         text = QStringLiteral("Het schrijven van het spel is afgebroken. Er is geen PDF "
@@ -33,7 +41,8 @@ QString GameReport::message() const {
 
 QString GameReport::summary() const {
     return QStringLiteral("%1 geschreven: %2, %3 pagina's, %4 overgeslagen.")
-        .arg(QDir::toNativeSeparators(path), seriesCount(written))
-        .arg(2 * written)
-        .arg(skipped.size());
+               .arg(QDir::toNativeSeparators(path), seriesCount(written))
+               .arg(2 * written)
+               .arg(skipped.size()) +
+           paperText(paper);
 }

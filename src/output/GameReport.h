@@ -12,6 +12,7 @@ struct GameReport final {
     int written = 0;     // series, each a page of fronts and a page of backs
     QStringList skipped; // "<file name>: <why>", in the order of the pages
     QString failure;     // why nothing was written, when it Failed
+    QString paper;       // the paper the pages are laid out for, e.g. "A4"
 
     // The account for the user, in Dutch: what was written, every series skipped and why, or why
     // nothing was written.

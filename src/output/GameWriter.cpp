@@ -18,6 +18,7 @@ constexpr size_t kAhead = 3;
 GameWriter::GameWriter(GameRequest request, QObject* parent)
     : QObject(parent), m_request(std::move(request)) {
     m_report.path = m_request.outputPath;
+    m_report.paper = PdfPages::paperName();
 }
 
 GameWriter::~GameWriter() = default;

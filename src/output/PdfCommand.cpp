@@ -22,9 +22,42 @@ int fail(const QString& reason) {
     return 1;
 }
 
+// The path a file is reached by, links followed, for files that may not exist yet.
+QString resolved(const QString& path) {
+    const QFileInfo file(path);
+    const QString canonical = file.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? file.absoluteFilePath() : folder + u'/' + file.fileName();
+}
+
 } // namespace
 
+Status PdfCommand::checkOutput(const QString& output, const QStringList& seriesFiles,
+                               const QString& seriesFolder) {
+    const QString shown = QDir::toNativeSeparators(output);
+    const QString lead = tr("%1 kan een serie vervangen: ").arg(shown);
+    const QString tail = tr(" Kies een andere naam voor de PDF. Er is geen PDF geschreven.");
+    if (SeriesFolder::isSeriesFileName(output))
+        return Error{lead + tr("de naam eindigt op .msr.") + tail};
+    const QString target = resolved(output);
+    for (const QString& series : seriesFiles)
+        if (resolved(series) == target)
+            return Error{lead + tr("het is een van de series voor de PDF.") + tail};
+    const QString folder = resolved(seriesFolder) + u'/';
+    if (target.startsWith(folder))
+        return Error{
+            lead +
+            tr("het ligt in de map met series (%1).").arg(QDir::toNativeSeparators(seriesFolder)) +
+            tail};
+    return Status::success();
+}
+
 int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
+    if (const Status safe = checkOutput(options.output, options.seriesFiles, folder.seriesFolder());
+        !safe)
+        return fail(safe.error());
     const DesignsFolder designs(folder.designsFolder());
     if (!designs.readable())
         return fail(QStringLiteral("Kan de map (Kaarten) niet vinden: %1. Er is geen PDF "

@@ -3,11 +3,15 @@
 #pragma once
 
 #include "ProgramFolder.h"
+#include "Result.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class PdfCommand final {
+    Q_DECLARE_TR_FUNCTIONS(PdfCommand)
+
 public:
     struct Options {
         QString output;          // the PDF to write
@@ -19,4 +23,8 @@ public:
     // line on standard output when it is written, 1 with the reason on standard error when not.
     // Every series skipped is named on standard error.
     static int run(const Options& options, const ProgramFolder& folder);
+    // Refuses an output that could replace a series: a name ending in ".msr", one of the series
+    // being read, or any file in the series folder `seriesFolder`.
+    static Status checkOutput(const QString& output, const QStringList& seriesFiles,
+                              const QString& seriesFolder);
 };

@@ -30,6 +30,8 @@ public:
 
     // A4 portrait with the margins above.
     static QPageLayout pageLayout();
+    // The name of the paper the pages are laid out for, as the user knows it ("A4").
+    static QString paperName() { return pageLayout().pageSize().name(); }
     // The X for a page of backs that puts each back exactly behind its front when the sheet is
     // printed on both sides, turned over its long edge: each back's left edge at the page width
     // less the right edge of the card it lies behind.

@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <algorithm>
 #include <optional>
@@ -36,6 +37,30 @@ ExportCommand::Kind ExportCommand::kindOf(const QString& path, int type) {
     return shown;
 }
 
+QString ExportCommand::withSuffix(const QString& path, Kind kind) {
+    if (kind == Kind::Bitmap || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QStringLiteral(".pdf");
+}
+
+QString ExportCommand::checkedPath(const QString& typed, Kind kind) const {
+    UserPrompts& prompts = *m_context.prompts;
+    if (SeriesFolder::isSeriesFileName(typed)) {
+        prompts.warn(QStringLiteral("Export"),
+                     tr("Een naam op .msr is voor een serie; de export zou haar vervangen. Kies "
+                        "een andere naam. Er is niets opgeslagen."));
+        return {};
+    }
+    const QString path = withSuffix(typed, kind);
+    // The dialog asked about the name as typed; the name with its extension is asked here.
+    if (path != typed && QFileInfo::exists(path) &&
+        !prompts.askYesNo(
+            QStringLiteral("Export"),
+            tr("%1 bestaat al. Wilt u het vervangen?").arg(QDir::toNativeSeparators(path))))
+        return {};
+    return path;
+}
+
 std::optional<GameRequest> ExportCommand::run() {
     UserPrompts& prompts = *m_context.prompts;
     std::optional<BusyCursor> busy(std::in_place);
@@ -48,13 +73,16 @@ std::optional<GameRequest> ExportCommand::run() {
     if (chosen.path.isEmpty())
         return std::nullopt;
     const Kind kind = kindOf(chosen.path, chosen.type);
+    const QString path = checkedPath(chosen.path, kind);
+    if (path.isEmpty())
+        return std::nullopt;
     if (kind == Kind::GamePdf)
-        return gameRequest(chosen.path);
+        return gameRequest(path);
     busy.emplace();
     const Status saved =
         kind == Kind::Bitmap
-            ? saveBitmap(image, chosen.path)
-            : SeriesPages::writeSeries(chosen.path, sheet, m_context.deckMode, designPath());
+            ? saveBitmap(image, path)
+            : SeriesPages::writeSeries(path, sheet, m_context.deckMode, designPath());
     if (!saved.ok()) {
         busy.reset();
         prompts.warn(QStringLiteral("Export"), saved.error());

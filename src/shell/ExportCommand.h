@@ -8,6 +8,7 @@
 #include "ProgramFolder.h"
 #include "Result.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@
 class UserPrompts;
 
 class ExportCommand final {
+    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+
 public:
     enum class Kind { Bitmap, SeriesPdf, GamePdf }; // in the order of the dialog's types
 
@@ -40,12 +43,18 @@ public:
     static QStringList types();
     // A name ending in ".pdf" or ".bmp", in any letter case, decides the kind whatever type the
     // dialog showed (a PDF name with the game's type is the game); any other name gets the kind
-    // of the type shown, and no extension.
+    // of the type shown.
     static Kind kindOf(const QString& path, int type);
+    // The file the export writes: a PDF name typed without an extension gets ".pdf", as file
+    // dialogs add it; a bitmap's name is kept as typed.
+    static QString withSuffix(const QString& path, Kind kind);
     // Writes `image` to `path` as a BMP file, whole or not at all.
     static Status saveBitmap(const QImage& image, const QString& path);
 
 private:
+    // The path to write to, or an empty one when the name is refused or the user keeps an
+    // existing file.
+    QString checkedPath(const QString& typed, Kind kind) const;
     GameRequest gameRequest(const QString& path) const;
     QString designPath() const;
 

@@ -29,11 +29,17 @@ private slots:
         row("named series", "--pdf @/uit.pdf @/los/Vogels.msr @/los/Leeg.msr", 0,
             "@/uit.pdf geschreven: 1 serie, 2 pagina's, 1 overgeslagen.",
             "Overgeslagen: Leeg.msr: Het bestand bevat geen serie", 2);
-        row("the series folder", "--pdf @/uit.pdf --back-design 2", 0, "2 series, 4 pagina's", {},
-            4);
+        row("the series folder", "--pdf @/uit.pdf --back-design 2", 0,
+            "2 series, 4 pagina's, 0 overgeslagen. Papier: A4.", {}, 4);
         row("Qt's own options", "-session 1a2b -style fusion --pdf @/uit.pdf", 0, "2 series", {},
             4);
         row("design missing", "--pdf @/uit.pdf --back-design 7", 1, {}, "kaart7.jpg", 0);
+        // An output that could replace a series is refused, and nothing is touched.
+        row("output named .msr", "--pdf @/los/Vogels.MSR", 1, {}, "eindigt op .msr", 0);
+        row("output is a series read", "--pdf @/los/../los/serie @/los/serie", 1, {},
+            "een van de series", 0);
+        row("output in the series folder", "--pdf @/programma/mosaretten/spel.pdf", 1, {},
+            "in de map met series", 0);
     }
     void runsWithoutADisplay() {
         QFETCH(QStringList, arguments);
@@ -46,7 +52,8 @@ private slots:
         const QByteArray photo = TestPictures::encode(TestPictures::quadrants(120, 90), "JPG");
         const QByteArray series = TestFolder::seriesFile(21, {dir.path("foto.jpg").toUtf8()});
         QVERIFY(dir.write("foto.jpg", photo) && dir.write("los/Vogels.msr", series) &&
-                dir.write("los/Leeg.msr", {}) && dir.write("programma/mosaretten/A.msr", series) &&
+                dir.write("los/Leeg.msr", {}) && dir.write("los/serie", series) &&
+                dir.write("programma/mosaretten/A.msr", series) &&
                 dir.write("programma/mosaretten/B.msr", series) &&
                 dir.write("programma/kaarten/kaart2.jpg", photo) &&
                 QFile::copy(MOSARET_PROGRAM, program));
@@ -54,6 +61,7 @@ private slots:
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
             bare.remove(name);
+        const TestFolder::Snapshot before = dir.snapshot();
         QProcess run;
         run.setProcessEnvironment(bare);
         run.start(program, arguments.replaceInStrings("@", dir.path()));
@@ -67,6 +75,8 @@ private slots:
                                : complained.contains(QString(err).replace("@", dir.path())),
                  qPrintable(complained));
         QCOMPARE(RenderedPdf::pageCount(dir.path("uit.pdf")), pages);
+        if (status != 0)
+            QCOMPARE(dir.changedSince(before), QStringList());
     }
 };
 

@@ -120,7 +120,8 @@ private slots:
         QTest::newRow("folder missing") << "weg/blad.bmp" << 0 << "nothing" << -1;
         QTest::newRow("PDF name, bitmap shown") << "serie.PDF" << 0 << "pdf" << -1;
         QTest::newRow("BMP name, PDF shown") << "blad.Bmp" << 1 << "bmp" << -1;
-        QTest::newRow("whole game") << "spel" << 2 << "game" << -1;
+        QTest::newRow("whole game, .pdf added") << "spel" << 2 << "game" << -1;
+        QTest::newRow("series name refused") << "mosaretten/A.MSR" << 1 << "nothing" << -1;
         QTest::newRow("whole game cancelled") << "spel.pdf" << 2 << "nothing" << 0;
         // clang-format on
     }
@@ -157,15 +158,17 @@ private slots:
         m_w->clickMenu(6);
         QTRY_VERIFY_WITH_TIMEOUT(!m_w->window->isBusy(), 30000);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QCOMPARE(QFileInfo::exists(path), kind != "nothing");
-        QCOMPARE(m_w->prompts.kinds().contains("warn"), chosen.startsWith("weg/"));
+        const QString written = kind == "game" && !chosen.contains('.') ? path + ".pdf" : path;
+        QCOMPARE(QFileInfo::exists(written), kind != "nothing");
+        QCOMPARE(m_w->prompts.kinds().contains("warn"),
+                 chosen.startsWith("weg/") || chosen.endsWith(".MSR"));
         QCOMPARE(m_w->window->model().toSeries(), before);
         if (kind == "bmp") // card 1's photo box at (580, 1700)
             QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
         if (kind == "pdf" || kind == "game") {
-            QCOMPARE(RenderedPdf::pageCount(path), kind == "pdf" ? 2 : 4);
+            QCOMPARE(RenderedPdf::pageCount(written), kind == "pdf" ? 2 : 4);
             // The middle of the back behind card 1, on the mirrored page 2.
-            const RenderedPdf backs(path, 48, 2, {200, 200});
+            const RenderedPdf backs(written, 48, 2, {200, 200});
             QVERIFY(TestPictures::near(backs.page.pixel(backs.at(7945, 5250).toPoint()),
                                        designs[kind == "pdf" ? 2 : 1]));
         }
