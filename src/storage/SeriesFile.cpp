@@ -51,15 +51,24 @@ bool holdsLineBreak(const QString& text) {
     return text.contains(u'\n') || text.contains(u'\r');
 }
 
+QByteArray encoded(QStringView text, SeriesFile::Encoding encoding) {
+    return encoding == SeriesFile::Encoding::Utf8 ? text.toUtf8() : Windows1252::encode(text);
+}
+
+QString decoded(QByteArrayView bytes, SeriesFile::Encoding encoding) {
+    return encoding == SeriesFile::Encoding::Utf8 ? QString::fromUtf8(bytes)
+                                                  : Windows1252::decode(bytes);
+}
+
 } // namespace
 
-QByteArray SeriesFile::serialize(const Series& series) {
+QByteArray SeriesFile::serialize(const Series& series, Encoding encoding) {
     QByteArray bytes;
     for (const auto& value : fileValues(series)) {
         // A line break inside a value would shift every later line, so it is written as a blank.
         QString text = value.text;
         text.replace(u'\r', u' ').replace(u'\n', u' ');
-        bytes += Windows1252::encode(text) + "\r\n";
+        bytes += encoded(text, encoding) + "\r\n";
     }
     return bytes;
 }
@@ -91,7 +100,7 @@ Result<Series> SeriesFile::read(const QString& path, const QString& shownName) {
     return parse(file);
 }
 
-Result<Series> SeriesFile::parse(const QByteArray& bytes) {
+Result<Series> SeriesFile::parse(const QByteArray& bytes, Encoding encoding) {
     QStringList lines;
     qsizetype start = 0;
     while (lines.size() < kLineCount && start < bytes.size()) {
@@ -103,7 +112,7 @@ Result<Series> SeriesFile::parse(const QByteArray& bytes) {
             end = bytes.size();
         if (end > start && bytes[end - 1] == '\r')
             --end;
-        lines += Windows1252::decode(QByteArrayView(bytes).sliced(start, end - start));
+        lines += decoded(QByteArrayView(bytes).sliced(start, end - start), encoding);
         start = next;
     }
     if (lines.size() < 2)

@@ -11,11 +11,14 @@
 class SeriesFile final {
 public:
     static constexpr int kLineCount = 21;
+    // Series files are Windows-1252; the program's own copies of unsaved work keep every
+    // character in UTF-8.
+    enum class Encoding { Windows1252, Utf8 };
 
     // Line 1 the subject, lines 2-5 the photo paths, lines 6-21 the names card by card with
     // their leading blanks removed. Characters Windows-1252 cannot hold become '?', and a line
     // break inside a value becomes a blank, so the file always keeps its 21 lines.
-    static QByteArray serialize(const Series& series);
+    static QByteArray serialize(const Series& series, Encoding encoding = Encoding::Windows1252);
     // The texts of `series` that Windows-1252 cannot hold unchanged, as the user would know them
     // ("Onderwerp", "Naam 2 van kaart 3", "Foto van kaart 1"), each followed by ": " and the text.
     // A text holding a line break is listed too.
@@ -26,7 +29,7 @@ public:
     // Lines after the 21st are not read; 21 lines longer than 4 MB together are an error, so a
     // huge file is never read into memory.
     static Result<Series> parse(QIODevice& device);
-    static Result<Series> parse(const QByteArray& bytes);
+    static Result<Series> parse(const QByteArray& bytes, Encoding encoding = Encoding::Windows1252);
     // Reads the series file at `path`, wherever it lies; an error (in Dutch, naming the file as
     // `shownName`) when it is missing, not a regular file, cannot be opened or holds no series.
     static Result<Series> read(const QString& path, const QString& shownName);
