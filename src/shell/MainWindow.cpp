@@ -223,29 +223,24 @@ bool MainWindow::mayDiscardUnsavedWork() {
 }
 
 void MainWindow::offerRecovery(const std::function<void()>& then) {
-    for (const QString& path : m_recovery.leftBehind()) {
-        const Result<RecoveredSeries> read = RecoveryFolder::read(path);
-        if (!read) {
-            qCWarning(programLog).noquote() << "Set aside" << path << ":" << read.error();
-            RecoveryFolder::setAside(path);
-            continue;
-        }
-        const QString question =
-            QStringLiteral("Er is een serie die niet bewaard is (onderwerp: %1). Wilt u haar "
-                           "terughalen?")
-                .arg(read->series.subject);
-        if (m_prompts->askYesNo(QString(), question)) {
-            m_recovery.adopt(path);
-            m_commands.restore(read.value(), [then](const Status&) {
-                if (then)
-                    then();
-            });
-            return;
-        }
-        RecoveryFolder::discard(path);
+    const RecoveryFolder::TakenBack taken =
+        m_recovery.takeBack([this](const RecoveredSeries& copy) {
+            return m_prompts->askYesNo(
+                QString(), QStringLiteral("Er is een serie die niet bewaard is (onderwerp: %1). "
+                                          "Wilt u haar terughalen?")
+                               .arg(copy.series.subject));
+        });
+    for (const QString& setAside : taken.setAside)
+        qCWarning(programLog).noquote() << "Set aside" << setAside;
+    if (!taken.series) {
+        if (then)
+            then();
+        return;
     }
-    if (then)
-        then();
+    m_commands.restore(*taken.series, [then](const Status&) {
+        if (then)
+            then();
+    });
 }
 
 void MainWindow::openSeriesFile(const QString& path) {

@@ -27,8 +27,10 @@ void RecoveryKeeper::writeCopy() {
     if (!m_model.hasUnsavedChanges())
         return;
     const Status written = m_folder.write(m_model.toSeries(), m_model.seriesName());
-    if (written)
+    if (written) {
+        m_failureShown = false;
         return;
+    }
     qCWarning(programLog).noquote() << written.error();
     if (!std::exchange(m_failureShown, true) && m_setInfo)
         m_setInfo(QStringLiteral("Let op: er kan geen reservekopie van de serie worden bewaard."));

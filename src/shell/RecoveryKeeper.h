@@ -15,15 +15,16 @@ class RecoveryKeeper final : public QObject {
 public:
     // Copies are written one second after the first change since the last copy (so never more
     // than two seconds after a change and never more often than once a second), and removed once
-    // the series has no unsaved changes. A copy that cannot be written is said once through
-    // `setInfo` and logged.
+    // the series has no unsaved changes. A copy that cannot be written is logged, and said through
+    // `setInfo` once until a copy is written again.
     RecoveryKeeper(const QString& stateFolder, SeriesModel& model,
                    std::function<void(const QString&)> setInfo, QObject* parent = nullptr);
 
-    // Copies left behind by programs that stopped without tidying up, newest first.
-    QStringList leftBehind() const { return m_folder.leftBehind(); }
-    // Makes a left-behind copy this program's own, to be replaced by its next copy.
-    void adopt(const QString& path) { m_folder.adopt(path); }
+    // Offers the copies left behind by programs that stopped without tidying up (see
+    // RecoveryFolder::takeBack); the one taken back becomes this program's own copy.
+    RecoveryFolder::TakenBack takeBack(const std::function<bool(const RecoveredSeries&)>& wanted) {
+        return m_folder.takeBack(wanted);
+    }
     // The program ends cleanly: its copy is no longer needed.
     void finish();
 

@@ -4,6 +4,7 @@
 
 #include "WholeFileWriter.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,8 @@ namespace {
 const QString kPrefix = QStringLiteral("herstel-");
 const QString kCopySuffix = QStringLiteral(".herstel");
 const QString kLockSuffix = QStringLiteral(".lock");
+const QString kSetAsideSuffix = QStringLiteral(".kapot");
+constexpr int kSetAsideDays = 30;
 constexpr qint64 kMaxCopyBytes = 4 * 1024 * 1024;
 
 // "…/herstel-<id>.herstel" becomes "…/herstel-<id><suffix>".
@@ -77,17 +80,46 @@ QStringList RecoveryFolder::leftBehind() const {
     return found;
 }
 
-void RecoveryFolder::adopt(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    const QString id = name.mid(kPrefix.size(), name.size() - kPrefix.size() - kCopySuffix.size());
+std::unique_ptr<QLockFile> RecoveryFolder::hold(const QString& path) {
     auto lock = std::make_unique<QLockFile>(sibling(path, kLockSuffix));
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return;
+    // The copy may have been removed by the program that held it a moment ago.
+    if (!lock->tryLock(0) || !QFileInfo::exists(path))
+        return nullptr;
+    return lock;
+}
+
+RecoveryFolder::TakenBack
+RecoveryFolder::takeBack(const std::function<bool(const RecoveredSeries&)>& wanted) {
+    removeOldSetAside();
+    TakenBack taken;
+    for (const QString& path : leftBehind()) {
+        std::unique_ptr<QLockFile> lock = hold(path);
+        if (!lock)
+            continue;
+        Result<RecoveredSeries> read = RecoveryFolder::read(path);
+        if (!read) {
+            taken.setAside << path + QStringLiteral(": ") + read.error();
+            setAside(path);
+            continue;
+        }
+        if (wanted(read.value())) {
+            adopt(path, std::move(lock));
+            taken.series = std::move(read).value();
+            return taken;
+        }
+        // Removed while locked; the lock file goes when the lock is released.
+        QFile::remove(path);
+    }
+    return taken;
+}
+
+void RecoveryFolder::adopt(const QString& path, std::unique_ptr<QLockFile> lock) {
+    const QString name = QFileInfo(path).fileName();
     if (m_lock)
         remove();
     m_folder = QFileInfo(path).absolutePath();
-    m_id = id;
+    m_id = name.mid(kPrefix.size(), name.size() - kPrefix.size() - kCopySuffix.size());
     m_lock = std::move(lock);
 }
 
@@ -100,14 +132,23 @@ Result<RecoveredSeries> RecoveryFolder::read(const QString& path) {
 }
 
 void RecoveryFolder::setAside(const QString& path) {
-    const QString base = sibling(path, QStringLiteral(".kapot"));
+    const QString base = sibling(path, kSetAsideSuffix);
     QString target = base;
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = base + u'-' + QString::number(n);
-    QFile::rename(path, target);
+    if (!QFile::rename(path, target))
+        return;
+    // The age of a copy set aside counts from now, not from its last write.
+    QFile file(target);
+    if (file.open(QIODevice::ReadWrite))
+        file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
 }
 
-void RecoveryFolder::discard(const QString& path) {
-    QFile::remove(path);
-    QFile::remove(sibling(path, kLockSuffix));
+void RecoveryFolder::removeOldSetAside() const {
+    const QFileInfoList setAside = QDir(m_folder).entryInfoList(
+        {kPrefix + u'*' + kSetAsideSuffix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    const QDateTime limit = QDateTime::currentDateTime().addDays(-kSetAsideDays);
+    for (const QFileInfo& copy : setAside)
+        if (copy.lastModified() < limit)
+            QFile::remove(copy.absoluteFilePath());
 }

@@ -8,11 +8,15 @@
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <optional>
 
 // Each running program writes one copy, "herstel-<id>.herstel", and holds the lock file
 // "herstel-<id>.lock" while it runs, so no other program takes its copy. A copy whose lock is not
-// held was left behind by a program that is no longer running.
+// held was left behind by a program that is no longer running. A program that offers such a copy
+// holds its lock from the offer until the copy is adopted, removed or set aside, so two programs
+// started together never both offer, take or remove the same copy.
 class RecoveryFolder final {
 public:
     explicit RecoveryFolder(QString folder);
@@ -29,17 +33,27 @@ public:
     // The copies left behind by programs no longer running, newest first; finding them costs a
     // look at the folder and their locks.
     QStringList leftBehind() const;
-    // Makes the left-behind copy at `path` this program's own, so that its next write replaces it.
-    void adopt(const QString& path);
+
+    struct TakenBack {
+        std::optional<RecoveredSeries> series; // the copy the user wanted back, now this program's
+        QStringList setAside;                  // "<path>: <why>" for each copy that was unreadable
+    };
+    // Offers the left-behind copies newest first, each locked while `wanted` decides: the first
+    // one wanted becomes this program's own copy (its next write replaces it), each one not
+    // wanted is removed, and each unreadable one is set aside under a new name and never offered
+    // again. Copies set aside more than 30 days ago are removed.
+    TakenBack takeBack(const std::function<bool(const RecoveredSeries&)>& wanted);
 
     // Reads a copy; an error for anything that is not a whole copy in a regular file.
     static Result<RecoveredSeries> read(const QString& path);
-    // Renames a copy that cannot be read, so it is kept but not offered again.
-    static void setAside(const QString& path);
-    // Removes a left-behind copy the user did not want back.
-    static void discard(const QString& path);
 
 private:
+    // The lock of the left-behind copy at `path`, taken; none when another program holds it or
+    // the copy is gone.
+    static std::unique_ptr<QLockFile> hold(const QString& path);
+    void adopt(const QString& path, std::unique_ptr<QLockFile> lock);
+    static void setAside(const QString& path);
+    void removeOldSetAside() const;
     Status claim();
     QString copyPath() const;
 
