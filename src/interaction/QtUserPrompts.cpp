@@ -21,6 +21,8 @@ QMessageBox::StandardButton showMessage(QWidget* parent, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) {
     QMessageBox box(icon, title, text, buttons, parent);
+    // Subjects and file names are shown as typed, never taken for markup.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(box.exec());
 }
@@ -36,6 +38,7 @@ public:
         m_dialog->setWindowTitle(title);
         m_dialog->setWindowModality(Qt::WindowModal);
         m_dialog->setMinimumWidth(320);
+        m_text->setTextFormat(Qt::PlainText);
         m_bar->setRange(0, std::max(1, steps));
         m_bar->setValue(0);
         auto* stop = new QPushButton(QStringLiteral("Annuleren"), m_dialog);

@@ -58,8 +58,30 @@ void SeriesCommands::loadFile(const QString& path, const std::function<void(cons
 
 void SeriesCommands::restore(const RecoveredSeries& recovered,
                              const std::function<void(const Status&)>& done) {
-    display(recovered.seriesName, recovered.series, PhotoLocations::stored(recovered.series),
-            SeriesModel::Saved::No, 0, done);
+    // The photos are looked for as a load of the series file would, never from the folder the
+    // program was started in.
+    const QString file = SeriesFolder(m_context.folder.seriesFolder())
+                             .pathOf(QFileInfo(recovered.seriesName).fileName());
+    Series series = recovered.series;
+    const PhotoLocations::Located located = PhotoLocations::locate(series, file);
+    relocate(series, located);
+    display(recovered.seriesName, series, located.paths, SeriesModel::Saved::No, located.missing,
+            done);
+}
+
+bool SeriesCommands::relocate(Series& series, const PhotoLocations::Located& located) {
+    // The cards show the photos where they were found, and the next save writes those paths, so a
+    // photo found in another folder leaves the series unsaved; a missing photo keeps its path,
+    // so saving does not lose it.
+    bool moved = false;
+    for (int card = 1; card <= kCards; ++card) {
+        const QString& found = located.paths[card - 1];
+        if (!found.isEmpty() && found != series.photoPath(card)) {
+            series.photoPath(card) = found;
+            moved = true;
+        }
+    }
+    return moved;
 }
 
 void SeriesCommands::show(const QString& path, Result<Series> read,
@@ -69,19 +91,10 @@ void SeriesCommands::show(const QString& path, Result<Series> read,
         done(Error{read.error()});
         return;
     }
-    // The cards show the photos where they were found, and the next save writes those paths, so a
-    // photo found in another folder leaves the series unsaved; a missing photo keeps its path,
-    // so saving does not lose it.
     Series series = std::move(read).value();
     const PhotoLocations::Located located = PhotoLocations::locate(series, path);
-    SeriesModel::Saved saved = SeriesModel::Saved::Yes;
-    for (int card = 1; card <= kCards; ++card) {
-        const QString& found = located.paths[card - 1];
-        if (!found.isEmpty() && found != series.photoPath(card)) {
-            series.photoPath(card) = found;
-            saved = SeriesModel::Saved::No;
-        }
-    }
+    const SeriesModel::Saved saved =
+        relocate(series, located) ? SeriesModel::Saved::No : SeriesModel::Saved::Yes;
     display(QFileInfo(path).fileName(), series, located.paths, saved, located.missing, done);
 }
 

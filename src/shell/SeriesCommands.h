@@ -7,6 +7,7 @@
 #include "FaceSheetBuilder.h"
 #include "GameExport.h"
 #include "PhotoBatch.h"
+#include "PhotoLocations.h"
 #include "ProgramFolder.h"
 #include "RecoveryCopy.h"
 #include "Result.h"
@@ -70,6 +71,8 @@ public:
     const PhotoBatch& photoBatch() const { return m_batch; }
 
 private:
+    // Points the photo paths of `series` at where its photos were `located`; true when one moved.
+    static bool relocate(Series& series, const PhotoLocations::Located& located);
     // Shows the series read from the file at `path`, its photos looked up where the file lies.
     void show(const QString& path, Result<Series> read,
               const std::function<void(const Status&)>& done);

@@ -42,10 +42,3 @@ PhotoLocations::Located PhotoLocations::locate(const Series& series, const QStri
     }
     return located;
 }
-
-QStringList PhotoLocations::stored(const Series& series) {
-    QStringList paths;
-    for (int card = 1; card <= kCards; ++card)
-        paths += series.photoPath(card);
-    return paths;
-}

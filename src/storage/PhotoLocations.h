@@ -27,6 +27,4 @@ public:
     static QStringList of(const Series& series, const QString& seriesFile) {
         return locate(series, seriesFile).paths;
     }
-    // The photo paths exactly as `series` holds them, card 1 first.
-    static QStringList stored(const Series& series);
 };

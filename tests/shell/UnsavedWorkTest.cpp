@@ -1,6 +1,9 @@
 // Unsaved work through the real window: the question before it is thrown away, and the copy kept
 // for after a crash and offered at the next start.
+#include "QtUserPrompts.h"
 #include "RecoveryFolder.h"
+#include "RecoveryKeeper.h"
+#include "SeriesFile.h"
 #include "TestWindow.h"
 
 using Answer = UserPrompts::Answer;
@@ -94,17 +97,25 @@ private slots:
             QCOMPARE(m_w->window->model().toSeries(), before);
     }
 
-    // While the series is unsaved a copy of it lies in the state folder; a save and a clean end
-    // remove it.
+    // While the series is unsaved a copy of it lies in the state folder, every character as
+    // typed, even those a series file cannot hold; a save and a clean end remove it.
     void copyFollowsTheUnsavedWork() {
         m_w->window->recovery().setDelay(0);
-        type("Onderwerp1_1", "!");
-        QTRY_COMPARE(copiesIn(m_w->dir).size(), 1);
-        const Result<RecoveredSeries> copy =
-            RecoveryFolder::read(m_w->dir.path(copiesIn(m_w->dir).first()));
-        QVERIFY(copy.ok());
-        QCOMPARE(copy->series.subject, "Onderwerp!");
+        const QString photo = m_w->photo("Łódź 😀.png", Qt::red);
+        QVERIFY(m_w->place(1, photo));
+        QTest::sendKeyEvent(QTest::Click, m_w->child("Onderwerp1_1"), Qt::Key_unknown, " Łódź Ærø",
+                            Qt::NoModifier);
+        const auto copied = [this] {
+            const QStringList copies = copiesIn(m_w->dir);
+            return copies.size() == 1 ? RecoveryFolder::read(m_w->dir.path(copies.first()))
+                                      : Result<RecoveredSeries>(Error{{}});
+        };
+        QTRY_VERIFY(copied().ok() && copied()->series.subject.endsWith("ø"));
+        const Result<RecoveredSeries> copy = copied();
+        QCOMPARE(copy->series.subject, "Onderwerp Łódź Ærø");
+        QCOMPARE(copy->series.photoPath(1), photo);
         QCOMPARE(copy->seriesName, "Default.msr");
+        m_w->prompts.yesNo << true; // saved all the same, with "?" for what the file cannot hold
         m_w->saveAs("Bos");
         QCOMPARE(copiesIn(m_w->dir), QStringList());
         type("Naam1_1", "Uil");
@@ -112,6 +123,43 @@ private slots:
         m_w->prompts.yesNoCancel << Answer::No;
         m_w->click("ExitKnop");
         QCOMPARE(copiesIn(m_w->dir), QStringList());
+    }
+
+    // A subject or file name in a message reads as typed, not as markup.
+    void messagesShowTextsAsTyped() {
+        QtUserPrompts prompts;
+        const QString typed = "<b>Vogels</b> &amp; co";
+        QString read;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            read = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            box->close();
+        });
+        prompts.inform({}, typed);
+        QCOMPARE(read, typed);
+    }
+
+    // A copy that cannot be written is said again after the next failure once one was written.
+    void failedCopyIsSaidAgainAfterASuccess() {
+        SeriesModel model;
+        int said = 0;
+        RecoveryKeeper keeper(m_w->dir.path("staat"), model, [&](const QString&) { ++said; });
+        keeper.setDelay(0);
+        QVERIFY(m_w->dir.write("staat", "in de weg")); // the folder cannot be made
+        model.setSubject("a");
+        QTRY_COMPARE(said, 1);
+        QVERIFY(QFile::remove(m_w->dir.path("staat")));
+        model.setSubject("c");
+        const auto copies = [this] {
+            return QDir(m_w->dir.path("staat")).entryList({"*.herstel"});
+        };
+        QTRY_COMPARE(copies().size(), 1);
+        const QString copy = "staat/" + copies().first();
+        QVERIFY(QFile::remove(m_w->dir.path(copy)) &&
+                m_w->dir.make(copy, TestFolder::Entry::Folder)); // the copy cannot be written
+        model.setSubject("d");
+        QTRY_COMPARE(said, 2);
     }
 
     void leftBehindWorkIsOffered_data() {
@@ -131,6 +179,8 @@ private slots:
         QTest::newRow("folders and pipes set aside")
             << B{"folder", a, "pipe"} << L{true} << QStringList{a} << "Oud werk";
         QTest::newRow("another program's") << B{"held"} << L{} << QStringList{} << start;
+        QTest::newRow("older copy, no first line")
+            << B{"oude kopie"} << L{true} << QStringList{"oude kopie"} << "oude kopie";
         // clang-format on
     }
     // Work left behind by a program that stopped is offered newest first; a copy taken back is
@@ -145,8 +195,9 @@ private slots:
         for (qsizetype i = 0; i < copies.size(); ++i) {
             Series series;
             series.subject = QString::fromLatin1(copies[i]);
-            const QByteArray bytes = copies[i] == "junk"
-                                         ? QByteArray(300, '\x7f')
+            const QByteArray bytes = copies[i] == "junk" ? QByteArray(300, '\x7f')
+                                     : copies[i] == "oude kopie"
+                                         ? SeriesFile::serialize(series) + "Bos.msr\r\n"
                                          : RecoveryCopy::serialize(series, "Bos.msr");
             const QString id = copies[i] == "held" ? "held" : QString::number(i);
             const QString name = "herstel-" + id + ".herstel";
@@ -180,6 +231,24 @@ private slots:
         m_w->window->offerRecovery();
         QCOMPARE(m_w->prompts.asked.size(), 0);
         QCOMPARE(copiesIn(m_w->dir).size(), int(takenBack) + int(copies.contains("held")));
+    }
+
+    // A copy taken back finds its photos where a load of its series would (beside the series
+    // file, in "fotos" there), never in the folder the program was started from.
+    void takenBackPhotosAreLookedForBesideTheSeries() {
+        Series series;
+        series.photoPath(1) = "geel.png";
+        QVERIFY(m_w->dir.write("herstel-oud.herstel", RecoveryCopy::serialize(series, "Bos.msr")));
+        m_w->photo("mosaretten/fotos/geel.png", Qt::yellow);
+        m_w->photo("elders/geel.png", Qt::red);
+        const QString started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_w->dir.path("elders")));
+        m_w->prompts.yesNo << true;
+        m_w->window->offerRecovery();
+        QVERIFY(m_w->idle());
+        QVERIFY(QDir::setCurrent(started));
+        QCOMPARE(m_w->window->model().photoPath(1), m_w->dir.path("mosaretten/fotos/geel.png"));
+        QVERIFY(TestPictures::near(m_w->pixelAt("Foto_1", {60, 40}), Qt::yellow));
     }
 };
 
