@@ -2,6 +2,7 @@
 // a display, with its usage, version and errors in Dutch.
 #include "CommandLine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -11,6 +12,12 @@ const QCommandLineOption kPdf(QStringLiteral("pdf"),
                                              "alle bewaarde series, als één PDF om "
                                              "dubbelzijdig af te drukken, en stop."),
                               QStringLiteral("UIT.pdf"));
+const QCommandLineOption kCheck(
+    QStringLiteral("check"),
+    QCoreApplication::translate("CommandLine", "Zeg van de genoemde series, of zonder "
+                                               "SERIE.msr van alle bewaarde series, wat er nog "
+                                               "ontbreekt, en stop. Eindigt met 0 als alles "
+                                               "klaar is en met 2 als er iets ontbreekt."));
 const QCommandLineOption kBackDesign(QStringLiteral("back-design"),
                                      QStringLiteral("Het ontwerp voor de rugzijde: kaartN.jpg uit "
                                                     "de map kaarten (zonder deze optie 2)."),
@@ -52,7 +59,7 @@ QString wrapped(const QString& text, const QString& indent) {
 CommandLine::CommandLine(const QStringList& arguments)
     : m_program(QFileInfo(arguments.value(0, QStringLiteral("mosaret-designer"))).fileName()) {
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const QCommandLineOption& option : {kPdf, kBackDesign, kHelp, kVersion})
+    for (const QCommandLineOption& option : {kPdf, kBackDesign, kCheck, kHelp, kVersion})
         addOption(option);
     for (const QString& name : kQtOptionsWithValue + kQtFlags) {
         QCommandLineOption option(name);
@@ -91,6 +98,15 @@ void CommandLine::read() {
         return;
     }
     const QStringList series = m_parser.positionalArguments();
+    if (m_parser.isSet(kCheck)) {
+        if (m_parser.isSet(kPdf) || m_parser.isSet(kBackDesign))
+            m_mode = fail(
+                QCoreApplication::translate("CommandLine", "--check gaat niet samen met --pdf."));
+        else
+            m_mode = Mode::Check;
+        m_checkFiles = series;
+        return;
+    }
     if (!m_parser.isSet(kPdf)) {
         if (m_parser.isSet(kBackDesign))
             m_mode = fail(QStringLiteral("--back-design hoort bij --pdf UIT.pdf."));
@@ -127,7 +143,8 @@ CommandLine::Mode CommandLine::fail(const QString& error) {
 QString CommandLine::helpText() const {
     QString text =
         QStringLiteral("Gebruik: %1 [SERIE.msr]\n"
-                       "       %1 --pdf UIT.pdf [SERIE.msr ...] [--back-design N]\n\n"
+                       "       %1 --pdf UIT.pdf [SERIE.msr ...] [--back-design N]\n"
+                       "       %1 --check [SERIE.msr ...]\n\n"
                        "Zonder opties opent %1 zijn venster, met SERIE.msr als die genoemd "
                        "is.\n\nOpties:\n")
             .arg(m_program);

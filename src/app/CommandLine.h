@@ -12,7 +12,7 @@
 
 class CommandLine final {
 public:
-    enum class Mode { Window, Pdf, Help, Version, Error };
+    enum class Mode { Window, Pdf, Check, Help, Version, Error };
 
     // Reads `arguments`, the program's name first. Needs no application object.
     explicit CommandLine(const QStringList& arguments);
@@ -22,6 +22,8 @@ public:
     bool withoutWindow() const { return m_mode != Mode::Window; }
     // What --pdf asks for.
     const PdfCommand::Options& pdf() const { return m_pdf; }
+    // The series files --check checks; none for every series of the series folder.
+    QStringList checkFiles() const { return m_checkFiles; }
     // The series file the window opens with; empty for none.
     QString seriesFile() const { return m_seriesFile; }
     // The usage, in Dutch.
@@ -42,5 +44,6 @@ private:
     Mode m_mode = Mode::Window;
     PdfCommand::Options m_pdf;
     QString m_seriesFile;
+    QStringList m_checkFiles;
     QString m_error;
 };

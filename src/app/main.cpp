@@ -1,5 +1,6 @@
 // Starts the program: the main window, or without a window (and without a display) the PDF the
 // command line asks for.
+#include "CheckCommand.h"
 #include "CommandLine.h"
 #include "MainWindow.h"
 #include "PdfCommand.h"
@@ -41,6 +42,9 @@ int withoutWindow(int argc, char* argv[], const CommandLine& line) {
     qInstallMessageHandler(quiet);
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(ProgramTitles::application());
+    if (line.mode() == CommandLine::Mode::Check)
+        return CheckCommand::run(line.checkFiles(),
+                                 ProgramFolder::forProgram(QCoreApplication::applicationDirPath()));
     return PdfCommand::run(line.pdf(),
                            ProgramFolder::forProgram(QCoreApplication::applicationDirPath()));
 }

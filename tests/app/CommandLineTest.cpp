@@ -34,6 +34,14 @@ private slots:
         row("Qt's own options", "-session 1a2b -style fusion --pdf @/uit.pdf", 0, "2 series", {},
             4);
         row("design missing", "--pdf @/uit.pdf --back-design 7", 1, {}, "kaart7.jpg", 0);
+        row("check, every series", "--check", 2, "A.msr: zelfde onderwerp als B.msr", {}, 0);
+        row("check, named series", "--check @/los/Vogels.msr @/los/Leeg.msr", 2,
+            "Leeg.msr: kan niet gelezen worden\n2 series nagekeken: 1 klaar, 1 niet klaar, 1 "
+            "probleem.",
+            {}, 0);
+        row("check, finished", "--check @/los/Vogels.msr", 0,
+            "1 serie nagekeken: 1 klaar, 0 niet klaar, 0 problemen.", {}, 0);
+        row("check and PDF", "--check --pdf @/uit.pdf", 1, {}, "--check gaat niet samen", 0);
         // An output that could replace a series is refused, and nothing is touched.
         row("output named .msr", "--pdf @/los/Vogels.MSR", 1, {}, "eindigt op .msr", 0);
         row("output is a series read", "--pdf @/los/../los/serie @/los/serie", 1, {},
