@@ -22,6 +22,12 @@ const QCommandLineOption kBackDesign(QStringLiteral("back-design"),
                                      QStringLiteral("Het ontwerp voor de rugzijde: kaartN.jpg uit "
                                                     "de map kaarten (zonder deze optie 2)."),
                                      QStringLiteral("N"));
+const QCommandLineOption
+    kPaper(QStringLiteral("paper"),
+           QCoreApplication::translate("CommandLine", "Het papier van de PDF: a4 of letter (zonder "
+                                                      "deze optie dat van de standaardprinter, of "
+                                                      "anders dat van uw land)."),
+           QStringLiteral("PAPIER"));
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Toon deze uitleg."));
 const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
@@ -59,7 +65,7 @@ QString wrapped(const QString& text, const QString& indent) {
 CommandLine::CommandLine(const QStringList& arguments)
     : m_program(QFileInfo(arguments.value(0, QStringLiteral("mosaret-designer"))).fileName()) {
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const QCommandLineOption& option : {kPdf, kBackDesign, kCheck, kHelp, kVersion})
+    for (const QCommandLineOption& option : {kPdf, kBackDesign, kPaper, kCheck, kHelp, kVersion})
         addOption(option);
     for (const QString& name : kQtOptionsWithValue + kQtFlags) {
         QCommandLineOption option(name);
@@ -99,7 +105,7 @@ void CommandLine::read() {
     }
     const QStringList series = m_parser.positionalArguments();
     if (m_parser.isSet(kCheck)) {
-        if (m_parser.isSet(kPdf) || m_parser.isSet(kBackDesign))
+        if (m_parser.isSet(kPdf) || m_parser.isSet(kBackDesign) || m_parser.isSet(kPaper))
             m_mode = fail(
                 QCoreApplication::translate("CommandLine", "--check gaat niet samen met --pdf."));
         else
@@ -110,6 +116,9 @@ void CommandLine::read() {
     if (!m_parser.isSet(kPdf)) {
         if (m_parser.isSet(kBackDesign))
             m_mode = fail(QStringLiteral("--back-design hoort bij --pdf UIT.pdf."));
+        else if (m_parser.isSet(kPaper))
+            m_mode = fail(
+                QCoreApplication::translate("CommandLine", "--paper hoort bij --pdf UIT.pdf."));
         else if (series.size() > 1)
             m_mode = fail(QStringLiteral("Het venster opent één serie tegelijk; noem er één."));
         else
@@ -132,6 +141,16 @@ void CommandLine::read() {
             return;
         }
     }
+    if (m_parser.isSet(kPaper)) {
+        const QString paper = m_parser.value(kPaper).toLower();
+        if (paper != u"a4" && paper != u"letter") {
+            m_mode = fail(
+                QCoreApplication::translate("CommandLine", "--paper wil a4 of letter, niet \"%1\".")
+                    .arg(m_parser.value(kPaper)));
+            return;
+        }
+        m_pdf.paper = QPageSize(paper == u"a4" ? QPageSize::A4 : QPageSize::Letter);
+    }
     m_mode = Mode::Pdf;
 }
 
@@ -142,11 +161,12 @@ CommandLine::Mode CommandLine::fail(const QString& error) {
 
 QString CommandLine::helpText() const {
     QString text =
-        QStringLiteral("Gebruik: %1 [SERIE.msr]\n"
-                       "       %1 --pdf UIT.pdf [SERIE.msr ...] [--back-design N]\n"
-                       "       %1 --check [SERIE.msr ...]\n\n"
-                       "Zonder opties opent %1 zijn venster, met SERIE.msr als die genoemd "
-                       "is.\n\nOpties:\n")
+        QStringLiteral(
+            "Gebruik: %1 [SERIE.msr]\n"
+            "       %1 --pdf UIT.pdf [SERIE.msr ...] [--back-design N] [--paper a4|letter]\n"
+            "       %1 --check [SERIE.msr ...]\n\n"
+            "Zonder opties opent %1 zijn venster, met SERIE.msr als die genoemd "
+            "is.\n\nOpties:\n")
             .arg(m_program);
     for (const QCommandLineOption& option : m_options) {
         QStringList names;

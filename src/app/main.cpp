@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "MainWindow.h"
 #include "PdfCommand.h"
+#include "PdfPaper.h"
 #include "ProgramFolder.h"
 #include "ProgramTitles.h"
 #include "QtUserPrompts.h"
@@ -45,8 +46,10 @@ int withoutWindow(int argc, char* argv[], const CommandLine& line) {
     if (line.mode() == CommandLine::Mode::Check)
         return CheckCommand::run(line.checkFiles(),
                                  ProgramFolder::forProgram(QCoreApplication::applicationDirPath()));
-    return PdfCommand::run(line.pdf(),
-                           ProgramFolder::forProgram(QCoreApplication::applicationDirPath()));
+    PdfCommand::Options pdf = line.pdf();
+    if (!pdf.paper.isValid())
+        pdf.paper = PdfPaper::forThisComputer();
+    return PdfCommand::run(pdf, ProgramFolder::forProgram(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace

@@ -18,7 +18,7 @@ constexpr size_t kAhead = 3;
 GameWriter::GameWriter(GameRequest request, QObject* parent)
     : QObject(parent), m_request(std::move(request)) {
     m_report.path = m_request.outputPath;
-    m_report.paper = PdfPages::paperName();
+    m_report.paper = PdfPages::paperName(m_request.paper);
 }
 
 GameWriter::~GameWriter() = default;
@@ -31,12 +31,14 @@ void GameWriter::start() {
         return end(GameReport::Outcome::Failed,
                    QStringLiteral("Er zijn geen series om in het spel te zetten. Er is geen PDF "
                                   "geschreven."));
-    Result<SeriesPages> pages = SeriesPages::prepare(m_request.deckMode, m_request.designPath);
+    Result<SeriesPages> pages =
+        SeriesPages::prepare(m_request.deckMode, m_request.designPath, m_request.paper);
     if (!pages)
         return end(GameReport::Outcome::Failed, pages.error());
     m_seriesPages.emplace(std::move(pages).value());
-    Result<std::unique_ptr<PdfPages>> opened = PdfPages::open(
-        m_request.outputPath, QStringLiteral("Mosaret spel"), SeriesPages::failureLead());
+    Result<std::unique_ptr<PdfPages>> opened =
+        PdfPages::open(m_request.outputPath, QStringLiteral("Mosaret spel"),
+                       SeriesPages::failureLead(), m_request.paper);
     if (!opened)
         return end(GameReport::Outcome::Failed, opened.error());
     m_pages = std::move(opened).value();

@@ -12,6 +12,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QPageSize>
 #include <QStringList>
 #include <deque>
 #include <memory>
@@ -23,6 +24,7 @@ struct GameRequest final {
     QString outputPath;
     DeckMode deckMode = DeckMode::Normal;
     QString designPath; // the picture on every back
+    QPageSize paper = QPageSize(QPageSize::A4);
 };
 
 // Works from the event loop and never waits: the photos of the next few series are decoded on

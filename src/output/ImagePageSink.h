@@ -17,6 +17,7 @@ public:
 
     Result<QPainter*> begin(int copies) override;
     Status finish() override;
+    double printableHeight() const override { return m_printableTwips.height(); }
 
     // The last finished page; null before the first.
     const QImage& image() const { return m_image; }

@@ -1,6 +1,7 @@
 // Where a printed page goes: the default printer, or an image in tests.
 #pragma once
 
+#include "CutMarks.h"
 #include "Result.h"
 
 class QPainter;
@@ -13,4 +14,6 @@ public:
     virtual Result<QPainter*> begin(int copies) = 0;
     // Ends the document, handing the page to the printer.
     virtual Status finish() = 0;
+    // The height of the printable area in twips, once begun; the page moves up on short paper.
+    virtual double printableHeight() const { return CutMarks::kTallEnough; }
 };

@@ -73,6 +73,7 @@ int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
                         .arg(QDir::toNativeSeparators(folder.seriesFolder())));
     request.outputPath = QFileInfo(options.output).absoluteFilePath();
     request.designPath = designs.picturePath(options.backDesign);
+    request.paper = options.paper.isValid() ? options.paper : QPageSize(QPageSize::A4);
 
     GameWriter writer(request);
     int status = 1;

@@ -6,6 +6,7 @@
 #include "Result.h"
 
 #include <QCoreApplication>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,7 @@ public:
         QString output;          // the PDF to write
         QStringList seriesFiles; // none: every series in the series folder, in the list's order
         int backDesign = 2;      // kaart<N>.jpg of the designs folder on every back
+        QPageSize paper;         // the pages' paper
     };
 
     // Writes the PDF from the application's event loop and returns the exit status: 0 with one

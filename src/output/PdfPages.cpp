@@ -1,4 +1,4 @@
-// A PDF of A4 pages drawn in twips like the printed page, written whole or not at all.
+// A PDF of pages drawn in twips like the printed page, written whole or not at all.
 #include "PdfPages.h"
 
 #include "CardGeometry.h"
@@ -14,18 +14,23 @@ constexpr int kTwipsPerInch = twips::perInch; // the writer's resolution: one de
 } // namespace
 
 Result<std::unique_ptr<PdfPages>> PdfPages::open(const QString& path, const QString& title,
-                                                 const QString& failureLead) {
+                                                 const QString& failureLead,
+                                                 const QPageSize& paper) {
     Result<std::unique_ptr<QSaveFile>> file = WholeFileWriter::open(path, failureLead);
     if (!file)
         return Error{file.error()};
-    return std::unique_ptr<PdfPages>(new PdfPages(std::move(file).value(), title, failureLead));
+    return std::unique_ptr<PdfPages>(
+        new PdfPages(std::move(file).value(), title, failureLead, paper));
 }
 
-PdfPages::PdfPages(std::unique_ptr<QSaveFile> file, const QString& title, QString failureLead)
+PdfPages::PdfPages(std::unique_ptr<QSaveFile> file, const QString& title, QString failureLead,
+                   const QPageSize& paper)
     : m_file(std::move(file)), m_writes(*m_file), m_writer(&m_writes),
-      m_failureLead(std::move(failureLead)) {
+      m_failureLead(std::move(failureLead)),
+      m_printableHeight(pageLayout(paper).paintRect(QPageLayout::Point).height() *
+                        twips::perPoint) {
     m_writer.setResolution(kTwipsPerInch);
-    m_writer.setPageLayout(pageLayout());
+    m_writer.setPageLayout(pageLayout(paper));
     m_writer.setCreator(QStringLiteral("Mosaret Designer"));
     m_writer.setTitle(title);
 }
@@ -35,14 +40,14 @@ PdfPages::~PdfPages() {
     m_file->cancelWriting();
 }
 
-QPageLayout PdfPages::pageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+QPageLayout PdfPages::pageLayout(const QPageSize& paper) {
+    return QPageLayout(paper, QPageLayout::Portrait,
                        QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
                        QPageLayout::Point);
 }
 
-double PdfPages::mirroredBackX() {
-    const QPageLayout layout = pageLayout();
+double PdfPages::mirroredBackX(const QPageSize& paper) {
+    const QPageLayout layout = pageLayout(paper);
     // The page as the PDF states it, in whole points, and the printable area's left edge.
     const double page = layout.fullRectPoints().width() * twips::perPoint;
     const double margin = layout.margins(QPageLayout::Point).left() * twips::perPoint;
@@ -60,7 +65,7 @@ Status PdfPages::add(const PrintJob& job) {
     if (!started)
         return Error{m_failureLead + QStringLiteral(": de PDF kan niet worden gemaakt.")};
     ++m_pages;
-    job.draw(m_painter);
+    job.draw(m_painter, m_printableHeight);
     return Status::success();
 }
 

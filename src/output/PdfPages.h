@@ -1,10 +1,11 @@
-// A PDF of A4 pages drawn in twips like the printed page, written whole or not at all.
+// A PDF of pages drawn in twips like the printed page, written whole or not at all.
 #pragma once
 
 #include "PrintJob.h"
 #include "Result.h"
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -21,21 +22,25 @@ public:
 
     // Opens a temporary file beside `path` for a document named `title`; a message that starts
     // with `failureLead` when it cannot.
-    static Result<std::unique_ptr<PdfPages>> open(const QString& path, const QString& title,
-                                                  const QString& failureLead);
+    // The pages are portrait on `paper`.
+    static Result<std::unique_ptr<PdfPages>>
+    open(const QString& path, const QString& title, const QString& failureLead,
+         const QPageSize& paper = QPageSize(QPageSize::A4));
     // Ends without writing anything when finish() did not succeed: an old file stays as it was.
     ~PdfPages();
     PdfPages(const PdfPages&) = delete;
     PdfPages& operator=(const PdfPages&) = delete;
 
-    // A4 portrait with the margins above.
-    static QPageLayout pageLayout();
-    // The name of the paper the pages are laid out for, as the user knows it ("A4").
-    static QString paperName() { return pageLayout().pageSize().name(); }
+    // `paper` portrait with the margins above.
+    static QPageLayout pageLayout(const QPageSize& paper = QPageSize(QPageSize::A4));
+    // The paper's name as people know it: "A4", "Letter".
+    static QString paperName(const QPageSize& paper) {
+        return paper.name().section(QStringLiteral(" / "), 0, 0);
+    }
     // The X for a page of backs that puts each back exactly behind its front when the sheet is
     // printed on both sides, turned over its long edge: each back's left edge at the page width
     // less the right edge of the card it lies behind.
-    static double mirroredBackX();
+    static double mirroredBackX(const QPageSize& paper = QPageSize(QPageSize::A4));
 
     // Starts a new page and draws `job` on it.
     Status add(const PrintJob& job);
@@ -60,12 +65,14 @@ private:
         qint64 m_count = 0;
     };
 
-    PdfPages(std::unique_ptr<QSaveFile> file, const QString& title, QString failureLead);
+    PdfPages(std::unique_ptr<QSaveFile> file, const QString& title, QString failureLead,
+             const QPageSize& paper);
 
     std::unique_ptr<QSaveFile> m_file;
     CountedWrites m_writes;
     QPdfWriter m_writer;
     QPainter m_painter;
     QString m_failureLead;
+    double m_printableHeight; // twips
     int m_pages = 0;
 };

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -93,10 +95,13 @@ Status PrintJob::placeBacks(const PrintRequest& request) {
     return Status::success();
 }
 
-void PrintJob::draw(QPainter& painter) const {
+void PrintJob::draw(QPainter& painter, double printableHeight) const {
+    const int up = CutMarks::shift(printableHeight);
     switch (m_page) {
     case Page::Backs:
-        CardBacks::draw(painter, m_design, m_backX, m_backY);
+        CardBacks::draw(painter, m_design, m_backX,
+                        up == 0 ? m_backY
+                                : qint32(std::max<qint64>(INT32_MIN, qint64(m_backY) + up)));
         return;
     case Page::TestFronts:
         TestSheet::drawFronts(painter);
@@ -107,17 +112,22 @@ void PrintJob::draw(QPainter& painter) const {
     case Page::Fronts:
         break;
     }
+    const QTransform page = painter.transform();
+    if (up != 0)
+        painter.translate(0, up);
     if (m_deckMode == DeckMode::Normal)
         CardFaces::drawNamesLayout(painter, m_fronts);
     else
         CardFaces::drawPicturesLayout(painter, m_fronts);
-    CutMarks::draw(painter);
+    if (up != 0)
+        painter.setTransform(page);
+    CutMarks::draw(painter, printableHeight);
 }
 
 Status PrintJob::print(PageSink& sink) const {
     Result<QPainter*> painter = sink.begin(m_copies);
     if (!painter)
         return Error{painter.error()};
-    draw(*painter.value());
+    draw(*painter.value(), sink.printableHeight());
     return sink.finish();
 }

@@ -1,6 +1,7 @@
 // One checked print job: the page of fronts, backs or the test sheet to draw, and the copies.
 #pragma once
 
+#include "CutMarks.h"
 #include "FaceSheet.h"
 #include "PageSink.h"
 #include "PrintRequest.h"
@@ -26,8 +27,9 @@ public:
     QString documentName() const { return m_documentName; }
 
     // Draws the page on a painter in twips: title, fronts and cut marks, the four backs, or a side
-    // of the test sheet.
-    void draw(QPainter& painter) const;
+    // of the test sheet. On a printable area shorter than the fronts with their marks, fronts and
+    // backs move up alike (CutMarks::shift), so the backs still land behind the fronts.
+    void draw(QPainter& painter, double printableHeight = CutMarks::kTallEnough) const;
     // Opens the sink for the copies, draws the page once and ends the document.
     Status print(PageSink& sink) const;
 

@@ -12,11 +12,12 @@ SeriesPages::SeriesPages(DeckMode deckMode, PrintJob backs)
     : m_deckMode(deckMode), m_backs(std::move(backs)),
       m_cardFrame(QStringLiteral(":/pictures/card-outline.png")) {}
 
-Result<SeriesPages> SeriesPages::prepare(DeckMode deckMode, const QString& designPath) {
+Result<SeriesPages> SeriesPages::prepare(DeckMode deckMode, const QString& designPath,
+                                         const QPageSize& paper) {
     PrintRequest request;
     request.copiesText = QStringLiteral("1");
     request.position = 2; // any design: the picture is named by its path
-    request.backX = SettingValue::number(PdfPages::mirroredBackX());
+    request.backX = SettingValue::number(PdfPages::mirroredBackX(paper));
     request.backY = kBackY;
     request.designPath = designPath;
     request.notDone = QStringLiteral("Er is geen PDF geschreven.");
@@ -41,12 +42,12 @@ Status SeriesPages::add(PdfPages& pages, const FaceSheet& sheet) const {
 }
 
 Status SeriesPages::writeSeries(const QString& path, const FaceSheet& sheet, DeckMode deckMode,
-                                const QString& designPath) {
-    const Result<SeriesPages> series = prepare(deckMode, designPath);
+                                const QString& designPath, const QPageSize& paper) {
+    const Result<SeriesPages> series = prepare(deckMode, designPath, paper);
     if (!series)
         return Error{series.error()};
     Result<std::unique_ptr<PdfPages>> pages =
-        PdfPages::open(path, CardFaces::title(sheet.seriesName), failureLead());
+        PdfPages::open(path, CardFaces::title(sheet.seriesName), failureLead(), paper);
     if (!pages)
         return Error{pages.error()};
     if (const Status added = series->add(*pages.value(), sheet); !added)

@@ -15,14 +15,17 @@ class SeriesPages final {
 public:
     // Reads the back design once for every series of a document, and the card outline; an error
     // names a design that cannot be read.
-    static Result<SeriesPages> prepare(DeckMode deckMode, const QString& designPath);
+    // The backs are mirrored for `paper`.
+    static Result<SeriesPages> prepare(DeckMode deckMode, const QString& designPath,
+                                       const QPageSize& paper = QPageSize(QPageSize::A4));
 
     // Adds the page of fronts of `sheet` in the deck's layout, then its page of backs.
     Status add(PdfPages& pages, const FaceSheet& sheet) const;
 
     // Writes `sheet` alone as a two-page PDF at `path`, whole or not at all.
     static Status writeSeries(const QString& path, const FaceSheet& sheet, DeckMode deckMode,
-                              const QString& designPath);
+                              const QString& designPath,
+                              const QPageSize& paper = QPageSize(QPageSize::A4));
 
     // How a failure to write a PDF starts.
     static QString failureLead() { return QStringLiteral("De PDF is niet opgeslagen"); }

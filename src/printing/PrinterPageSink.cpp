@@ -46,6 +46,7 @@ Result<QPainter*> PrinterPageSink::begin(int copies) {
     const double twipsPerPixel = double(twips::perInch) / m_printer->resolution();
     TwipsPainter::setUp(m_painter, QRectF(0, 0, area.width(), area.height()),
                         QSizeF(area.width() * twipsPerPixel, area.height() * twipsPerPixel));
+    m_printableHeight = area.height() * twipsPerPixel;
     return &m_painter;
 }
 

@@ -21,6 +21,7 @@ public:
     // portrait; paper whose printable area cannot hold the four cards is refused.
     Result<QPainter*> begin(int copies) override;
     Status finish() override;
+    double printableHeight() const override { return m_printableHeight; }
 
     // The Dutch refusal for `layout` on `printerName` when its printable area is too small for
     // the four cards of a page; success when they fit.
@@ -31,4 +32,5 @@ private:
     QString m_printerName;
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
+    double m_printableHeight = 0;
 };

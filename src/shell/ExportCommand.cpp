@@ -79,10 +79,10 @@ std::optional<GameRequest> ExportCommand::run() {
     if (kind == Kind::GamePdf)
         return gameRequest(path);
     busy.emplace();
-    const Status saved =
-        kind == Kind::Bitmap
-            ? saveBitmap(image, path)
-            : SeriesPages::writeSeries(path, sheet, m_context.deckMode, designPath());
+    const Status saved = kind == Kind::Bitmap
+                             ? saveBitmap(image, path)
+                             : SeriesPages::writeSeries(path, sheet, m_context.deckMode,
+                                                        designPath(), m_context.paper);
     if (!saved.ok()) {
         busy.reset();
         prompts.warn(QStringLiteral("Export"), saved.error());
@@ -99,6 +99,7 @@ GameRequest ExportCommand::gameRequest(const QString& path) const {
     request.outputPath = path;
     request.deckMode = m_context.deckMode;
     request.designPath = designPath();
+    request.paper = m_context.paper;
     return request;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,8 +29,9 @@ public:
         double pauseSeconds = 3.0; // how long the busy pointer stays after a bitmap is saved
         ProgramFolder folder;
         DeckMode deckMode = DeckMode::Normal;
-        int backDesign = 2;               // the design on the backs of a PDF
-        std::function<FaceSheet()> sheet; // the current series
+        int backDesign = 2;                         // the design on the backs of a PDF
+        std::function<FaceSheet()> sheet;           // the current series
+        QPageSize paper = QPageSize(QPageSize::A4); // the paper of a PDF
     };
 
     explicit ExportCommand(Context context);

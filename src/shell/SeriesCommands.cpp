@@ -4,6 +4,7 @@
 #include "ExportCommand.h"
 #include "LoadDialog.h"
 #include "LoadSeries.h"
+#include "PdfPaper.h"
 #include "PhotoLocations.h"
 #include "PhotoPlacement.h"
 #include "SaveCommand.h"
@@ -148,7 +149,7 @@ void SeriesCommands::exportSheet(DeckMode deckMode, int backDesign) {
         return;
     const std::optional<GameRequest> game =
         ExportCommand({m_context.prompts, m_context.exportPauseSeconds, m_context.folder, deckMode,
-                       backDesign, [this] { return faceSheet(); }})
+                       backDesign, [this] { return faceSheet(); }, PdfPaper::forThisComputer()})
             .run();
     if (!game)
         return;

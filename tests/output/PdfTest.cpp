@@ -64,29 +64,43 @@ private slots:
         QTest::addColumn<QPoint>("photo");        // the photo box's corner on the card, in twips
         QTest::addColumn<QList<QSizeF>>("boxes"); // the photo boxes' sizes on a card
         QTest::addColumn<int>("photos");
+        QTest::addColumn<int>("paper"); // a QPageSize::PageSizeId
+        const QList<QSizeF> names{{3220, 2400}}, pictures{{3120, 3000}, {900, 900}};
         QTest::newRow("names layout")
-            << DeckMode::Normal << QPoint(280, 800) << QList<QSizeF>{{3220, 2400}} << 4;
-        QTest::newRow("pictures layout") << DeckMode::Children << QPoint(330, 360)
-                                         << QList<QSizeF>{{3120, 3000}, {900, 900}} << 20;
+            << DeckMode::Normal << QPoint(280, 800) << names << 4 << int(QPageSize::A4);
+        QTest::newRow("pictures layout")
+            << DeckMode::Children << QPoint(330, 360) << pictures << 20 << int(QPageSize::A4);
+        QTest::newRow("names layout, Letter")
+            << DeckMode::Normal << QPoint(280, 800) << names << 4 << int(QPageSize::Letter);
     }
     // Page 1 holds what the printed page holds where it holds it: title, photos at 300 ppi or
     // more in their boxes' proportions, cut marks, text in an embedded font. Page 2, mirrored as
     // the sheet is turned over its long edge, puts each back on its card's frame to within a pixel.
+    // On Letter, too short for the page as A4 holds it, everything moves up alike and every mark
+    // stays on the paper.
     void seriesPagesLieBackToBack() {
         QFETCH(DeckMode, deck);
         QFETCH(QPoint, photo);
         QFETCH(QList<QSizeF>, boxes);
         QFETCH(int, photos);
+        QFETCH(int, paper);
         const TestFolder dir;
         dir.write("kaart2.jpg", TestPictures::encode(TestPictures::plain(250, 380, kNavy), "JPG"));
         const QString pdf = dir.path("serie.pdf");
-        const Status written = SeriesPages::writeSeries(pdf, sheet(), deck, dir.path("kaart2.jpg"));
+        const Status written = SeriesPages::writeSeries(pdf, sheet(), deck, dir.path("kaart2.jpg"),
+                                                        QPageSize(QPageSize::PageSizeId(paper)));
         QVERIFY2(written.ok(), qPrintable(written.error()));
         const RenderedPdf fronts(pdf, kDpi, 1, kMargin);
         RenderedPdf backs(pdf, kDpi, 2, kMargin);
         QCOMPARE(fronts.pages, 2);
-        QCOMPARE(fronts.marksInPlace(), 16);
-        const QList<double> title = fronts.darkRuns(1200, 0, 11500, Along::Across);
+        QCOMPARE(fronts.paper.toLower(), paper == QPageSize::A4 ? "a4" : "letter");
+        const QColor outline = QImage(":/pictures/card-outline.png").pixelColor(1, 608);
+        const QPointF moved = fronts.offBy(kCorners[0], outline);
+        QVERIFY(paper == QPageSize::A4 ? RenderedPdf::longest(moved) <= 1.5
+                                       : moved.y() < -20 && std::abs(moved.x()) <= 1.5);
+        const double up = moved.y() * 1440 / kDpi;
+        QCOMPARE(fronts.marksInPlace(up), 16);
+        const QList<double> title = fronts.darkRuns(1200 + up, 0, 11500, Along::Across);
         QVERIFY(title.size() > 10);
         QVERIFY(std::abs((title.first() + title.last()) / 2 - 6000) < 100);
         QCOMPARE(fronts.sharpImages(boxes), photos);
@@ -96,11 +110,11 @@ private slots:
                     .hasMatch());
 
         backs.page = backs.page.mirrored(true, false);
-        const QColor outline = QImage(":/pictures/card-outline.png").pixelColor(1, 608);
         for (const QPoint& corner : kCorners) {
             const QPointF front = fronts.offBy(corner, outline), back = backs.offBy(corner, kNavy);
-            QVERIFY2(RenderedPdf::longest(fronts.offBy(corner + photo, Qt::black)) <= 1.5, "photo");
-            QVERIFY2(RenderedPdf::longest(front) <= 1.5, "frame");
+            QVERIFY2(RenderedPdf::longest(fronts.offBy(corner + photo, Qt::black) - moved) <= 1.5,
+                     "photo");
+            QVERIFY2(RenderedPdf::longest(front - moved) <= 1.5, "frame");
             QVERIFY2(RenderedPdf::longest(back - front) <= 1,
                      qPrintable(QString("back at %1, %2 off by %3, %4 pixels")
                                     .arg(corner.x())

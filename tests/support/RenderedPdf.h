@@ -75,11 +75,12 @@ struct RenderedPdf final {
                 return p;
         return {-1000, -1000};
     }
-    // How far, in pixels, the box of `colour` whose corner belongs at twips `corner` is off.
+    // How far, in pixels, the box of `colour` whose corner belongs at twips `corner` is off (up to
+    // 200 twips right or 600 twips down).
     QPointF offBy(QPoint corner, const QColor& colour) const {
         const double x = corner.x(), y = corner.y();
         return QPointF(find(x - 200, y + 1000, false, colour).x(),
-                       find(x + 1000, y - 200, true, colour).y()) -
+                       find(x + 1000, y - 600, true, colour).y()) -
                at(x, y);
     }
     // The larger of an offset's two distances.
@@ -105,18 +106,26 @@ struct RenderedPdf final {
             middles << (start + to) / 2;
         return middles;
     }
-    // The cut marks found where they belong, in the cut-line colour near both their ends.
-    int marksInPlace() const {
+    // The cut marks found where they belong on a page whose cards stand `up` twips higher than on
+    // A4 (a negative number), in the cut-line colour near both their ends: at the cards' edges in
+    // the side margins, from the paper's top, and below the cards, each 340 twips long or more.
+    int marksInPlace(double up = 0) const {
+        const QColor cut(112, 96, 96);
         int found = 0;
         for (int k = 0; k < 16; ++k) {
             const bool across = k < 8; // the marks in the side margins, then those at the top
-            const double edge = 7.5 + (across ? QList{2400, 8100, 9000, 14700}[k / 2]
+            const double edge = 7.5 + (across ? QList{2400, 8100, 9000, 14700}[k / 2] + up
                                               : QList{1680, 5400, 6180, 9900}[k % 4]);
-            const double start = across ? (k % 2 ? 10700 : 0) : (k < 12 ? 0 : 15600);
+            const double below = (find(edge, 14800 + up, true, cut).y() - origin.y()) * 1440 / dpi;
+            const QList<double> ends = across   ? QList{0.0, 670.0}
+                                       : k < 12 ? QList{0.0, 300.0}
+                                                : QList{below, below + 300};
+            const double start = across && k % 2 ? 10740 : 40;
             bool whole = true;
-            for (const double along : {start + 40, start + 710}) {
+            for (const double end : ends) {
+                const double along = start + end;
                 const QPoint p = (across ? at(along, edge) : at(edge, along)).toPoint();
-                whole &= page.valid(p) && TestPictures::near(page.pixel(p), {112, 96, 96});
+                whole &= page.valid(p) && TestPictures::near(page.pixel(p), cut);
             }
             found += whole;
         }
