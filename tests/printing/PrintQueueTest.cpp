@@ -83,15 +83,13 @@ private slots:
         QCOMPARE(printed.marksInPlace(), marks);
         const QRect box(280, 800, 3220, 2400);
         for (const QPoint corner : RenderedPdf::kCardCorners) {
-            const QString card = QString("card at %1, %2").arg(corner.x()).arg(corner.y());
             QVERIFY2(RenderedPdf::longest(printed.offBy(corner + box.topLeft(), Qt::black)) <= 2,
-                     qPrintable(card));
-            QVERIFY2(RenderedPdf::longest(printed.offBy(corner, outlineAt(1, 608))) <= 2,
-                     qPrintable(card));
+                     "photo box");
+            QVERIFY2(RenderedPdf::longest(printed.offBy(corner, outlineAt(1, 608))) <= 2, "card");
             const QRect area = QRectF(printed.at(corner.x() + box.left(), corner.y() + box.top()),
                                       QSizeF(box.size()) * kDpi / 1440)
                                    .toRect();
-            QVERIFY2(TestPictures::round(TestPictures::disc(printed.page, area)), qPrintable(card));
+            QVERIFY2(TestPictures::round(TestPictures::disc(printed.page, area)), "photo");
         }
         QCOMPARE(printed.sharpImages({box.size()}), 4);
     }
