@@ -115,12 +115,7 @@ private slots:
             QVERIFY2(RenderedPdf::longest(fronts.offBy(corner + photo, Qt::black) - moved) <= 1.5,
                      "photo");
             QVERIFY2(RenderedPdf::longest(front - moved) <= 1.5, "frame");
-            QVERIFY2(RenderedPdf::longest(back - front) <= 1,
-                     qPrintable(QString("back at %1, %2 off by %3, %4 pixels")
-                                    .arg(corner.x())
-                                    .arg(corner.y())
-                                    .arg(back.x() - front.x())
-                                    .arg(back.y() - front.y())));
+            QVERIFY2(RenderedPdf::longest(back - front) <= 1, "back");
         }
         // In the pictures layout the large box shows the card's own photo, the four small ones
         // the other cards' photos in turn and then its own.
@@ -141,10 +136,8 @@ private slots:
         QTest::addColumn<double>("current");
         QTest::addColumn<int>("millimetres");
         QTest::addColumn<QString>("label");
-        QTest::newRow("centre: X as it is") << 1680.0 << 0 << "1680";
         QTest::newRow("5 mm right") << 1680.0 << 5 << "1963";
         QTest::newRow("15 mm left") << 1680.0 << -15 << "830";
-        QTest::newRow("10 mm down") << 2400.0 << 10 << "2967";
         QTest::newRow("below zero") << -100.0 << -5 << "-383";
         QTest::newRow("typed with a fraction") << 1680.5 << 0 << "1680.5";
     }

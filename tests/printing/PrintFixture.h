@@ -14,9 +14,6 @@
 
 inline const QStringList kThreeDesigns{"kaart1.jpg", "kaart2.jpg", "kaart3.jpg"};
 inline const QList<QColor> kDesignColours{{220, 220, 220}, {0, 160, 0}, {20, 40, 120}};
-// The photos of cards 1 to 4: upright, landscape, square and very wide, each a
-// TestPictures::target.
-inline const QList<QSize> kPhotoSizes{{900, 1200}, {1600, 1200}, {1000, 1000}, {2400, 600}};
 inline constexpr double kDpi = 192; // 15 twips, the thinnest line on the page, become two pixels
 
 template <typename W = QWidget> W* control(const QWidget& dialog, const char* name) {
@@ -37,6 +34,7 @@ struct Borrowed final : PageSink {
     explicit Borrowed(PageSink& lent) : sink(lent) {}
     Result<QPainter*> begin(int copies) override { return sink.begin(copies); }
     Status finish() override { return sink.finish(); }
+    double printableHeight() const override { return sink.printableHeight(); }
 };
 
 // A program folder with `designs` in kDesignColours, and print dialogs on it.

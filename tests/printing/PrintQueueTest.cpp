@@ -64,34 +64,36 @@ private slots:
     void frontPage_data() {
         QTest::addColumn<QString>("copies");
         QTest::addColumn<QString>("paper"); // the queue's paper: "" A4, or "Letter"
-        QTest::addColumn<int>("marks");     // on the paper; Letter is too short for the bottom ones
-        QTest::newRow("A4") << " 3 " << QString() << 16;
-        QTest::newRow("Letter") << "1" << QString("Letter") << 12;
+        QTest::newRow("A4") << " 3 " << QString();
+        QTest::newRow("Letter") << "1" << QString("Letter");
     }
-    // The copies as pages, the cut marks, each card on the blank outline (not the frame the sheet
-    // brings) with its photo box in place, a photo of any shape round in its box, and every photo
-    // printed in the box's proportions at 300 pixels per inch or more.
+    // The copies as pages, all sixteen cut marks, each card on the blank outline (not the frame
+    // the sheet brings) with its photo box in place, a photo of any shape round in its box, and
+    // every photo printed in the box's proportions at 300 pixels per inch or more. Letter is too
+    // short for the page as A4 holds it: there the whole page stands higher.
     void frontPage() {
         QFETCH(QString, copies);
         QFETCH(QString, paper);
-        QFETCH(int, marks);
         PrintFixture fixture;
         const RenderedPdf printed = print(fixture, 1, copies, paper);
         QVERIFY2(!printed.page.isNull(), qPrintable(fixture.prompts.lastText()));
         QCOMPARE(printed.pages, copies.trimmed().toInt());
         QCOMPARE(printed.paper.toLower(), paper.isEmpty() ? "a4" : "letter");
-        QCOMPARE(printed.marksInPlace(), marks);
+        const QPointF moved = printed.offBy(RenderedPdf::kCardCorners[0], outlineAt(1, 608));
+        QVERIFY(paper.isEmpty() ? RenderedPdf::longest(moved) <= 2 : moved.y() < -20);
+        QCOMPARE(printed.marksInPlace(moved.y() * 1440 / kDpi), 16);
         const QRect box(280, 800, 3220, 2400);
-        for (const QPoint corner : RenderedPdf::kCardCorners) {
-            const QString card = QString("card at %1, %2").arg(corner.x()).arg(corner.y());
-            QVERIFY2(RenderedPdf::longest(printed.offBy(corner + box.topLeft(), Qt::black)) <= 2,
-                     qPrintable(card));
-            QVERIFY2(RenderedPdf::longest(printed.offBy(corner, outlineAt(1, 608))) <= 2,
-                     qPrintable(card));
+        for (QPoint corner : RenderedPdf::kCardCorners) {
+            QVERIFY2(
+                RenderedPdf::longest(printed.offBy(corner + box.topLeft(), Qt::black) - moved) <= 2,
+                "photo box");
+            QVERIFY2(RenderedPdf::longest(printed.offBy(corner, outlineAt(1, 608)) - moved) <= 2,
+                     "card");
+            corner += (moved * 1440 / kDpi).toPoint();
             const QRect area = QRectF(printed.at(corner.x() + box.left(), corner.y() + box.top()),
                                       QSizeF(box.size()) * kDpi / 1440)
                                    .toRect();
-            QVERIFY2(TestPictures::round(TestPictures::disc(printed.page, area)), qPrintable(card));
+            QVERIFY2(TestPictures::round(TestPictures::disc(printed.page, area)), "photo");
         }
         QCOMPARE(printed.sharpImages({box.size()}), 4);
     }
@@ -106,6 +108,18 @@ private slots:
         QCOMPARE(printed.marksInPlace(), 0);
         QVERIFY(RenderedPdf::longest(printed.offBy({2000, 3000}, kDesignColours[2])) <= 1.5);
         QCOMPARE(printed.images, decltype(printed.images)(4, {QSize(250, 380), 96}));
+    }
+
+    // On paper too short for the page as A4 holds it, backs at the X and Y of the fronts still
+    // lie on the fronts, however far the page moved up.
+    void backsMoveWithTheFrontsOnShortPaper() {
+        PrintFixture fixture;
+        const RenderedPdf fronts = print(fixture, 1, "1", "Letter");
+        const RenderedPdf backs = print(fixture, 3, "1", "Letter");
+        QVERIFY2(!backs.page.isNull(), qPrintable(fixture.prompts.lastText()));
+        const QPoint corner = RenderedPdf::kCardCorners[0];
+        QVERIFY(RenderedPdf::longest(backs.offBy(corner, kDesignColours[2]) -
+                                     fronts.offBy(corner, outlineAt(1, 608))) <= 1.5);
     }
 
     // A job for a printer that is not there is reported and leaves nothing in the queue: a good

@@ -226,20 +226,6 @@ private slots:
         QCOMPARE(QString(f.dir.read(kSeries + "Nieuw.msr")).split("\r\n").value(1), path);
     }
 
-    // A series file opened from any folder (the command line, a double click) is read as a listed
-    // one is; one that is gone by then gives its message and leaves the empty sheet.
-    void seriesFileFromOutsideGone() {
-        TestWindow f;
-        QVERIFY(f.start(kProgram));
-        const Series empty = f.window->model().toSeries();
-        f.window->openSeriesFile(f.dir.path("elders/Reis.msr"));
-        QVERIFY(f.idle());
-        QCOMPARE(f.prompts.kinds(), QStringList{"warn"});
-        QCOMPARE(f.window->model().seriesName(), "Default.msr");
-        QVERIFY(!f.window->info().contains("Reis.msr"));
-        QCOMPARE(f.window->model().toSeries(), empty);
-    }
-
     // The settings, the save and the copy of unsaved work all fail: the program says so (the copy
     // once, in the info bar), keeps working and ends without writing anything.
     void readOnlyProgramFolderStartsWarnsAndExits() {

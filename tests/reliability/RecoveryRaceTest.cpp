@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kRounds = 100;
 
-// Offers the copies of `folder`, answering as told after a moment's thought, and prints what it
-// did: "taken", "removed" or "none".
+// Offers the copies of `folder`, answering as told after a moment's thought, prints what it did
+// ("taken", "removed" or "none") and runs on, holding what it took, until its input ends.
 int offer(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     RecoveryFolder folder(QFile::decodeName(argv[2]));
@@ -25,6 +25,9 @@ int offer(int argc, char** argv) {
         return yes;
     });
     std::puts(taken.series ? "taken" : asked ? "removed" : "none");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
     return 0;
 }
 
@@ -49,8 +52,12 @@ private slots:
                                   {"--offer", folder.path(), answers[i]});
             QStringList did;
             for (QProcess& program : programs) {
+                QVERIFY(program.waitForReadyRead(20000));
+                did << QString::fromLatin1(program.readLine().trimmed());
+            }
+            for (QProcess& program : programs) {
+                program.closeWriteChannel();
                 QVERIFY(program.waitForFinished(20000));
-                did << QString::fromLatin1(program.readAllStandardOutput().trimmed());
             }
             const QString at = QString("round %1: %2").arg(round).arg(did.join(", "));
             QVERIFY2(did.count("none") == 1, qPrintable(at));

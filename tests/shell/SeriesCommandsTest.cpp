@@ -1,6 +1,5 @@
-// The series commands through the real window: save questions, a save, new design and load round
-// trip, the export in its three kinds, photos that keep their proportions, drops, and the load
-// dialog.
+// The series commands through the real window: save questions, a round trip, the export in its
+// three kinds, photos that keep their proportions, drops, and the load dialog.
 #include "RenderedPdf.h"
 #include "SeriesFile.h"
 #include "TestPictures.h"
@@ -60,13 +59,9 @@ private slots:
         QVERIFY(photos.cardShows(1) == Shows::Placeholder && model.photoPath(1).isEmpty());
         QVERIFY(!model.hasUnsavedChanges());
         const QList<QColor> colours{Qt::red, Qt::green, Qt::blue, Qt::yellow};
-        QList<QImage> placed;
-        for (int card = 1; card <= 4; ++card) {
+        for (int card = 1; card <= 4; ++card)
             QVERIFY(m_w->place(
                 card, m_w->photo(QString("foto %1, kaart.png").arg(card), colours[card - 1])));
-            placed << photos.photo(card).picture;
-        }
-        QCOMPARE(photos.cardShows(4), Shows::Outlined);
         QVERIFY(model.hasUnsavedChanges());
         model.setSubject("Vogels, bos & café");
         model.setName(1, 2, " 2. Zoë \"de uil\"");
@@ -98,9 +93,7 @@ private slots:
         QCOMPARE(model.toSeries(), expected);
         QVERIFY(!model.hasUnsavedChanges());
         QCOMPARE(m_w->window->info(), "Naam van deze serie: Bos.msr");
-        for (int card = 1; card <= 4; ++card) {
-            QCOMPARE(photos.photo(card).picture, placed[card - 1]);
-            // A loaded card shows the picture itself, without the canvas outline.
+        for (int card = 1; card <= 4; ++card) { // the photo itself, without the canvas outline
             QCOMPARE(photos.cardShows(card), Shows::Bare);
             QVERIFY(TestPictures::near(m_w->pixelAt(QString("Foto_%1").arg(card), {0, 0}),
                                        colours[card - 1]));
@@ -181,9 +174,7 @@ private slots:
         QTest::addColumn<QSize>("photo"); // a TestPictures::target this size, upright
         QTest::addColumn<int>("orientation");
         QTest::newRow("upright phone photo, stored on its side") << QSize(1200, 1600) << 6;
-        QTest::newRow("landscape 4:3") << QSize(1600, 1200) << 1;
         QTest::newRow("landscape photo stored on its side") << QSize(1600, 1200) << 8;
-        QTest::newRow("square") << QSize(1000, 1000) << 1;
         QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
     }
     // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail
@@ -194,18 +185,11 @@ private slots:
         const QImage target = TestPictures::target(photo.width(), photo.height());
         QVERIFY(m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
         QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
-        const QImage normal = m_w->child("Foto_1")->grab().toImage();
-        m_w->click("KinderKnop");
-        const QList<std::pair<const char*, QImage>> shown{
-            {"card", normal},
-            {"children's card", m_w->child("Foto_1")->grab().toImage()},
-            {"thumbnail", m_w->child("Foto2_1")->grab().toImage()}};
-        for (const auto& [name, image] : shown) {
-            const QRectF disc = TestPictures::disc(image, image.rect());
-            QVERIFY2(
-                TestPictures::round(disc),
-                qPrintable(QString("%1: %2 x %3").arg(name).arg(disc.width()).arg(disc.height())));
-        }
+        QList<QImage> shown{m_w->child("Foto_1")->grab().toImage()};
+        m_w->click("KinderKnop"); // the children's card and a thumbnail
+        shown << m_w->child("Foto_1")->grab().toImage() << m_w->child("Foto2_1")->grab().toImage();
+        for (const QImage& image : shown)
+            QVERIFY(TestPictures::round(TestPictures::disc(image, image.rect())));
     }
 
     void dropsOnTheWindow_data() {

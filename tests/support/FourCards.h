@@ -4,6 +4,10 @@
 #include "FaceSheet.h"
 
 #include <QList>
+#include <QSize>
+
+// Photos of four shapes, each a TestPictures::target: upright, landscape, square and very wide.
+inline const QList<QSize> kPhotoSizes{{900, 1200}, {1600, 1200}, {1000, 1000}, {2400, 600}};
 
 // Card k shows photos[k - 1] (the list repeats when shorter) and the names Aap, Beer, Kat, Uil.
 inline FaceSheet fourCards(const QList<QImage>& photos, PhotoFrame frame,
