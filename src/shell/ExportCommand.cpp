@@ -3,6 +3,7 @@
 
 #include "BusyCursor.h"
 #include "DesignsFolder.h"
+#include "GameDialog.h"
 #include "Pause.h"
 #include "SeriesFolder.h"
 #include "SeriesPages.h"
@@ -93,9 +94,17 @@ std::optional<GameRequest> ExportCommand::run() {
     return std::nullopt;
 }
 
-GameRequest ExportCommand::gameRequest(const QString& path) const {
+std::optional<GameRequest> ExportCommand::gameRequest(const QString& path) const {
+    if (m_context.settleUnsaved && !m_context.settleUnsaved())
+        return std::nullopt;
+    GameDialog dialog(SeriesFolder(m_context.folder.seriesFolder()).listPaths(), m_context.window);
+    if (dialog.exec() != QDialog::Accepted) {
+        if (!dialog.opened().isEmpty() && m_context.openSeries)
+            m_context.openSeries(dialog.opened());
+        return std::nullopt;
+    }
     GameRequest request;
-    request.seriesFiles = SeriesFolder(m_context.folder.seriesFolder()).listPaths();
+    request.seriesFiles = dialog.chosen();
     request.outputPath = path;
     request.deckMode = m_context.deckMode;
     request.designPath = designPath();

@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
 class UserPrompts;
 
 class ExportCommand final {
@@ -32,13 +33,17 @@ public:
         int backDesign = 2;                         // the design on the backs of a PDF
         std::function<FaceSheet()> sheet;           // the current series
         QPageSize paper = QPageSize(QPageSize::A4); // the paper of a PDF
+        QWidget* window = nullptr;                  // parent of the game dialog
+        std::function<bool()> settleUnsaved;        // false: the game is not written
+        std::function<void(const QString&)> openSeries;
     };
 
     explicit ExportCommand(Context context);
 
     // Asks for a file name and writes the bitmap or the series' PDF; a cancelled dialog writes
-    // nothing, and a failure to write is reported. For the whole game it returns what to write,
-    // which runs in the background.
+    // nothing, and a failure to write is reported. For the whole game it settles unsaved changes,
+    // lets the user choose the series in the game dialog, and returns what to write, which runs
+    // in the background; a series double-clicked there is opened instead.
     std::optional<GameRequest> run();
 
     // The save dialog's types, the bitmap first.
@@ -57,7 +62,7 @@ private:
     // The path to write to, or an empty one when the name is refused or the user keeps an
     // existing file.
     QString checkedPath(const QString& typed, Kind kind) const;
-    GameRequest gameRequest(const QString& path) const;
+    std::optional<GameRequest> gameRequest(const QString& path) const;
     QString designPath() const;
 
     Context m_context;

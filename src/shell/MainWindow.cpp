@@ -40,7 +40,9 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     : QWidget(parent), m_folder(std::move(folder)), m_prompts(&prompts),
       m_commands(SeriesCommands::Context{m_folder, &m_model, &m_photos, &prompts, this,
                                          [this](const QString& text) { setInfo(text); }, 3.0,
-                                         [this] { closeIfAsked(); }}),
+                                         [this] { closeIfAsked(); },
+                                         [this] { return mayDiscardUnsavedWork(); },
+                                         [this](const QString& path) { openSeriesFile(path); }}),
       m_recovery(m_folder.stateFolder(), m_model, [this](const QString& text) { setInfo(text); }) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(ProgramTitles::program());

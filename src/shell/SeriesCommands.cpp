@@ -149,7 +149,8 @@ void SeriesCommands::exportSheet(DeckMode deckMode, int backDesign) {
         return;
     const std::optional<GameRequest> game =
         ExportCommand({m_context.prompts, m_context.exportPauseSeconds, m_context.folder, deckMode,
-                       backDesign, [this] { return faceSheet(); }, PdfPaper::forThisComputer()})
+                       backDesign, [this] { return faceSheet(); }, PdfPaper::forThisComputer(),
+                       m_context.window, m_context.settleUnsaved, m_context.openSeries})
             .run();
     if (!game)
         return;

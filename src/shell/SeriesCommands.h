@@ -32,6 +32,9 @@ public:
         std::function<void(const QString&)> setInfo; // writes the info bar
         double exportPauseSeconds = 3.0;             // busy pointer kept after an export
         std::function<void()> idle;                  // runs once the game's PDF is done
+        // Before the game is written: asks what to do with unsaved changes; false to stop.
+        std::function<bool()> settleUnsaved;
+        std::function<void(const QString&)> openSeries; // a series file picked in the game dialog
     };
 
     explicit SeriesCommands(Context context);

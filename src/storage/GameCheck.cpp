@@ -22,7 +22,7 @@ QString GameCheck::Finding::fileName() const {
 }
 
 GameCheck::Finding GameCheck::checkFile(const QString& path) {
-    Finding finding{path, false, {}, {}};
+    Finding finding{path, false, {}, {}, {}};
     Result<Series> read = SeriesFile::read(path, finding.fileName());
     if (!read) {
         finding.problems << tr("kan niet gelezen worden");
@@ -31,6 +31,7 @@ GameCheck::Finding GameCheck::checkFile(const QString& path) {
     finding.readable = true;
     finding.series = std::move(read).value();
     const PhotoLocations::Located located = PhotoLocations::locate(finding.series, path);
+    finding.photos = located.paths;
     for (int card = 1; card <= kCards; ++card) {
         if (finding.series.photoPath(card).isEmpty())
             finding.problems << tr("kaart %1 heeft geen foto").arg(card);

@@ -18,6 +18,7 @@ public:
         bool readable = false;
         Series series;        // as read, when readable
         QStringList problems; // in words, empty for a finished series
+        QStringList photos;   // per card, where its photo was found; empty when not
 
         QString fileName() const;
     };

@@ -148,7 +148,9 @@ private slots:
         m_w->prompts.savePaths << path;
         m_w->prompts.saveTypes << type;
         m_w->prompts.cancelAtStep = cancelAt;
-        m_w->clickMenu(6);
+        m_w->prompts.yesNoCancel << UserPrompts::Answer::No; // the game leaves the photo unsaved
+        // The game dialog, when it opens, makes the PDF of the series it lists.
+        m_w->whileLoading([](QDialog& dialog) { dialog.accept(); }, "Menuknop_6");
         QTRY_VERIFY_WITH_TIMEOUT(!m_w->window->isBusy(), 30000);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         const QString written = kind == "game" && !chosen.contains('.') ? path + ".pdf" : path;
