@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -53,7 +52,10 @@ void GameDialog::buildControls() {
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setIconSize(emptyPhotos().size());
-    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns of fixed widths, so a long subject or file name cannot push the others away.
+    m_list->setColumnWidth(Subject, 160);
+    m_list->setColumnWidth(File, 130);
+    m_list->setColumnWidth(Photos, emptyPhotos().width() + 12);
     const QPixmap empty = emptyPhotos();
     for (const QString& path : std::as_const(m_paths)) {
         auto* item = new QTreeWidgetItem(m_list);

@@ -8,12 +8,28 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 // A name line holding nothing but its number, as a new series has them (" 1. ").
 bool holdsOnlyItsNumber(const QString& name) {
     static const QRegularExpression number(QStringLiteral("^\\s*\\d*\\.?\\s*$"));
     return number.match(name).hasMatch();
+}
+
+// Control characters never come from typing: a file holding them is no series but binary junk.
+bool holdsControlCharacters(const Series& series) {
+    const auto junk = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(),
+                           [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+    };
+    if (junk(series.subject) ||
+        std::any_of(series.photoPaths.begin(), series.photoPaths.end(), junk))
+        return true;
+    for (const auto& card : series.names)
+        if (std::any_of(card.begin(), card.end(), junk))
+            return true;
+    return false;
 }
 } // namespace
 
@@ -24,7 +40,7 @@ QString GameCheck::Finding::fileName() const {
 GameCheck::Finding GameCheck::checkFile(const QString& path) {
     Finding finding{path, false, {}, {}, {}};
     Result<Series> read = SeriesFile::read(path, finding.fileName());
-    if (!read) {
+    if (!read || holdsControlCharacters(read.value())) {
         finding.problems << tr("kan niet gelezen worden");
         return finding;
     }

@@ -58,7 +58,7 @@ private slots:
         QVERIFY(dir.write("foto.jpg", "jpg") && dir.write("A.msr", series) &&
                 dir.write("B.msr", QByteArray(series).replace("Vogels", " vogels ")) &&
                 dir.write("C.msr", QByteArray(series).replace("Vogels", "Bomen")) &&
-                dir.write("D.msr", QByteArray(5000, '\0')) &&
+                dir.write("D.msr", QByteArray(3000, '\x01') + "\r\n\x02\x03\r\n") &&
                 dir.make("E.msr", TestFolder::Entry::Folder) &&
                 dir.make("F.msr", TestFolder::Entry::Pipe));
         QStringList said;
