@@ -138,9 +138,11 @@ void RecoveryFolder::setAside(const QString& path) {
         target = base + u'-' + QString::number(n);
     if (!QFile::rename(path, target))
         return;
-    // The age of a copy set aside counts from now, not from its last write.
+    // The age of a copy set aside counts from now, not from its last write; only a plain file is
+    // touched, never what a link points to.
+    const QFileInfo kept(target);
     QFile file(target);
-    if (file.open(QIODevice::ReadWrite))
+    if (kept.isFile() && !kept.isSymLink() && file.open(QIODevice::ReadWrite))
         file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
 }
 
