@@ -1,6 +1,8 @@
 // The four cards' photos and what each card's own photo box shows.
 #include "CardPhotos.h"
 
+#include <algorithm>
+
 CardPhotos::CardPhotos(QObject* parent) : QObject(parent) {}
 
 void CardPhotos::place(int card, const PreparedPhoto& photo) {
@@ -23,6 +25,11 @@ int CardPhotos::expect(int card) {
 bool CardPhotos::awaits(int card, int ticket) const {
     return card >= 1 && card <= kCards && m_tickets[card - 1] == ticket &&
            m_cards[card - 1].shows == CardShows::Coming;
+}
+
+bool CardPhotos::anyComing() const {
+    return std::any_of(m_cards.begin(), m_cards.end(),
+                       [](const Card& card) { return card.shows == CardShows::Coming; });
 }
 
 void CardPhotos::giveUp(int card) {

@@ -34,6 +34,8 @@ public:
     // the card is given since makes the ticket stale, so a photo arriving late is dropped.
     int expect(int card);
     bool awaits(int card, int ticket) const;
+    // True while a card shows that its photo is coming.
+    bool anyComing() const;
     // The card says its photo could not be read.
     void giveUp(int card);
     // The card shows again what it showed before its photo was expected.

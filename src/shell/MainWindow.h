@@ -48,7 +48,7 @@ public:
     void setInfo(const QString& text);
     QString info() const;
 
-    // True while photos are read for the cards or the game's PDF is written.
+    // True while a card waits for its photo or the game's PDF is written.
     bool isBusy() const { return m_commands.isBusy(); }
     // How long a photo read may go without data before its card says it cannot be read.
     void setPhotoStall(std::chrono::milliseconds stall) { m_commands.setPhotoStall(stall); }

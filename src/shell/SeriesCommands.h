@@ -70,8 +70,10 @@ public:
 
     // True while the game's PDF is written: the commands above do nothing meanwhile.
     bool writingGame() const { return m_game; }
-    // True while photos are read for the cards or the game's PDF is written.
-    bool isBusy() const { return m_coming > 0 || m_game; }
+    // True while a card waits for its photo or the game's PDF is written.
+    bool isBusy() const { return m_context.photos->anyComing() || m_game; }
+    // The photo reads neither handed over nor given up yet, those no card waits for included.
+    int readsUnderway() const { return m_coming; }
     void setPhotoStall(std::chrono::milliseconds stall) { m_context.photoStall = stall; }
 
 private:
