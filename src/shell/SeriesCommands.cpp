@@ -23,6 +23,7 @@ void SeriesCommands::newDesign() {
         return;
     m_context.model->resetToDesign();
     m_context.photos->reset();
+    ++m_loads; // the photos of a series shown before no longer change the info bar
 }
 
 bool SeriesCommands::save() {

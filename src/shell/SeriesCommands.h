@@ -47,7 +47,9 @@ public:
     void placePhoto(int card); // picks a picture file for the card
     // Places picture files on `card` and the cards after it, in order, as if each had been picked
     // for its card; files beyond the last card are left out, and when several files were given the
-    // info bar says how many were placed.
+    // info bar says how many were placed. The files are read away from the window's thread, each
+    // card saying its photo is coming; a file that gives no data for the stall time is reported
+    // like an unreadable one.
     void placeFiles(int card, const QStringList& paths);
     // Saves the sheet as a BMP picture or a PDF, or the game as a PDF; a PDF shows `deckMode`
     // with `backDesign` on the backs.

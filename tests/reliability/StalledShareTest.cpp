@@ -11,7 +11,8 @@
 
 namespace {
 
-// The window on `folder` opens `series` and is closed as soon as it shows; prints "closed".
+// The window on `folder` opens `series` and is closed as soon as it shows; prints whether the
+// photos were still coming then, and "closed" once the window's loop has ended.
 int closeWhileReading(int argc, char** argv) {
     QApplication app(argc, argv);
     ScriptedPrompts prompts;
@@ -28,9 +29,9 @@ int closeWhileReading(int argc, char** argv) {
     return status;
 }
 
-// The state of the thread `task` of `process` ('Z' once ended but not yet reaped), or 0.
-char taskState(qint64 process, qint64 task) {
-    QFile stat(QString("/proc/%1/task/%2/stat").arg(process).arg(task));
+// The state of the main thread of `process` ('Z' once ended but not yet reaped), or 0.
+char mainThreadState(qint64 process) {
+    QFile stat(QString("/proc/%1/task/%1/stat").arg(process));
     const QByteArray line = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
     return line.isEmpty() ? 0 : line.at(line.lastIndexOf(')') + 2);
 }
@@ -148,7 +149,7 @@ private slots:
         QVERIFY(program.waitForStarted());
         const qint64 pid = program.processId();
         QTRY_VERIFY_WITH_TIMEOUT(
-            program.state() == QProcess::NotRunning || taskState(pid, pid) == 'Z', 20000);
+            program.state() == QProcess::NotRunning || mainThreadState(pid) == 'Z', 20000);
         stopShare();
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.readAllStandardOutput(), "coming\nclosed\n");
