@@ -10,20 +10,19 @@
 #include <QMimeData>
 #include <QUrl>
 #include <algorithm>
-#include <future>
 
 namespace {
-// Whether one of `paths` is a folder, looked up on PhotoThreads and waited for a moment only: a
-// share that stopped answering must not hold the drag. Without an answer the names decide; the
-// files are checked again when they are read.
-bool anyFolder(const QStringList& paths, std::chrono::milliseconds wait) {
-    auto answer = std::make_shared<std::promise<bool>>();
-    std::future<bool> future = answer->get_future();
-    PhotoThreads::pool().start([answer, paths] {
-        answer->set_value(std::any_of(paths.begin(), paths.end(),
-                                      [](const QString& path) { return QFileInfo(path).isDir(); }));
-    });
-    return future.wait_for(wait) == std::future_status::ready && future.get();
+// Whether one of `paths` is a folder, looked up away from the window's thread and waited for a
+// moment only: a share that stopped answering must not hold the drag. Without an answer the names
+// decide; the files are checked again when they are read.
+bool anyFolder(const QStringList& paths) {
+    return PhotoThreads::within<bool>(
+               std::chrono::milliseconds(200),
+               [paths] {
+                   return std::any_of(paths.begin(), paths.end(),
+                                      [](const QString& path) { return QFileInfo(path).isDir(); });
+               })
+        .value_or(false);
 }
 } // namespace
 
@@ -42,7 +41,7 @@ DroppedFiles DroppedFiles::of(const QMimeData* data) {
         pictures = pictures && PhotoPlacement::isPictureName(file.fileName());
     }
     const bool series = paths.size() == 1 && SeriesFolder::isSeriesFileName(paths.front());
-    if ((!pictures && !series) || anyFolder(paths, std::chrono::milliseconds(200)))
+    if ((!pictures && !series) || anyFolder(paths))
         return dropped;
     dropped.m_kind = pictures ? Kind::Pictures : Kind::Series;
     dropped.m_paths = paths;

@@ -7,6 +7,7 @@
 #include "PhotoLocations.h"
 #include "PhotoPlacement.h"
 #include "PhotoPreparer.h"
+#include "PhotoThreads.h"
 #include "SaveCommand.h"
 #include "SeriesFile.h"
 #include "SeriesFolder.h"
@@ -56,7 +57,17 @@ void SeriesCommands::load(const QString& fileName, const std::function<void(cons
 }
 
 void SeriesCommands::loadFile(const QString& path, const std::function<void(const Status&)>& done) {
-    show(path, SeriesFile::read(path, QFileInfo(path).fileName()), done);
+    // Read away from the window's thread and waited for a moment only (the stall time, at most two
+    // seconds): a file on a share that stopped answering fails to load instead of freezing the
+    // window.
+    const QString name = QFileInfo(path).fileName();
+    std::optional<Result<Series>> read = PhotoThreads::within<Result<Series>>(
+        std::min<std::chrono::milliseconds>(m_context.photoStall, std::chrono::seconds(2)),
+        [path, name] { return SeriesFile::read(path, name); });
+    show(path,
+         read ? std::move(*read)
+              : Result<Series>(Error{tr("Het bestand \"%1\" geeft geen gegevens.").arg(path)}),
+         done);
 }
 
 void SeriesCommands::restore(const RecoveredSeries& recovered,

@@ -64,7 +64,8 @@ public:
     // whose paths are missing are looked for beside the file (PhotoLocations), away from the
     // window's thread like the reads. The load dialog loads through this.
     void load(const QString& fileName, const std::function<void(const Status&)>& done);
-    // The same for a series file anywhere: the series is named after the file's name.
+    // The same for a series file anywhere: the series is named after the file's name. A file that
+    // gives nothing within the photo stall time (two seconds at most) fails to load.
     void loadFile(const QString& path, const std::function<void(const Status&)>& done);
     // The same for unsaved work brought back after the program stopped: the series keeps the name
     // it was edited under and its unsaved changes, and its photos are read as stored.

@@ -126,9 +126,9 @@ private slots:
         QVERIFY(photos.cardShows(2) == Shows::Bare && !m_w->window->isBusy());
     }
 
-    // Photos that give no data are given up after the stall time: a placed one is reported and
-    // leaves its card as it was, a loaded one's card says it cannot be read; the window then
-    // closes at once, with its settings written.
+    // Files that give no data are given up after the stall time: a placed photo is reported and
+    // leaves its card as it was, a dropped series fails to load, a loaded photo's card says it
+    // cannot be read; the window then closes at once, with its settings written.
     void stalledPhotosAreGivenUpAndTheWindowClosesAtOnce() {
         m_w->window->setPhotoStall(std::chrono::milliseconds(100));
         const TestWindow::Dropped dropped =
@@ -136,6 +136,8 @@ private slots:
         QVERIFY(dropped.taken && dropped.outlined == 1);
         QVERIFY(m_w->prompts.lastText().contains("geeft geen gegevens"));
         QCOMPARE(m_w->window->photos().cardShows(1), CardPhotos::CardShows::Placeholder);
+        QVERIFY(m_w->drop("Foto_2", {QUrl::fromLocalFile(onShare("stil/Vogels.msr"))}).taken);
+        QCOMPARE(m_w->prompts.lastText(), "Fout bij het laden!");
         m_w->window->openSeriesFile(writeSeries());
         QVERIFY(m_w->idle());
         for (int card : {1, 2}) {
