@@ -140,46 +140,52 @@ void SeriesCommands::placeFiles(int card, const QStringList& paths) {
     place(card, paths.mid(0, kCards - card + 1), int(paths.size()));
 }
 
+// A placement under way: photos show as they arrive, and the files that could not be read are
+// reported together once every file has been read or given up.
+struct SeriesCommands::Placing {
+    qsizetype left = 0;
+    int offered = 0;
+    int placed = 0;
+    std::vector<PhotoPlacement::Arrived> failed;
+};
+
 void SeriesCommands::place(int card, const QStringList& paths, int offered) {
-    // Each photo shows as it arrives; the files that could not be read are reported together
-    // once every file has been read or given up.
-    struct Placing {
-        qsizetype left = 0;
-        int placed = 0;
-        std::vector<PhotoPlacement::Arrived> failed;
-    };
     const auto placing = std::make_shared<Placing>();
     placing->left = paths.size();
+    placing->offered = offered;
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const int target = card + int(i);
-        const QString path = paths[i];
         const int ticket = m_context.photos->expect(target);
+        const QString path = paths[i];
         readPhoto([path] { return path; },
                   [=, this](const PhotoRead::Outcome& read) {
-                      if (m_context.photos->awaits(target, ticket)) {
-                          PhotoPlacement::Arrived arrived{target, path, read.photo};
-                          if (read.stalled)
-                              arrived.photo =
-                                  Error{tr("De foto \"%1\" kan niet worden gelezen: het bestand "
-                                           "geeft geen gegevens.")
-                                            .arg(path)};
-                          if (!arrived.photo.ok()) {
-                              m_context.photos->withdraw(target);
-                              placing->failed.push_back(std::move(arrived));
-                          } else {
-                              placing->placed +=
-                                  PhotoPlacement::apply(*m_context.model, *m_context.photos,
-                                                        *m_context.prompts, {arrived});
-                          }
-                      }
-                      if (--placing->left > 0)
-                          return;
-                      PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts,
-                                            placing->failed);
-                      if (offered > 1 && m_context.setInfo)
-                          m_context.setInfo(PhotoPlacement::placedText(placing->placed, offered));
+                      if (m_context.photos->awaits(target, ticket))
+                          arrived(*placing, PhotoPlacement::Arrived{target, path, read.photo},
+                                  read.stalled);
+                      if (--placing->left == 0)
+                          finish(*placing);
                   });
     }
+}
+
+void SeriesCommands::arrived(Placing& placing, PhotoPlacement::Arrived photo, bool stalled) {
+    if (stalled)
+        photo.photo =
+            Error{tr("De foto \"%1\" kan niet worden gelezen: het bestand geeft geen gegevens.")
+                      .arg(photo.path)};
+    if (photo.photo.ok()) {
+        placing.placed +=
+            PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, {photo});
+        return;
+    }
+    m_context.photos->withdraw(photo.card);
+    placing.failed.push_back(std::move(photo));
+}
+
+void SeriesCommands::finish(const Placing& placing) {
+    PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, placing.failed);
+    if (placing.offered > 1 && m_context.setInfo)
+        m_context.setInfo(PhotoPlacement::placedText(placing.placed, placing.offered));
 }
 
 void SeriesCommands::readPhoto(std::function<QString()> lookUp,

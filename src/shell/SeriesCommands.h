@@ -5,6 +5,7 @@
 #include "FaceSheet.h"
 #include "FaceSheetBuilder.h"
 #include "GameExport.h"
+#include "PhotoPlacement.h"
 #include "PhotoRead.h"
 #include "ProgramFolder.h"
 #include "RecoveryCopy.h"
@@ -89,6 +90,11 @@ private:
                  SeriesModel::Saved saved);
     // Reads `paths` for `card` onwards; `offered` files were given.
     void place(int card, const QStringList& paths, int offered);
+    struct Placing;
+    // A photo of `placing` has come for a card still waiting for it, or was given up (`stalled`).
+    void arrived(Placing& placing, PhotoPlacement::Arrived photo, bool stalled);
+    // Every photo of `placing` has come or was given up.
+    void finish(const Placing& placing);
     // Reads the photo `lookUp` names away from the window's thread; `done` gets it.
     void readPhoto(std::function<QString()> lookUp,
                    std::function<void(const PhotoRead::Outcome&)> done);
