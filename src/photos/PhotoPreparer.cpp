@@ -3,25 +3,45 @@
 
 #include "ExifOrientation.h"
 #include "PhotoFit.h"
+#include "PhotoThreads.h"
 #include "Resampler.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPromise>
-#include <QThreadPool>
 #include <atomic>
 #include <memory>
 #include <optional>
 
-Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path) {
+namespace {
+// A file that counts the bytes read from it, so a watcher on another thread sees data arrive.
+class CountedFile final : public QFile {
+public:
+    CountedFile(const QString& path, std::atomic<qint64>* bytesRead)
+        : QFile(path), m_bytesRead(bytesRead) {}
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 read = QFile::readData(data, maxSize);
+        if (m_bytesRead != nullptr && read > 0)
+            *m_bytesRead += read;
+        return read;
+    }
+
+private:
+    std::atomic<qint64>* m_bytesRead;
+};
+} // namespace
+
+Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path, std::atomic<qint64>* bytesRead) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
         return Error{QStringLiteral("Het bestand \"%1\" bestaat niet.").arg(path)};
     // A folder, a pipe or a device is never opened: reading a pipe could wait for ever.
     if (!info.isFile())
         return Error{QStringLiteral("\"%1\" is geen bestand maar een map of apparaat.").arg(path)};
-    QFile file(path);
+    CountedFile file(path, bytesRead);
     // Unbuffered: the JPEG decoder reads large pieces of its own.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(path)};
@@ -63,8 +83,8 @@ PreparedPhoto PhotoPreparer::emptyPhoto() {
 }
 
 QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths) {
-    // Each file is prepared on a thread of the global pool; the last one to finish hands over the
-    // whole batch. The pool comes with Qt Core, so the program needs no further library to start.
+    // Each file is prepared on a thread of PhotoThreads; the last one to finish hands over the
+    // whole batch.
     struct Batch {
         QPromise<std::vector<Result<PreparedPhoto>>> promise;
         std::vector<std::optional<Result<PreparedPhoto>>> results;
@@ -85,7 +105,7 @@ QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStr
     if (paths.isEmpty())
         handOver(*batch);
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        QThreadPool::globalInstance()->start([batch, handOver, i, path = paths[i]] {
+        PhotoThreads::pool().start([batch, handOver, i, path = paths[i]] {
             batch->results[size_t(i)] =
                 path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
             if (--batch->left == 0)

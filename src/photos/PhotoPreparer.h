@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <vector>
 
 class PhotoPreparer final {
@@ -18,7 +19,9 @@ public:
     // Decodes the file once (only the part PhotoFit keeps, upright by its Exif orientation, only
     // as large as that part is kept) and prepares it. A missing file, a folder or device, an
     // unreadable or damaged picture and an absurdly large one give a Dutch error naming the file.
-    static Result<PreparedPhoto> fromFile(const QString& path);
+    // `bytesRead`, when given, counts the bytes as they come from the file.
+    static Result<PreparedPhoto> fromFile(const QString& path,
+                                          std::atomic<qint64>* bytesRead = nullptr);
     static Result<PreparedPhoto> fromDevice(QIODevice& device, const QString& displayName);
     static Result<PreparedPhoto> fromData(const QByteArray& data, const QString& displayName);
     // The pictures of an upright picture already in memory.
@@ -28,8 +31,8 @@ public:
     static PreparedPhoto fromDecoded(const DecodedPicture& picture);
     // What a card shows whose photo line is empty or whose picture cannot be read.
     static PreparedPhoto emptyPhoto();
-    // Prepares the files in parallel on the global thread pool, each decoded once; result i
-    // belongs to paths[i], and an empty path gives emptyPhoto(). Wait on the future without
-    // blocking the window (a QFutureWatcher).
+    // Prepares the files in parallel on PhotoThreads, each decoded once; result i belongs to
+    // paths[i], and an empty path gives emptyPhoto(). Wait on the future without blocking the
+    // window (a QFutureWatcher).
     static QFuture<std::vector<Result<PreparedPhoto>>> prepareAll(const QStringList& paths);
 };

@@ -133,7 +133,13 @@ void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
     const Shows shows = photos.cardShows(photoCard);
     const QImage& screen = photos.photo(photoCard).screen;
     PictureBox* own = m_cards[photoCard - 1]->photo();
-    if (shows == Shows::Placeholder)
+    // A photo still being read, or given up on, shows the placeholder with a note saying so.
+    const bool noPhoto =
+        shows == Shows::Placeholder || shows == Shows::Coming || shows == Shows::Unreadable;
+    own->setNote(shows == Shows::Coming       ? tr("Foto wordt gelezen…")
+                 : shows == Shows::Unreadable ? tr("Foto kan niet worden gelezen")
+                                              : QString());
+    if (noPhoto)
         own->setPicture(m_photoPlaceholder);
     else
         own->setPhoto(screen, shows == Shows::Outlined ? PhotoFrame::Outlined : PhotoFrame::Bare);
@@ -141,7 +147,7 @@ void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
     const PictureBox* first = m_cards[0]->thumbnail(1);
     const qreal ratio = first->devicePixelRatioF();
     QImage thumbnail = m_thumbnailPlaceholder;
-    if (shows != Shows::Placeholder) {
+    if (!noPhoto) {
         thumbnail = PhotoBox::render(screen, first->size() * ratio, PhotoFrame::Outlined);
         thumbnail.setDevicePixelRatio(ratio);
     }

@@ -14,8 +14,9 @@ public:
         Series,   // one series file, "*.msr" in any letter case
     };
 
-    // Looks only at the names and whether they are folders; the files themselves are read when
-    // they are placed or loaded, with the same checks as a file picked in a dialog.
+    // Looks only at the names and whether they are folders (asked away from the window's thread,
+    // given up after a moment); the files themselves are read when they are placed or loaded,
+    // with the same checks as a file picked in a dialog.
     static DroppedFiles of(const QMimeData* data);
 
     Kind kind() const { return m_kind; }

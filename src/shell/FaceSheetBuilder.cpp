@@ -15,6 +15,7 @@ FaceSheet FaceSheetBuilder::build() const {
     for (int card = 1; card <= kCards; ++card) {
         for (int line = 1; line <= kLines; ++line)
             sheet.names[size_t(card - 1)][size_t(line - 1)] = m_model.name(card, line);
+        // A photo still being read, or given up on, prints as the empty canvas of a missing one.
         if (m_photos.cardShows(card) != CardPhotos::CardShows::Placeholder)
             sheet.photos[size_t(card - 1)] = {m_photos.photo(card).picture, PhotoFrame::Outlined};
     }

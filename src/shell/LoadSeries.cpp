@@ -7,8 +7,7 @@
 #include "SeriesModel.h"
 #include "UserPrompts.h"
 
-void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fileName,
-                       const Series& series, const PhotoBatch::Results& photos,
+void LoadSeries::apply(SeriesModel& model, const QString& fileName, const Series& series,
                        SeriesModel::Saved saved) {
     model.setSeriesName(fileName);
     model.setSubject(series.subject);
@@ -17,14 +16,19 @@ void LoadSeries::apply(SeriesModel& model, CardPhotos& cards, const QString& fil
     // The file keeps names without their leading blank; the name lines show them after one.
     for (int line = 1; line <= kLines; ++line)
         model.setName(1, line, SeriesModel::loadedName(series, line));
-    for (int card = 1; card <= kCards; ++card) {
-        const Result<PreparedPhoto>& photo = photos.at(size_t(card - 1));
-        if (!photo.ok())
-            qCInfo(programLog).noquote()
-                << "Photo of card" << card << "not shown:" << photo.error();
-        cards.load(card, photo.ok() ? photo.value() : PhotoPreparer::emptyPhoto());
-    }
     model.setSaved(saved);
+}
+
+void LoadSeries::showPhoto(CardPhotos& cards, int card, const Result<PreparedPhoto>& photo,
+                           bool stalled) {
+    if (stalled) {
+        qCInfo(programLog).noquote() << "Photo of card" << card << "given up: no data came";
+        cards.giveUp(card);
+        return;
+    }
+    if (!photo.ok())
+        qCInfo(programLog).noquote() << "Photo of card" << card << "not shown:" << photo.error();
+    cards.load(card, photo.ok() ? photo.value() : PhotoPreparer::emptyPhoto());
 }
 
 QString LoadSeries::infoText(const QString& fileName, int missing) {

@@ -59,7 +59,6 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     connect(m_sheet->deckSwitcher(), &DeckSwitcher::chosen, this, &MainWindow::setDeckMode);
     connect(m_menu, &MenuRow::chosen, this, &MainWindow::runCommand);
     connect(m_exit, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(&m_commands.photoBatch(), &PhotoBatch::finished, this, &MainWindow::closeIfAsked);
     setDeckMode(DeckMode::Normal);
     m_sheet->card(1).subject()->setFocus();
     setAcceptDrops(true);
@@ -154,8 +153,8 @@ void MainWindow::toggleHelp() {
 }
 
 void MainWindow::runCommand(MenuCommand command) {
-    // While photos are decoded, commands wait for them: a click then does nothing.
-    if (m_commands.isBusy())
+    // While the game's PDF is written, a click does nothing.
+    if (m_commands.writingGame())
         return;
     switch (command) {
     case MenuCommand::New:
@@ -246,7 +245,7 @@ void MainWindow::offerRecovery(const std::function<void()>& then) {
 }
 
 void MainWindow::openSeriesFile(const QString& path) {
-    if (m_commands.isBusy() || !mayDiscardUnsavedWork())
+    if (m_commands.writingGame() || !mayDiscardUnsavedWork())
         return;
     m_commands.loadFile(path, [this, path](const Status& loaded) {
         if (!loaded)
@@ -255,7 +254,8 @@ void MainWindow::openSeriesFile(const QString& path) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_commands.isBusy()) {
+    // Photos still being read do not hold the close: their reads are left behind.
+    if (m_commands.writingGame()) {
         m_closeWhenIdle = true;
         event->ignore();
         return;
@@ -291,7 +291,7 @@ bool MainWindow::takesDrop(const DroppedFiles& dropped, int card) {
 
 bool MainWindow::answerDrag(QDropEvent& event, bool takes) const {
     const Qt::DropActions harmless = event.possibleActions() & (Qt::CopyAction | Qt::LinkAction);
-    if (!takes || isBusy() || harmless == Qt::IgnoreAction) {
+    if (!takes || m_commands.writingGame() || harmless == Qt::IgnoreAction) {
         event.ignore();
         return false;
     }

@@ -22,8 +22,8 @@ class UserPrompts;
 
 // Reads the settings file and writes it straight back when created; writes it again when closed,
 // by the Exit button or by the window manager. A settings file that cannot be written is logged
-// and the program goes on. A close asked for while photos are decoded happens once they are on
-// the cards, and one asked for while the game's PDF is written when it is done. Picture files
+// and the program goes on. A close happens at once, also while photos are read (they are left
+// behind); one asked for while the game's PDF is written happens when it is done. Picture files
 // dropped on a card's photo are placed on that card and the ones after it; a series file dropped
 // anywhere is loaded; anything else is refused by the drop pointer. Closing and loading another
 // series (from the load dialog, a drop or a file given to the program) ask first whether unsaved
@@ -48,8 +48,10 @@ public:
     void setInfo(const QString& text);
     QString info() const;
 
-    // True while photos are decoded for a placement or a load.
+    // True while a card waits for its photo or the game's PDF is written.
     bool isBusy() const { return m_commands.isBusy(); }
+    // How long a photo read may go without data before its card says it cannot be read.
+    void setPhotoStall(std::chrono::milliseconds stall) { m_commands.setPhotoStall(stall); }
 
     bool helpOpen() const;
     void toggleHelp();

@@ -23,18 +23,16 @@ bool PhotoPlacement::isPictureName(const QString& fileName) {
 }
 
 int PhotoPlacement::apply(SeriesModel& model, CardPhotos& cards, UserPrompts& prompts,
-                          int firstCard, const QStringList& paths,
-                          const PhotoBatch::Results& photos) {
+                          const std::vector<Arrived>& photos) {
     int placed = 0;
     QStringList errors;
-    for (size_t i = 0; i < photos.size() && i < size_t(paths.size()); ++i) {
-        const int card = firstCard + int(i);
-        if (!photos[i].ok()) {
-            errors << photos[i].error();
+    for (const Arrived& arrived : photos) {
+        if (!arrived.photo.ok()) {
+            errors << arrived.photo.error();
             continue;
         }
-        cards.place(card, photos[i].value());
-        model.setPhotoPath(card, paths[qsizetype(i)]);
+        cards.place(arrived.card, arrived.photo.value());
+        model.setPhotoPath(arrived.card, arrived.path);
         ++placed;
     }
     if (!errors.isEmpty())

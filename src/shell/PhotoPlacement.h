@@ -2,10 +2,12 @@
 // prepared photos change.
 #pragma once
 
-#include "PhotoBatch.h"
+#include "PreparedPhoto.h"
+#include "Result.h"
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class CardPhotos;
 class SeriesModel;
@@ -18,11 +20,17 @@ public:
     // True when `fileName` ends in the extension of a picture kind the filter offers, in any case.
     static bool isPictureName(const QString& fileName);
 
-    // Shows the photos prepared from `paths` on `firstCard` and the cards after it, and keeps
-    // their paths for the next save; a file that is not a readable picture changes nothing and is
-    // reported by name, all such files in one message. Returns how many were placed.
-    static int apply(SeriesModel& model, CardPhotos& cards, UserPrompts& prompts, int firstCard,
-                     const QStringList& paths, const PhotoBatch::Results& photos);
+    // A photo read for a card from the file at `path`.
+    struct Arrived {
+        int card = 0;
+        QString path;
+        Result<PreparedPhoto> photo;
+    };
+    // Shows the photos on their cards and keeps their paths for the next save; a file that is not
+    // a readable picture changes nothing and is reported by name, all such files in one message.
+    // Returns how many were placed.
+    static int apply(SeriesModel& model, CardPhotos& cards, UserPrompts& prompts,
+                     const std::vector<Arrived>& photos);
     // The info bar's text after `placed` of `offered` dropped photos were placed.
     static QString placedText(int placed, int offered);
 };

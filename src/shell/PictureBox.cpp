@@ -25,12 +25,24 @@ void PictureBox::setPhoto(const QImage& photo, PhotoFrame frame) {
     update();
 }
 
+void PictureBox::setNote(const QString& note) {
+    if (note == m_note)
+        return;
+    m_note = note;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_stretched) {
         if (!m_picture.isNull())
             painter.drawImage(rect(), m_picture);
+        if (!m_note.isEmpty()) {
+            painter.setPen(Qt::black);
+            painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
+                             m_note);
+        }
         return;
     }
     const qreal ratio = devicePixelRatioF();

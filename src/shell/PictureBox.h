@@ -5,6 +5,7 @@
 #include "PhotoBox.h"
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
 // An empty picture leaves the box transparent. A disabled box keeps drawing its picture unchanged
@@ -19,6 +20,9 @@ public:
     // Shows the middle of `photo` that fills the box (PhotoBox), inside the photo canvas's outline
     // or bare; cut again whenever the box changes its size.
     void setPhoto(const QImage& photo, PhotoFrame frame);
+    // A line written across the middle of the picture (none when empty).
+    void setNote(const QString& note);
+    const QString& note() const { return m_note; }
 
 signals:
     // A left button pressed and released over the box.
@@ -34,5 +38,6 @@ private:
     bool m_stretched = true;
     PhotoFrame m_frame = PhotoFrame::Bare;
     QImage m_cut; // the photo as last cut for the box's size on the screen
+    QString m_note;
     bool m_pressed = false;
 };

@@ -7,6 +7,8 @@
 #include "PdfPaper.h"
 #include "PhotoLocations.h"
 #include "PhotoPlacement.h"
+#include "PhotoPreparer.h"
+#include "PhotoThreads.h"
 #include "SaveCommand.h"
 #include "SeriesFile.h"
 #include "SeriesFolder.h"
@@ -17,15 +19,17 @@ SeriesCommands::SeriesCommands(Context context)
     : m_context(std::move(context)), m_faceSheets(*m_context.model, *m_context.photos) {}
 
 void SeriesCommands::newDesign() {
-    if (isBusy() || !m_context.prompts->askYesNo(QStringLiteral("Nieuw"),
-                                                 QStringLiteral("Wilt u een nieuw ontwerp maken?")))
+    if (writingGame() ||
+        !m_context.prompts->askYesNo(QStringLiteral("Nieuw"),
+                                     QStringLiteral("Wilt u een nieuw ontwerp maken?")))
         return;
     m_context.model->resetToDesign();
     m_context.photos->reset();
+    ++m_loads; // the photos of a series shown before no longer change the info bar
 }
 
 bool SeriesCommands::save() {
-    if (isBusy())
+    if (writingGame())
         return false;
     const SaveCommand::Outcome outcome = SaveCommand(SeriesFolder(m_context.folder.seriesFolder()),
                                                      *m_context.model, *m_context.prompts)
@@ -37,7 +41,7 @@ bool SeriesCommands::save() {
 }
 
 void SeriesCommands::openLoadDialog() {
-    if (isBusy())
+    if (writingGame())
         return;
     LoadDialog dialog(
         SeriesFolder(m_context.folder.seriesFolder()),
@@ -54,7 +58,17 @@ void SeriesCommands::load(const QString& fileName, const std::function<void(cons
 }
 
 void SeriesCommands::loadFile(const QString& path, const std::function<void(const Status&)>& done) {
-    show(path, SeriesFile::read(path, QFileInfo(path).fileName()), done);
+    // Read away from the window's thread and waited for a moment only (the stall time, at most two
+    // seconds): a file on a share that stopped answering fails to load instead of freezing the
+    // window.
+    const QString name = QFileInfo(path).fileName();
+    std::optional<Result<Series>> read = PhotoThreads::within<Result<Series>>(
+        std::min<std::chrono::milliseconds>(m_context.photoStall, std::chrono::seconds(2)),
+        [path, name] { return SeriesFile::read(path, name); });
+    show(path,
+         read ? std::move(*read)
+              : Result<Series>(Error{tr("Het bestand \"%1\" geeft geen gegevens.").arg(path)}),
+         done);
 }
 
 void SeriesCommands::restore(const RecoveredSeries& recovered,
@@ -63,62 +77,61 @@ void SeriesCommands::restore(const RecoveredSeries& recovered,
     // program was started in.
     const QString file = SeriesFolder(m_context.folder.seriesFolder())
                              .pathOf(QFileInfo(recovered.seriesName).fileName());
-    Series series = recovered.series;
-    const PhotoLocations::Located located = PhotoLocations::locate(series, file);
-    relocate(series, located);
-    display(recovered.seriesName, series, located.paths, SeriesModel::Saved::No, located.missing,
-            done);
-}
-
-bool SeriesCommands::relocate(Series& series, const PhotoLocations::Located& located) {
-    // The cards show the photos where they were found, and the next save writes those paths, so a
-    // photo found in another folder leaves the series unsaved; a missing photo keeps its path,
-    // so saving does not lose it.
-    bool moved = false;
-    for (int card = 1; card <= kCards; ++card) {
-        const QString& found = located.paths[card - 1];
-        if (!found.isEmpty() && found != series.photoPath(card)) {
-            series.photoPath(card) = found;
-            moved = true;
-        }
-    }
-    return moved;
+    display(recovered.seriesName, recovered.series, file, SeriesModel::Saved::No);
+    done(Status::success());
 }
 
 void SeriesCommands::show(const QString& path, Result<Series> read,
                           const std::function<void(const Status&)>& done) {
     // The file has been read and checked whole before anything on the cards changes.
-    if (!read.ok()) {
-        done(Error{read.error()});
-        return;
-    }
-    Series series = std::move(read).value();
-    const PhotoLocations::Located located = PhotoLocations::locate(series, path);
-    const SeriesModel::Saved saved =
-        relocate(series, located) ? SeriesModel::Saved::No : SeriesModel::Saved::Yes;
-    display(QFileInfo(path).fileName(), series, located.paths, saved, located.missing, done);
+    if (!read.ok())
+        return done(Error{read.error()});
+    display(QFileInfo(path).fileName(), read.value(), path, SeriesModel::Saved::Yes);
+    done(Status::success());
 }
 
 void SeriesCommands::display(const QString& seriesName, const Series& series,
-                             const QStringList& photoPaths, SeriesModel::Saved saved, int missing,
-                             const std::function<void(const Status&)>& done) {
-    if (isBusy()) {
-        done(Error{QStringLiteral("Er worden nog foto's gelezen.")});
-        return;
+                             const QString& seriesFile, SeriesModel::Saved saved) {
+    LoadSeries::apply(*m_context.model, seriesName, series, saved);
+    if (m_context.setInfo)
+        m_context.setInfo(LoadSeries::infoText(seriesName, 0));
+    // The cards show the photos where they were found, and the next save writes those paths, so a
+    // photo found in another folder leaves the series unsaved; a missing photo keeps its path,
+    // so saving does not lose it. The info bar counts the missing ones once all have been looked
+    // up.
+    struct Tally {
+        int left = 0;
+        int missing = 0;
+    };
+    const auto tally = std::make_shared<Tally>();
+    const int load = ++m_loads;
+    for (int card = 1; card <= kCards; ++card) {
+        const QString stored = series.photoPath(card);
+        if (stored.isEmpty()) {
+            m_context.photos->load(card, PhotoPreparer::emptyPhoto());
+            continue;
+        }
+        const int ticket = m_context.photos->expect(card);
+        ++tally->left;
+        const auto lookUp = [stored, seriesFile] {
+            return seriesFile.isEmpty() ? stored : PhotoLocations::find(stored, seriesFile);
+        };
+        readPhoto(lookUp, [=, this](const PhotoRead::Outcome& read) {
+            if (m_context.photos->awaits(card, ticket)) {
+                if (!read.stalled && read.path.isEmpty())
+                    ++tally->missing;
+                else if (!read.stalled && read.path != stored)
+                    m_context.model->setPhotoPath(card, read.path);
+                LoadSeries::showPhoto(*m_context.photos, card, read.photo, read.stalled);
+            }
+            if (--tally->left == 0 && tally->missing > 0 && load == m_loads && m_context.setInfo)
+                m_context.setInfo(LoadSeries::infoText(seriesName, tally->missing));
+        });
     }
-    m_busyPointer.emplace();
-    m_batch.start(photoPaths, [this, seriesName, series, saved, missing,
-                               done](PhotoBatch::Results photos) {
-        LoadSeries::apply(*m_context.model, *m_context.photos, seriesName, series, photos, saved);
-        if (m_context.setInfo)
-            m_context.setInfo(LoadSeries::infoText(seriesName, missing));
-        m_busyPointer.reset();
-        done(Status::success());
-    });
 }
 
 void SeriesCommands::placePhoto(int card) {
-    if (isBusy())
+    if (writingGame())
         return;
     const QString path = m_context.prompts->openPicture(PhotoPlacement::filter());
     if (path.isEmpty())
@@ -127,21 +140,67 @@ void SeriesCommands::placePhoto(int card) {
 }
 
 void SeriesCommands::placeFiles(int card, const QStringList& paths) {
-    if (isBusy() || card < 1 || card > kCards || paths.isEmpty())
+    if (writingGame() || card < 1 || card > kCards || paths.isEmpty())
         return;
     place(card, paths.mid(0, kCards - card + 1), int(paths.size()));
 }
 
+// A placement under way: photos show as they arrive, and the files that could not be read are
+// reported together once every file has been read or given up.
+struct SeriesCommands::Placing {
+    qsizetype left = 0;
+    int offered = 0;
+    int placed = 0;
+    std::vector<PhotoPlacement::Arrived> failed;
+};
+
 void SeriesCommands::place(int card, const QStringList& paths, int offered) {
-    // The busy pointer starts after the dialog, so the dialog itself keeps the normal pointer.
-    m_busyPointer.emplace();
-    m_batch.start(paths, [this, card, paths, offered](PhotoBatch::Results photos) {
-        m_busyPointer.reset();
-        const int placed = PhotoPlacement::apply(*m_context.model, *m_context.photos,
-                                                 *m_context.prompts, card, paths, photos);
-        if (offered > 1 && m_context.setInfo)
-            m_context.setInfo(PhotoPlacement::placedText(placed, offered));
-    });
+    const auto placing = std::make_shared<Placing>();
+    placing->left = paths.size();
+    placing->offered = offered;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const int target = card + int(i);
+        const int ticket = m_context.photos->expect(target);
+        const QString path = paths[i];
+        readPhoto([path] { return path; },
+                  [=, this](const PhotoRead::Outcome& read) {
+                      if (m_context.photos->awaits(target, ticket))
+                          arrived(*placing, PhotoPlacement::Arrived{target, path, read.photo},
+                                  read.stalled);
+                      if (--placing->left == 0)
+                          finish(*placing);
+                  });
+    }
+}
+
+void SeriesCommands::arrived(Placing& placing, PhotoPlacement::Arrived photo, bool stalled) {
+    if (stalled)
+        photo.photo =
+            Error{tr("De foto \"%1\" kan niet worden gelezen: het bestand geeft geen gegevens.")
+                      .arg(photo.path)};
+    if (photo.photo.ok()) {
+        placing.placed +=
+            PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, {photo});
+        return;
+    }
+    m_context.photos->withdraw(photo.card);
+    placing.failed.push_back(std::move(photo));
+}
+
+void SeriesCommands::finish(const Placing& placing) {
+    PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, placing.failed);
+    if (placing.offered > 1 && m_context.setInfo)
+        m_context.setInfo(PhotoPlacement::placedText(placing.placed, placing.offered));
+}
+
+void SeriesCommands::readPhoto(std::function<QString()> lookUp,
+                               std::function<void(const PhotoRead::Outcome&)> done) {
+    ++m_coming;
+    PhotoRead::start(std::move(lookUp), m_context.photoStall, &m_reads,
+                     [this, done = std::move(done)](const PhotoRead::Outcome& read) {
+                         --m_coming;
+                         done(read);
+                     });
 }
 
 void SeriesCommands::exportSheet(DeckMode deckMode, int backDesign) {
@@ -156,8 +215,8 @@ void SeriesCommands::exportSheet(DeckMode deckMode, int backDesign) {
         return;
     m_game = new GameExport(*game, *m_context.prompts, m_context.window);
     if (m_context.idle)
-        // The batch, a member, ends the connection before the window deletes its children.
-        QObject::connect(m_game, &QObject::destroyed, &m_batch, m_context.idle);
+        // The reads' parent, a member, ends the connection before the window deletes its children.
+        QObject::connect(m_game, &QObject::destroyed, &m_reads, m_context.idle);
     m_game->start();
 }
 

@@ -1,27 +1,29 @@
 // The commands that change or use the whole series: new design, save, load, photo, export.
 #pragma once
 
-#include "BusyCursor.h"
 #include "CardPhotos.h"
 #include "FaceSheet.h"
 #include "FaceSheetBuilder.h"
 #include "GameExport.h"
-#include "PhotoBatch.h"
-#include "PhotoLocations.h"
+#include "PhotoPlacement.h"
+#include "PhotoRead.h"
 #include "ProgramFolder.h"
 #include "RecoveryCopy.h"
 #include "Result.h"
 #include "SeriesModel.h"
 #include "UserPrompts.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
+#include <chrono>
 #include <functional>
-#include <optional>
 
 class QWidget;
 
 class SeriesCommands final {
+    Q_DECLARE_TR_FUNCTIONS(SeriesCommands)
+
 public:
     struct Context {
         ProgramFolder folder;
@@ -35,6 +37,8 @@ public:
         // Before the game is written: asks what to do with unsaved changes; false to stop.
         std::function<bool()> settleUnsaved;
         std::function<void(const QString&)> openSeries; // a series file picked in the game dialog
+        // A photo read is given up after this long without data from its file.
+        std::chrono::milliseconds photoStall = std::chrono::seconds(10);
     };
 
     explicit SeriesCommands(Context context);
@@ -47,7 +51,9 @@ public:
     void placePhoto(int card); // picks a picture file for the card
     // Places picture files on `card` and the cards after it, in order, as if each had been picked
     // for its card; files beyond the last card are left out, and when several files were given the
-    // info bar says how many were placed.
+    // info bar says how many were placed. The files are read away from the window's thread, each
+    // card saying its photo is coming; a file that gives no data for the stall time is reported
+    // like an unreadable one.
     void placeFiles(int card, const QStringList& paths);
     // Saves the sheet as a BMP picture or a PDF, or the game as a PDF; a PDF shows `deckMode`
     // with `backDesign` on the backs.
@@ -56,40 +62,51 @@ public:
     // The series as the printed page or the export draws it.
     FaceSheet faceSheet() const;
 
-    // Reads the file `fileName` of the series folder and starts decoding its photos, with the busy
-    // pointer showing; `done` runs once the cards show the series, or at once with the error of a
-    // file that holds none (then nothing changed). Photos whose paths are missing are looked for
-    // beside the file (PhotoLocations). The load dialog loads through this.
+    // Reads the file `fileName` of the series folder, shows its texts and starts reading its
+    // photos, each card saying its photo is coming until it arrives; `done` runs once the cards
+    // show the series, or with the error of a file that holds none (then nothing changed). Photos
+    // whose paths are missing are looked for beside the file (PhotoLocations), away from the
+    // window's thread like the reads. The load dialog loads through this.
     void load(const QString& fileName, const std::function<void(const Status&)>& done);
-    // The same for a series file anywhere: the series is named after the file's name.
+    // The same for a series file anywhere: the series is named after the file's name. A file that
+    // gives nothing within the photo stall time (two seconds at most) fails to load.
     void loadFile(const QString& path, const std::function<void(const Status&)>& done);
     // The same for unsaved work brought back after the program stopped: the series keeps the name
-    // it was edited under and its unsaved changes.
+    // it was edited under and its unsaved changes, and its photos are looked for as a load of
+    // that file in the series folder would.
     void restore(const RecoveredSeries& recovered, const std::function<void(const Status&)>& done);
 
-    // True while photos are decoded for a placement or a load (the busy pointer shows), or while
-    // the game's PDF is written: the commands above do nothing meanwhile.
-    bool isBusy() const { return m_batch.isRunning() || m_game; }
-    // Emits finished() when the photos being decoded are on the cards.
-    const PhotoBatch& photoBatch() const { return m_batch; }
+    // True while the game's PDF is written: the commands above do nothing meanwhile.
+    bool writingGame() const { return m_game; }
+    // True while a card waits for its photo or the game's PDF is written.
+    bool isBusy() const { return m_context.photos->anyComing() || m_game; }
+    // The photo reads neither handed over nor given up yet, those no card waits for included.
+    int readsUnderway() const { return m_coming; }
+    void setPhotoStall(std::chrono::milliseconds stall) { m_context.photoStall = stall; }
 
 private:
-    // Points the photo paths of `series` at where its photos were `located`; true when one moved.
-    static bool relocate(Series& series, const PhotoLocations::Located& located);
     // Shows the series read from the file at `path`, its photos looked up where the file lies.
     void show(const QString& path, Result<Series> read,
               const std::function<void(const Status&)>& done);
-    // Shows `series`, named `seriesName`, once the photos at `photoPaths` are decoded; `missing`
-    // photos could not be found.
-    void display(const QString& seriesName, const Series& series, const QStringList& photoPaths,
-                 SeriesModel::Saved saved, int missing,
-                 const std::function<void(const Status&)>& done);
-    // Decodes `paths` for `card` onwards with the busy pointer showing; `offered` files were given.
+    // Shows `series`, named `seriesName`, and starts reading its photos: looked up beside
+    // `seriesFile`, or as stored when that is empty.
+    void display(const QString& seriesName, const Series& series, const QString& seriesFile,
+                 SeriesModel::Saved saved);
+    // Reads `paths` for `card` onwards; `offered` files were given.
     void place(int card, const QStringList& paths, int offered);
+    struct Placing;
+    // A photo of `placing` has come for a card still waiting for it, or was given up (`stalled`).
+    void arrived(Placing& placing, PhotoPlacement::Arrived photo, bool stalled);
+    // Every photo of `placing` has come or was given up.
+    void finish(const Placing& placing);
+    // Reads the photo `lookUp` names away from the window's thread; `done` gets it.
+    void readPhoto(std::function<QString()> lookUp,
+                   std::function<void(const PhotoRead::Outcome&)> done);
 
     Context m_context;
     FaceSheetBuilder m_faceSheets;
-    PhotoBatch m_batch;
     QPointer<GameExport> m_game;
-    std::optional<BusyCursor> m_busyPointer;
+    int m_coming = 0; // photo reads not yet handed over or given up
+    int m_loads = 0;  // series shown so far; only the last one's photos change the info bar
+    QObject m_reads;  // parent of the photo reads: a result arriving after the commands end is lost
 };

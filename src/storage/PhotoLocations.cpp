@@ -28,17 +28,18 @@ QString lookUp(const QString& stored, const QDir& seriesFolder) {
 
 PhotoLocations::Located PhotoLocations::locate(const Series& series, const QString& seriesFile) {
     Located located;
-    const QDir seriesFolder = QFileInfo(seriesFile).absoluteDir();
     for (int card = 1; card <= kCards; ++card) {
         const QString& stored = series.photoPath(card);
-        // A path that is not a full path would be read from wherever the program was started.
-        if (stored.isEmpty() || (QDir::isAbsolutePath(stored) && QFileInfo::exists(stored))) {
-            located.paths += stored;
-            continue;
-        }
-        const QString found = lookUp(stored, seriesFolder);
-        located.missing += found.isEmpty();
+        const QString found = find(stored, seriesFile);
+        located.missing += !stored.isEmpty() && found.isEmpty();
         located.paths += found;
     }
     return located;
+}
+
+QString PhotoLocations::find(const QString& stored, const QString& seriesFile) {
+    // A path that is not a full path would be read from wherever the program was started.
+    if (stored.isEmpty() || (QDir::isAbsolutePath(stored) && QFileInfo::exists(stored)))
+        return stored;
+    return lookUp(stored, QFileInfo(seriesFile).absoluteDir());
 }

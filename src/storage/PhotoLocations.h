@@ -24,6 +24,8 @@ public:
     // as for a card saved without a photo), so a path from the file is never read from wherever
     // the program happens to run.
     static Located locate(const Series& series, const QString& seriesFile);
+    // The same for one stored path: where its photo is, or empty.
+    static QString find(const QString& stored, const QString& seriesFile);
     static QStringList of(const Series& series, const QString& seriesFile) {
         return locate(series, seriesFile).paths;
     }

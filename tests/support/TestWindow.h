@@ -120,7 +120,7 @@ struct TestWindow {
         click(menuButton);
     }
     // Picks `name` in the load dialog after running `beforeOk`, and presses OK; the load has
-    // finished when this returns.
+    // finished, its photos on the cards, when this returns.
     void load(
         const QString& name, const std::function<void()>& beforeOk = [] {}) const {
         whileLoading([&](QDialog& dialog) {
@@ -129,5 +129,6 @@ struct TestWindow {
             list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
             QTest::mouseClick(dialog.findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
         });
+        idle();
     }
 };
