@@ -59,8 +59,7 @@ private slots:
                 program.closeWriteChannel();
                 QVERIFY(program.waitForFinished(20000));
             }
-            const QString at = QString("round %1: %2").arg(round).arg(did.join(", "));
-            QVERIFY2(did.count("none") == 1, qPrintable(at));
+            QVERIFY2(did.count("none") == 1, qPrintable(did.join(", ")));
             QCOMPARE(folder.read("herstel-oud.herstel"),
                      did.contains("taken") ? copy : QByteArray("<missing>"));
         }
@@ -69,13 +68,11 @@ private slots:
     // A copy set aside as unreadable is kept for 30 days from the day it was set aside.
     void setAsideCopiesAreRemovedAfterThirtyDays() {
         const TestFolder folder;
-        QVERIFY(folder.write("herstel-a.herstel", "kapot") && folder.write("herstel-b.kapot", "") &&
-                folder.write("herstel-c.kapot-2", ""));
         for (const auto& [name, days] : {std::pair{"herstel-a.herstel", -40},
                                          {"herstel-b.kapot", -29},
                                          {"herstel-c.kapot-2", -31}}) {
             QFile file(folder.path(name));
-            QVERIFY(file.open(QIODevice::ReadWrite) &&
+            QVERIFY(folder.write(name, "kapot") && file.open(QIODevice::ReadWrite) &&
                     file.setFileTime(QDateTime::currentDateTime().addDays(days),
                                      QFileDevice::FileModificationTime));
         }
