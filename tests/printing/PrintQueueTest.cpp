@@ -53,12 +53,10 @@ class PrintQueueTest final : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY2(RenderedPdf::run("lpstat", {"-r"}).contains("scheduler is running"),
-                 "The CUPS print server is not running: start it and the test queue with "
-                 "scripts/services, or leave these tests out with ctest -LE printer.");
-        QVERIFY2(!QPrinterInfo::printerInfo(m_queue).isNull(),
-                 qPrintable("There is no print queue " + m_queue + ": scripts/services makes it."));
-        QVERIFY2(QFileInfo(m_pdfDir).isDir(), qPrintable("No PDF folder " + m_pdfDir));
+        QVERIFY2(RenderedPdf::run("lpstat", {"-r"}).contains("scheduler is running") &&
+                     !QPrinterInfo::printerInfo(m_queue).isNull() && QFileInfo(m_pdfDir).isDir(),
+                 "No print server, queue or PDF folder: scripts/services sets them up, "
+                 "ctest -LE printer leaves these tests out.");
     }
 
     void sheetPrints_data() {
