@@ -1,6 +1,4 @@
-// The PDFs written without a printer, read back by their pixels: a series' fronts as the printed
-// page with its backs exactly behind them, the test sheet's scales, and whole games that finish,
-// stop or fail without leaving a partial file.
+// The PDFs of a series, of the test sheet and of whole games, read back by their pixels.
 #include "FourCards.h"
 #include "GameWriter.h"
 #include "PdfPages.h"

@@ -1,5 +1,4 @@
-// Tests of photo preparation: the kept part, its size and proportions, orientation, large files,
-// decode scale.
+// Photo preparation: the kept part, its size and proportions, orientation and decode scale.
 #include "PhotoPreparer.h"
 
 #include "JpegDecoder.h"

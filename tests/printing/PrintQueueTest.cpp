@@ -1,6 +1,4 @@
-// Printing through the real printer code on the test print queue, read back from the PDF files the
-// queue writes: fronts with their cut marks and photos, backs at their offsets, and a failed job
-// that prints nothing.
+// Printing on the test print queue, read back from the PDF files it writes.
 #include "PrintFixture.h"
 #include "PrinterPageSink.h"
 #include "RenderedPdf.h"

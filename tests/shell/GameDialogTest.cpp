@@ -1,6 +1,4 @@
-// Composing the game: the dialog lists every series with what it lacks, is worked by keyboard,
-// counts what is chosen, and the window asks about unsaved work first and writes only the chosen
-// series, or opens the one double-clicked.
+// Composing the game in its dialog, alone and through the window.
 #include "GameDialog.h"
 
 #include "RenderedPdf.h"

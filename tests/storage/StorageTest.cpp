@@ -1,7 +1,4 @@
-// Settings and series files: exact bytes, odd files, safe saves, listing, a full disk, kills
-// mid-save (of the copy of unsaved work too), two programs racing for one copy of unsaved work and
-// the check of a game's series. With "--save-loop <folder>" this is the kill test's helper, with
-// "--offer <folder> <yes|no>" one of the two racing programs.
+// Series, settings and recovery files: exact bytes, safe saves, kills, races; the game check.
 #include "GameCheck.h"
 #include "RecoveryFolder.h"
 #include "SeriesFile.h"
@@ -355,11 +352,13 @@ private slots:
                          "E.msr: kan niet gelezen worden", "F.msr: kan niet gelezen worden"}));
     }
 
+    // Two programs started together on one copy of unsaved work: one takes it back (and it stays)
+    // or removes it, never both, a hundred times over.
     void oneProgramDecidesAboutACopy() {
         Series series;
         series.subject = QStringLiteral("Łódź");
         const QByteArray copy = RecoveryCopy::serialize(series, "Bos.msr");
-        for (int round = 0; round < 100; ++round) { // a hundred races
+        for (int round = 0; round < 100; ++round) {
             const TestFolder folder;
             QVERIFY(folder.write("herstel-oud.herstel", copy));
             // Every other round one of the two answers No.
@@ -400,6 +399,7 @@ private slots:
     }
 };
 
+// "--save-loop <folder>": the kill test's helper; "--offer <folder> <yes|no>": one racing program.
 int main(int argc, char** argv) {
     if (argc == 3 && qstrcmp(argv[1], "--save-loop") == 0)
         return saveLoop(QFile::decodeName(argv[2]));
