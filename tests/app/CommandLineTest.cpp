@@ -1,5 +1,4 @@
-// The program's command line as a user runs it, with no display at all: the usage, errors in Dutch
-// with exit status 1, and the PDF of named series or of the whole series folder.
+// The program's command line as a user runs it, with no display: usage, refusals, PDFs, checks.
 #include "RenderedPdf.h"
 #include "TestFolder.h"
 #include "TestPictures.h"

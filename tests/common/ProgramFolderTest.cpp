@@ -1,5 +1,4 @@
-// Where the program keeps its files: beside itself when run from a folder of its own, the user's
-// folders (as the XDG settings give them) when installed.
+// Where the program keeps its files: beside itself when built, the user's folders when installed.
 #include "ProgramFolder.h"
 
 #include "TestFolder.h"

@@ -1,5 +1,4 @@
-// The print dialog with its job on a page in memory: modes, fields, locks while printing, and the
-// failures it reports before anything reaches a printer.
+// The print dialog printing to a page in memory: modes, fields, locks and the failures it reports.
 #include "PrintFixture.h"
 #include "PrinterPageSink.h"
 #include "Twips.h"

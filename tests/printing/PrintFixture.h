@@ -1,5 +1,4 @@
-// A program folder with design pictures and print dialogs on it for a series of photos of four
-// shapes.
+// A program folder with design pictures, and print dialogs on it for photos of four shapes.
 #pragma once
 
 #include "FourCards.h"

@@ -1,6 +1,5 @@
-// Settings and series files: exact bytes, odd files, safe saves, listing, a full disk and kills
-// mid-save (of the copy of unsaved work too). With "--save-loop <folder>" this is the kill test's
-// helper.
+// Series, settings and recovery files: exact bytes, safe saves, kills, races; the game check.
+#include "GameCheck.h"
 #include "RecoveryFolder.h"
 #include "SeriesFile.h"
 #include "SeriesFolder.h"
@@ -8,9 +7,7 @@
 #include "TestFolder.h"
 
 #include <QtTest>
-#include <csignal>
 #include <cstdio>
-#include <sys/resource.h>
 #include <thread>
 
 namespace {
@@ -66,29 +63,33 @@ int saveLoop(const QString& path) {
     }
 }
 
+// Offers the copies of `folder`, answering as told after a moment's thought, prints what it did
+// ("taken", "removed" or "none") and runs on, holding what it took, until its input ends.
+int offer(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    RecoveryFolder folder(QFile::decodeName(argv[2]));
+    bool asked = false;
+    const bool yes = qstrcmp(argv[3], "yes") == 0;
+    const RecoveryFolder::TakenBack taken = folder.takeBack([&](const RecoveredSeries&) {
+        asked = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return yes;
+    });
+    std::puts(taken.series ? "taken" : asked ? "removed" : "none");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+}
+
 } // namespace
 
 using Entry = TestFolder::Entry;
 
 class StorageTest final : public QObject {
     Q_OBJECT
-    TestFolder m_disk; // a 64 KB tmpfs where mounting is allowed
-    bool m_mounted = false;
-    rlimit m_limit{};
 
 private slots:
-    void initTestCase() {
-        m_mounted = m_disk.mountDisk({}, 64);
-        getrlimit(RLIMIT_FSIZE, &m_limit);
-        std::signal(SIGXFSZ, SIG_IGN); // past a size limit a write then fails with EFBIG
-        if (!m_mounted)
-            qInfo("no tmpfs can be mounted here; writes fail by a file size limit instead");
-    }
-    void cleanup() {
-        setrlimit(RLIMIT_FSIZE, &m_limit);
-        QFile::remove(m_disk.path("vulling"));
-    }
-
     // Every settings value read shows in the bytes written back: a number plain, a text quoted. A
     // series file is read up to its 21st line, whatever its line ends, and written whole.
     void filesRewritten_data() {
@@ -104,7 +105,6 @@ private slots:
         const QByteArray zeros = "0,0,0\r\n0,0,0\r\n", big = '1' + QByteArray(400, '0');
         // clang-format off
         row("empty: defaults", {}, zeros + "1680,2400\r\n");
-        row("back offsets", zeros + "2000,3000\r\n");
         row("quoted X stays text", zeros + "\"1680\",2400\r\n");
         row("two lines only", "1,2,3\r\n4,5,6\r\n", "1,2,3\r\n4,5,6\r\n1680,2400\r\n");
         row("300 in a byte field", "7,8,300\r\n4,5,6\r\n20,30\r\n",
@@ -237,26 +237,25 @@ private slots:
     void fullDiskKeepsOldFile() {
         QFETCH(QString, file);
         QFETCH(int, leftBytes);
-        QVERIFY(saveFirstVersions(m_disk.path()));
+        TestFolder disk;
+        if (!disk.mountDisk({}, 64))
+            QSKIP("no small disk can be mounted here");
+        QVERIFY(saveFirstVersions(disk.path()));
         Settings large = settings(1);
         large.reserved1 = SettingValue::text(QString(40000, u'a'));
-        // Fills the mounted disk up to `leftBytes`; else a size limit fails writes past 8 bytes.
-        const rlimit tiny{8, m_limit.rlim_max};
-        QFile filler(m_disk.path("vulling"));
-        QVERIFY(m_mounted ? filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                          : setrlimit(RLIMIT_FSIZE, &tiny) == 0);
-        while (m_mounted && filler.write(QByteArray(4096, 'x')) == 4096) {
+        QFile filler(disk.path("vulling")); // fills the disk up to `leftBytes`
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) == 4096) {
         }
-        QVERIFY(!m_mounted || filler.resize(qMax<qint64>(0, filler.size() - leftBytes)));
-        const TestFolder::Snapshot before = m_disk.snapshot();
+        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - leftBytes)));
+        const TestFolder::Snapshot before = disk.snapshot();
         const Status status = file == kSettings
-                                  ? SettingsFile::save(m_disk.path(kSettings), large)
-                                  : SeriesFolder(m_disk.path()).save(file.chopped(4), series(1));
-        QVERIFY(!status.ok());
+                                  ? SettingsFile::save(disk.path(kSettings), large)
+                                  : SeriesFolder(disk.path()).save(file.chopped(4), series(1));
         QVERIFY2(status.error().contains("schijf vol"), qPrintable(status.error()));
         // A new file had nothing to keep, so the message does not promise that.
         QCOMPARE(status.error().contains("ongewijzigd"), file != "Nieuw.msr");
-        QCOMPARE(m_disk.changedSince(before), QStringList());
+        QCOMPARE(disk.changedSince(before), QStringList());
     }
 
     void killDuringSavesLeavesWholeFiles() {
@@ -279,8 +278,7 @@ private slots:
             for (int f = 0; f < 3; ++f) {
                 const QByteArray bytes = dir.read(files[f]);
                 const int version = bytes == written(f, 0) ? 0 : bytes == written(f, 1) ? 1 : -1;
-                QVERIFY2(version >= 0,
-                         qPrintable(files[f] + " damaged by kill " + QString::number(kill)));
+                QVERIFY2(version >= 0, qPrintable(files[f]));
                 ++seen[f][version];
             }
             QVERIFY(QFile::remove(copies[0]));
@@ -291,11 +289,122 @@ private slots:
         for (const auto& versions : seen)
             QVERIFY(versions[0] && versions[1]);
     }
+
+    void gameCheckFindsWhatIsUnfinished_data() {
+        QTest::addColumn<QByteArrayList>("photos"); // per card; "@" is the test folder
+        QTest::addColumn<QByteArray>("firstName");  // line 1 of every card
+        QTest::addColumn<QStringList>("problems");
+        const QByteArray name = "1. Merel";
+        using B = QByteArrayList;
+        // clang-format off
+        QTest::newRow("finished") << B{"@/foto.jpg"} << name << QStringList{};
+        QTest::newRow("photo found beside the series")
+            << B{"C:\\Foto\\naast.jpg"} << name << QStringList{};
+        QTest::newRow("card without a photo")
+            << B{"@/foto.jpg", "", "@/foto.jpg"} << name << QStringList{"kaart 2 heeft geen foto"};
+        QTest::newRow("photo moved away")
+            << B{"@/foto.jpg", "@/foto.jpg", "@/weg.jpg"} << name
+            << QStringList{"foto van kaart 3 niet gevonden", "foto van kaart 4 niet gevonden"};
+        QTest::newRow("name holding only its number")
+            << B{"@/foto.jpg"} << QByteArray("1. ") << QStringList{"naam 1 is leeg"};
+        QTest::newRow("all at once")
+            << B{"", "@/weg.jpg", "@/foto.jpg"} << QByteArray()
+            << QStringList{"kaart 1 heeft geen foto", "foto van kaart 2 niet gevonden",
+                           "naam 1 is leeg"};
+        // clang-format on
+    }
+    void gameCheckFindsWhatIsUnfinished() {
+        QFETCH(QByteArrayList, photos);
+        QFETCH(QByteArray, firstName);
+        QFETCH(QStringList, problems);
+        const TestFolder dir;
+        QVERIFY(dir.write("foto.jpg", "jpg") && dir.write("spel/naast.jpg", "jpg"));
+        for (QByteArray& photo : photos)
+            photo.replace("@", dir.path().toUtf8());
+        QByteArray series = TestFolder::seriesFile(21, photos);
+        for (int card = 1; card <= 4; ++card)
+            series.replace("k" + QByteArray::number(card) + "n1\r\n", firstName + "\r\n");
+        QVERIFY(dir.write("spel/Vogels.msr", series));
+        const QList<GameCheck::Finding> found = GameCheck::check({dir.path("spel/Vogels.msr")});
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().problems, problems);
+    }
+
+    // Series with one subject are named on each of them; files that hold no series are
+    // unreadable and share no subject.
+    void gameCheckSharedSubjectsAndUnreadableFiles() {
+        const TestFolder dir;
+        const QByteArray series = TestFolder::seriesFile(21, {dir.path("foto.jpg").toUtf8()});
+        QVERIFY(dir.write("foto.jpg", "jpg") && dir.write("A.msr", series) &&
+                dir.write("B.msr", QByteArray(series).replace("Vogels", " vogels ")) &&
+                dir.write("C.msr", QByteArray(series).replace("Vogels", "Bomen")) &&
+                dir.write("D.msr", QByteArray(3000, '\x01') + "\r\n\x02\x03\r\n") &&
+                dir.make("E.msr", Entry::Folder) && dir.make("F.msr", Entry::Pipe));
+        QStringList said, files;
+        for (const char* name : {"A", "B", "C", "D", "E", "F"})
+            files << dir.path(name + QString(".msr"));
+        for (const auto& finding : GameCheck::check(files))
+            said << finding.fileName() + ": " + finding.problems.join(", ");
+        QCOMPARE(
+            said,
+            QStringList({"A.msr: zelfde onderwerp als B.msr", "B.msr: zelfde onderwerp als A.msr",
+                         "C.msr: ", "D.msr: kan niet gelezen worden",
+                         "E.msr: kan niet gelezen worden", "F.msr: kan niet gelezen worden"}));
+    }
+
+    // Two programs started together on one copy of unsaved work: one takes it back (and it stays)
+    // or removes it, never both, a hundred times over.
+    void oneProgramDecidesAboutACopy() {
+        Series series;
+        series.subject = QStringLiteral("Łódź");
+        const QByteArray copy = RecoveryCopy::serialize(series, "Bos.msr");
+        for (int round = 0; round < 100; ++round) {
+            const TestFolder folder;
+            QVERIFY(folder.write("herstel-oud.herstel", copy));
+            // Every other round one of the two answers No.
+            const QStringList answers{"yes", round % 2 ? "no" : "yes"};
+            QProcess programs[2];
+            for (int i = 0; i < 2; ++i)
+                programs[i].start(QCoreApplication::applicationFilePath(),
+                                  {"--offer", folder.path(), answers[i]});
+            QStringList did;
+            for (QProcess& program : programs) {
+                QVERIFY(program.waitForReadyRead(20000));
+                did << QString::fromLatin1(program.readLine().trimmed());
+            }
+            for (QProcess& program : programs) {
+                program.closeWriteChannel();
+                QVERIFY(program.waitForFinished(20000));
+            }
+            QVERIFY2(did.count("none") == 1, qPrintable(did.join(", ")));
+            QCOMPARE(folder.read("herstel-oud.herstel"),
+                     did.contains("taken") ? copy : QByteArray("<missing>"));
+        }
+    }
+
+    // A copy set aside as unreadable is kept for 30 days from the day it was set aside.
+    void setAsideCopiesAreRemovedAfterThirtyDays() {
+        const TestFolder folder;
+        for (const auto& [name, days] : {std::pair{"herstel-a.herstel", -40},
+                                         {"herstel-b.kapot", -29},
+                                         {"herstel-c.kapot-2", -31}}) {
+            QFile file(folder.path(name));
+            QVERIFY(folder.write(name, "kapot") && file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime().addDays(days),
+                                     QFileDevice::FileModificationTime));
+        }
+        RecoveryFolder(folder.path()).takeBack([](const RecoveredSeries&) { return false; });
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 QStringList({"herstel-a.kapot", "herstel-b.kapot"}));
+    }
 };
 
+// "--save-loop <folder>": the kill test's helper; "--offer <folder> <yes|no>": one racing program.
 int main(int argc, char** argv) {
     if (argc == 3 && qstrcmp(argv[1], "--save-loop") == 0)
         return saveLoop(QFile::decodeName(argv[2]));
+    if (argc == 4 && qstrcmp(argv[1], "--offer") == 0)
+        return offer(argc, argv);
     QCoreApplication app(argc, argv);
     StorageTest test;
     return QTest::qExec(&test, argc, argv);

@@ -8,9 +8,6 @@
 
 class TestFolder final {
 public:
-    TestFolder() = default;
-    TestFolder(const TestFolder&) = delete;
-    TestFolder& operator=(const TestFolder&) = delete;
     ~TestFolder(); // unmounts the disks it mounted
 
     enum class Entry { File, Folder, Pipe, LinkToPipe, Missing };

@@ -69,21 +69,3 @@ QRectF TestPictures::disc(const QImage& image, QRect area) {
                     : QRectF(centre + QPointF(0.5, 0.5) - QPointF(size.width(), size.height()) / 2,
                              size);
 }
-
-QList<double> TestPictures::bands(const QImage& image, QRect area) {
-    const auto blueness = [&image](QPoint at) {
-        const QRgb c = image.pixel(at);
-        return qMax(0, qBlue(c) - qRed(c)) / 255.0;
-    };
-    QList<double> found(4, 0.0);
-    const QPoint middle = area.center();
-    for (int d = 0; d < area.width() / 4; ++d) {
-        found[0] += blueness({area.left() + d, middle.y()});
-        found[2] += blueness({area.right() - d, middle.y()});
-    }
-    for (int d = 0; d < area.height() / 4; ++d) {
-        found[1] += blueness({middle.x(), area.top() + d});
-        found[3] += blueness({middle.x(), area.bottom() - d});
-    }
-    return found;
-}

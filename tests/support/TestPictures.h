@@ -25,9 +25,6 @@ public:
     static bool round(const QRectF& disc) {
         return !disc.isEmpty() && qAbs(disc.width() / disc.height() - 1) <= 0.02;
     }
-    // How many pixels of the blue band show inside `area` at its left, top, right and bottom
-    // edge, across the middle of each side.
-    static QList<double> bands(const QImage& image, QRect area);
     static bool near(QRgb actual, const QColor& expected, int tolerance = 40) {
         return qAbs(qRed(actual) - expected.red()) <= tolerance &&
                qAbs(qGreen(actual) - expected.green()) <= tolerance &&
