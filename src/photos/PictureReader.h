@@ -14,8 +14,12 @@ struct DecodedPicture final {
     QImage stored;       // Format_RGB32; may be shrunk more in one direction than the other
     int orientation = 1; // 1..8; 1 means already upright
     QSize partSize;      // the part's size in the file, as stored, which gives its proportions
+    QImage whole{};      // the whole picture shrunk alike, as stored; null when the part is all
+    QSize wholeSize{};   // the whole picture's size in the file, as stored
     // The part's true size once upright (the size of `stored` when partSize is not set).
     QSize uprightSize() const;
+    // The same for the whole picture (the size of `whole` when wholeSize is not set).
+    QSize uprightWholeSize() const;
 };
 
 class PictureReader final {
@@ -31,4 +35,6 @@ public:
 
 private:
     static Result<DecodedPicture> readWithQt(QIODevice& device, const QString& displayName);
+    // The whole picture on `device`, upright and opaque at `size`; null when it cannot be read so.
+    static QImage readWhole(QIODevice& device, QSize size);
 };

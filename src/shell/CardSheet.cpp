@@ -31,6 +31,11 @@ CardSheet::CardSheet(QWidget* parent)
             view.thumbnail(slot)->setPicture(m_thumbnailPlaceholder);
         connect(view.photo(), &PictureBox::clicked, this,
                 [this, card] { emit photoClicked(card); });
+        view.photo()->setFramable(true);
+        connect(view.photo(), &PictureBox::framingChosen, this,
+                [this, card](const Framing& framing, bool continues) {
+                    emit framingChosen(card, framing, continues);
+                });
     }
     m_help = new HelpPane(this);
     m_help->setGeometry(twips::rectToPx(90, 225, 5595, 6765));
@@ -121,8 +126,11 @@ void CardSheet::showText(QLineEdit* box, const QString& text) {
         box->setCursorPosition(qMin(cursor, int(text.size())));
 }
 
-void CardSheet::bindPhotos(const CardPhotos& photos) {
+void CardSheet::bindPhotos(const CardPhotos& photos, const SeriesModel& model) {
+    m_framings = &model;
     connect(&photos, &CardPhotos::changed, this,
+            [this, &photos](int card) { showPhoto(photos, card); });
+    connect(&model, &SeriesModel::framingChanged, this,
             [this, &photos](int card) { showPhoto(photos, card); });
     for (int card = 1; card <= kCards; ++card)
         showPhoto(photos, card);
@@ -131,7 +139,9 @@ void CardSheet::bindPhotos(const CardPhotos& photos) {
 void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
     using Shows = CardPhotos::CardShows;
     const Shows shows = photos.cardShows(photoCard);
-    const QImage& screen = photos.photo(photoCard).screen;
+    const PreparedPhoto& prepared = photos.photo(photoCard);
+    const FramedPicture screen{prepared.screen, prepared.wholeScreen,
+                               m_framings ? m_framings->framing(photoCard) : Framing{}};
     PictureBox* own = m_cards[photoCard - 1]->photo();
     if (shows == Shows::Placeholder)
         own->setPicture(m_photoPlaceholder);

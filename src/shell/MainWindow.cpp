@@ -51,7 +51,9 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     arrangeTabOrder();
 
     m_sheet->bindTexts(m_model);
-    m_sheet->bindPhotos(m_photos);
+    m_sheet->bindPhotos(m_photos, m_model);
+    connect(m_sheet, &CardSheet::framingChosen, this,
+            [this](int card, const Framing& framing, bool) { m_model.setFraming(card, framing); });
     connect(m_sheet, &CardSheet::photoClicked, this,
             [this](int card) { m_commands.placePhoto(card); });
     connect(m_sheet->deckSwitcher(), &DeckSwitcher::chosen, this, &MainWindow::setDeckMode);
