@@ -28,6 +28,8 @@ public:
     void load(int card, const PreparedPhoto& photo);
     // Back to the placeholders.
     void reset();
+    // The card alone back to its placeholders.
+    void clear(int card) { set(card, {}, CardShows::Placeholder); }
 
 signals:
     void changed(int card);

@@ -73,15 +73,21 @@ void CardSheet::bindTexts(SeriesModel& model) {
     for (const auto& view : m_cards) {
         // After each edit the box shows the model's text, which has line breaks made blanks.
         connect(view->subject(), &QLineEdit::textEdited, &model,
-                [this, &model](const QString& text) {
+                [this, &model, card = view->card()](const QString& text) {
+                    const QString before = model.subject();
                     model.setSubject(text);
                     showSubject(model.subject());
+                    if (model.subject() != before)
+                        emit textTyped(card, 0, before, model.subject());
                 });
         for (int line = 1; line <= kLines; ++line) {
             connect(view->name(line), &QLineEdit::textEdited, &model,
                     [this, &model, card = view->card(), line](const QString& text) {
+                        const QString before = model.name(card, line);
                         model.setName(card, line, text);
                         showName(line, model.name(card, line));
+                        if (model.name(card, line) != before)
+                            emit textTyped(card, line, before, model.name(card, line));
                     });
         }
     }

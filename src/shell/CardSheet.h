@@ -44,6 +44,8 @@ signals:
     void photoClicked(int card);
     // The user chose a framing on the card's photo (PictureBox::framingChosen).
     void framingChosen(int card, const Framing& framing, bool continues);
+    // The user typed in a box of `card` (line 0: the subject), changing `before` to `after`.
+    void textTyped(int card, int line, const QString& before, const QString& after);
 
 private:
     void showSubject(const QString& text);

@@ -4,6 +4,8 @@
 #include "ExportCommand.h"
 #include "LoadDialog.h"
 #include "LoadSeries.h"
+#include "NewDesignCommand.h"
+#include "PhotoCommand.h"
 #include "PhotoLocations.h"
 #include "PhotoPlacement.h"
 #include "SaveCommand.h"
@@ -19,8 +21,14 @@ void SeriesCommands::newDesign() {
     if (isBusy() || !m_context.prompts->askYesNo(QStringLiteral("Nieuw"),
                                                  QStringLiteral("Wilt u een nieuw ontwerp maken?")))
         return;
-    m_context.model->resetToDesign();
-    m_context.photos->reset();
+    if (!m_context.history) {
+        m_context.model->resetToDesign();
+        m_context.photos->reset();
+        return;
+    }
+    m_context.history->push(
+        new NewDesignCommand(*m_context.model, *m_context.photos,
+                             [this](const QList<CardState>& cards) { restoreCards(cards); }));
 }
 
 bool SeriesCommands::save() {
@@ -32,6 +40,8 @@ bool SeriesCommands::save() {
     if (outcome != SaveCommand::Outcome::Written)
         return false;
     m_context.model->setSaved(SeriesModel::Saved::Yes);
+    if (m_context.history)
+        m_context.history->markSaved();
     return true;
 }
 
@@ -109,6 +119,8 @@ void SeriesCommands::display(const QString& seriesName, const Series& series,
     m_batch.start(photoPaths, [this, seriesName, series, saved, missing,
                                done](PhotoBatch::Results photos) {
         LoadSeries::apply(*m_context.model, *m_context.photos, seriesName, series, photos, saved);
+        if (m_context.history)
+            m_context.history->startOver(saved);
         if (m_context.setInfo)
             m_context.setInfo(LoadSeries::infoText(seriesName, missing));
         m_busyPointer.reset();
@@ -136,8 +148,16 @@ void SeriesCommands::place(int card, const QStringList& paths, int offered) {
     m_busyPointer.emplace();
     m_batch.start(paths, [this, card, paths, offered](PhotoBatch::Results photos) {
         m_busyPointer.reset();
+        QList<CardState> before, after;
+        for (int c = card; c < card + int(paths.size()) && c <= kCards; ++c)
+            before << CardState::of(*m_context.model, *m_context.photos, c);
         const int placed = PhotoPlacement::apply(*m_context.model, *m_context.photos,
                                                  *m_context.prompts, card, paths, photos);
+        for (const CardState& was : before)
+            after << CardState::of(*m_context.model, *m_context.photos, was.card);
+        if (placed > 0 && m_context.history)
+            m_context.history->push(new PhotoCommand(
+                [this](const QList<CardState>& cards) { restoreCards(cards); }, before, after));
         if (offered > 1 && m_context.setInfo)
             m_context.setInfo(PhotoPlacement::placedText(placed, offered));
     });
@@ -157,6 +177,31 @@ void SeriesCommands::exportSheet(DeckMode deckMode, int backDesign) {
         // The batch, a member, ends the connection before the window deletes its children.
         QObject::connect(m_game, &QObject::destroyed, &m_batch, m_context.idle);
     m_game->start();
+}
+
+void SeriesCommands::restoreCards(const QList<CardState>& cards) {
+    QStringList paths;
+    for (const CardState& state : cards)
+        paths << (state.shows == CardPhotos::CardShows::Placeholder ? QString() : state.path);
+    m_busyPointer.emplace();
+    m_batch.start(paths, [this, cards](PhotoBatch::Results photos) {
+        m_busyPointer.reset();
+        for (qsizetype i = 0; i < cards.size() && size_t(i) < photos.size(); ++i) {
+            const CardState& state = cards[i];
+            m_context.model->setPhotoPath(state.card, state.path);
+            m_context.model->setFraming(state.card, state.framing);
+            const Result<PreparedPhoto>& photo = photos[size_t(i)];
+            const PreparedPhoto prepared = photo.ok() ? photo.value() : PreparedPhoto{};
+            if (state.shows == CardPhotos::CardShows::Placeholder)
+                m_context.photos->clear(state.card);
+            else if (state.shows == CardPhotos::CardShows::Outlined)
+                m_context.photos->place(state.card, prepared);
+            else
+                m_context.photos->load(state.card, prepared);
+        }
+        if (m_context.history)
+            m_context.history->sync();
+    });
 }
 
 FaceSheet SeriesCommands::faceSheet() const {
