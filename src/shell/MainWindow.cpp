@@ -10,6 +10,7 @@
 #include "InfoBar.h"
 #include "LoadSeries.h"
 #include "MenuRow.h"
+#include "MenuShortcuts.h"
 #include "PictureBox.h"
 #include "PrintDialog.h"
 #include "ProgramLog.h"
@@ -76,6 +77,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
     m_history.bindKeys(this, [this] { return !isBusy(); });
+    new MenuShortcuts(this, m_menu, m_exit);
 
     m_settings = SettingsFile::load(m_folder.settingsFile());
     // Written straight back, so a missing or damaged file is made whole; a file that already holds
