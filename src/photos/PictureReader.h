@@ -29,8 +29,10 @@ public:
 
     // Reads the middle part that PhotoFit keeps of the picture on `device` (JPEG, PNG, BMP, GIF,
     // ...) from its current position, decoding it only as large as PhotoFit::keptSize; smaller
-    // pictures come back at their own size. The result is opaque (transparency laid on white).
-    // Errors are in Dutch and name `displayName`.
+    // pictures come back at their own size. When that part is not the whole picture, the whole
+    // comes too, at the same scale (PhotoFit::wholeKeptSize), for framing; a Qt-read picture on a
+    // device that cannot seek back comes without it. The result is opaque (transparency laid on
+    // white). Errors are in Dutch and name `displayName`.
     static Result<DecodedPicture> read(QIODevice& device, const QString& displayName);
 
 private:

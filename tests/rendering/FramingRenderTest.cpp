@@ -3,7 +3,6 @@
 // upwards, and its middle at the default framing.
 #include "CardFaces.h"
 #include "FourCards.h"
-#include "FramingMoves.h"
 #include "PhotoBox.h"
 #include "PhotoPreparer.h"
 #include "SheetExport.h"
@@ -106,28 +105,6 @@ private slots:
         // Zoomed in, the band is still at the top; the framing far off the photo stays inside.
         QVERIFY(box(photo, Framing{QPointF(0.5, 0.02), 2.5}) > 0);
         QCOMPARE(box(photo, Framing{QPointF(0.5, 0.8), 1}), 0);
-    }
-
-    // Dragging follows the pointer until the photo's edge meets the box's; the wheel zooms around
-    // the pointer; a photo that is all middle cannot move across.
-    void gesturesMoveThePart() {
-        const PreparedPhoto photo = PhotoPreparer::fromPicture(bandedPhoto());
-        const FramedPicture screen{photo.screen, photo.wholeScreen, {}};
-        const QSizeF box(120, 80);
-        const Framing down = FramingMoves::dragged(screen, box, QPointF(0, 1000));
-        QCOMPARE(down.point.x(), 0.5);
-        QVERIFY(qAbs(down.point.y() - PhotoBox::framedPart(screen, box).height() / 2 /
-                                          screen.whole.height()) < 1e-6);
-        const Framing sideways = FramingMoves::dragged(screen, box, QPointF(30, 0));
-        QVERIFY(sideways.isDefault());
-        const Framing zoomed = FramingMoves::zoomed(screen, box, QPointF(0, 0), 1.1 * 1.1);
-        QVERIFY(qAbs(zoomed.zoom - 1.21) < 1e-9);
-        FramedPicture at = screen;
-        at.framing = zoomed;
-        QCOMPARE(PhotoBox::framedPart(at, box).topLeft(),
-                 PhotoBox::framedPart(screen, box).topLeft()); // the corner under the pointer
-        QCOMPARE(FramingMoves::zoomed(screen, box, QPointF(60, 40), 100).zoom, Framing::kMaxZoom);
-        QCOMPARE(FramingMoves::zoomed(screen, box, QPointF(60, 40), 0.5).zoom, 1.0);
     }
 };
 
