@@ -13,6 +13,8 @@ void registerSeriesBenchmarks(const BenchWork& work);
 void registerPrintBenchmarks(const BenchWork& work);
 // decode_all/32x24mp and game_pdf/8x24mp: a whole game to PDF and its baseline.
 void registerGameBenchmarks(const BenchWork& work);
+// frame_drag/24mp-exif6 and frame_plain/24mp-exif6: the card redrawn during a framing drag.
+void registerFramingBenchmarks(const BenchWork& work);
 
 // Wall-clock time in milliseconds, which is what the user waits for whatever the threads do.
 inline benchmark::internal::Benchmark* inWallMilliseconds(benchmark::internal::Benchmark* b) {

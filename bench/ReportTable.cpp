@@ -39,6 +39,7 @@ ReportTable::ReportTable(const BenchResults& results) : m_results(results) {
     addPrinting();
     addGame();
     addGameMemory();
+    addFraming();
 }
 
 void ReportTable::addPlacements() {

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRectF>
 #include <QSizeF>
+#include <algorithm>
 
 class CoverCrop final {
 public:
@@ -17,6 +18,18 @@ public:
         return QRectF(
             QPointF((picture.width() - part.width()) / 2, (picture.height() - part.height()) / 2),
             part);
+    }
+    // The part of a `whole`-sized picture that shows when `base` (the part shown at zoom 1) is
+    // shrunk by `zoom` and centred on `point` (fractions of the whole), moved back inside the
+    // picture where it would leave it, so it always covers its box.
+    static QRectF framed(QSizeF whole, QSizeF base, QPointF point, double zoom) {
+        const QSizeF size(std::min(base.width() / zoom, whole.width()),
+                          std::min(base.height() / zoom, whole.height()));
+        const double left = std::clamp(point.x() * whole.width() - size.width() / 2, 0.0,
+                                       whole.width() - size.width());
+        const double top = std::clamp(point.y() * whole.height() - size.height() / 2, 0.0,
+                                      whole.height() - size.height());
+        return QRectF(QPointF(left, top), size);
     }
     // Where a part of `part` pixels lies in the middle of a picture of `whole` pixels.
     static QRect middle(QSize whole, QSize part) {

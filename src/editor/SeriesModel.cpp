@@ -51,6 +51,19 @@ QString SeriesModel::photoPath(int card) const {
     return inRange(card) ? m_series.photoPath(card) : QString();
 }
 
+Framing SeriesModel::framing(int card) const {
+    return inRange(card) ? m_series.framing(card) : Framing{};
+}
+
+void SeriesModel::setFraming(int card, const Framing& framing) {
+    const Framing clean = framing.clamped();
+    if (!inRange(card) || clean == m_series.framing(card))
+        return;
+    m_series.framing(card) = clean;
+    emit framingChanged(card);
+    touch();
+}
+
 void SeriesModel::setSubject(const QString& text) {
     const QString clean = withoutLineBreaks(text);
     if (clean == m_series.subject)
@@ -82,6 +95,10 @@ void SeriesModel::setPhotoPath(int card, const QString& path) {
     if (!inRange(card))
         return;
     m_series.photoPath(card) = path;
+    if (m_series.framing(card) != Framing{}) {
+        m_series.framing(card) = Framing{};
+        emit framingChanged(card);
+    }
     touch();
 }
 
@@ -106,8 +123,13 @@ void SeriesModel::resetToDesign() {
     setSubject(defaultSubject());
     for (int line = 1; line <= kLines; ++line)
         setName(1, line, defaultName(line));
-    for (int card = 1; card <= kCards; ++card)
+    for (int card = 1; card <= kCards; ++card) {
         m_series.photoPath(card).clear();
+        if (m_series.framing(card) != Framing{}) {
+            m_series.framing(card) = Framing{};
+            emit framingChanged(card);
+        }
+    }
     m_seriesName = defaultSeriesName();
     setSaved(Saved::Yes);
 }

@@ -9,8 +9,8 @@
 // Every write is mirrored: the subject is one text on all four cards and name line j is one
 // text on every card. Line breaks in a written text become blanks. Writing a text a box already
 // holds changes nothing and emits nothing. Card and line numbers outside 1..4 are ignored.
-// Any change of a text or a photo path leaves the series with unsaved changes until it is saved,
-// loaded or reset to the design.
+// Any change of a text, a photo path or a framing leaves the series with unsaved changes until it
+// is saved, loaded or reset to the design.
 class SeriesModel final : public QObject {
     Q_OBJECT
 public:
@@ -28,13 +28,17 @@ public:
     QString subject() const;
     QString name(int card, int line) const;
     QString photoPath(int card) const;
+    Framing framing(int card) const;
     QString seriesName() const { return m_seriesName; }
 
     // Sets the subject on all four cards.
     void setSubject(const QString& text);
     // Sets name line `line` on all four cards (the card that was typed on is only the source).
     void setName(int card, int line, const QString& text);
+    // Sets the card's photo path; its framing goes back to the default.
     void setPhotoPath(int card, const QString& path);
+    // Sets which part of the card's photo its boxes show (brought into range).
+    void setFraming(int card, const Framing& framing);
     void setSeriesName(const QString& name) { m_seriesName = name; }
 
     // True when the series changed since it was last saved, loaded or reset to the design.
@@ -51,6 +55,7 @@ public:
 signals:
     void subjectChanged(const QString& text);
     void nameChanged(int line, const QString& text);
+    void framingChanged(int card);
     // A text or photo path changed (any edit, whether or not the series was saved before).
     void edited();
     void unsavedChangesChanged(bool unsaved);

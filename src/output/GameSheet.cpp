@@ -16,7 +16,8 @@ FaceSheet GameSheet::build(const QString& fileName, const Series& series,
         const bool read = index < photos.size() && photos[index].ok();
         // As after a load: the photo in its outline, or the empty outline when it was not read.
         sheet.photos[index] = {read ? photos[index].value().picture : QImage(),
-                               PhotoFrame::Outlined};
+                               PhotoFrame::Outlined, read ? photos[index].value().whole : QImage(),
+                               series.framing(card)};
     }
     return sheet;
 }

@@ -29,6 +29,8 @@ public:
     void load(int card, const PreparedPhoto& photo);
     // Back to the placeholders.
     void reset();
+    // The card alone back to its placeholders.
+    void clear(int card) { set(card, Card{}); }
 
     // The card shows that its photo is coming; returns the ticket of that photo. Anything else
     // the card is given since makes the ticket stale, so a photo arriving late is dropped.

@@ -30,6 +30,43 @@ struct ErrorManager {
 }
 void stayQuiet(j_common_ptr) {}
 
+// Averages the rows of `rect` of a decoded picture, handed over one by one, down by `factors`
+// into `out`; a short last block repeats its last row.
+class Reduction final {
+public:
+    Reduction(QRect rect, QSize factors, QImage& out)
+        : m_rect(rect), m_factors(factors), m_out(out),
+          m_rows(rect.width(), factors.height(), QImage::Format_RGB32) {}
+
+    bool isNull() const { return m_rows.isNull() || m_out.isNull(); }
+
+    void take(int row, const uchar* line) {
+        if (row < m_rect.top() || row > m_rect.bottom())
+            return;
+        const int fy = m_factors.height();
+        const int k = (row - m_rect.top()) % fy;
+        const size_t bytes = size_t(m_rect.width()) * 4;
+        std::memcpy(m_rows.scanLine(k), line + m_rect.left() * 4, bytes);
+        if (k != fy - 1 && row != m_rect.bottom())
+            return;
+        for (int r = k + 1; r < fy; ++r)
+            std::memcpy(m_rows.scanLine(r), m_rows.constScanLine(k), bytes);
+        auto* target = reinterpret_cast<QRgb*>(m_out.scanLine(m_y++));
+        if (m_factors == QSize(1, 1))
+            std::memcpy(target, m_rows.constScanLine(0), bytes);
+        else
+            BoxReducer::reduceRow(reinterpret_cast<const QRgb*>(m_rows.constScanLine(0)),
+                                  m_rows.bytesPerLine() / 4, m_rect.width(), m_factors, target);
+    }
+
+private:
+    QRect m_rect;
+    QSize m_factors;
+    QImage& m_out;
+    QImage m_rows;
+    int m_y = 0;
+};
+
 // Owns one decompression; the guarded functions below hold only plain locals, so a jump out of
 // libjpeg skips no destructor.
 class Session final {
@@ -102,6 +139,23 @@ public:
                 else
                     BoxReducer::reduceRow(rows, band.bytesPerLine() / 4, part.width(), factors,
                                           target);
+            }
+        }
+        return true;
+    }
+
+    // Decodes every row once and hands each to both `reductions`.
+    bool readAll(Reduction& part, Reduction& whole, QImage& band) {
+        if (setjmp(errors.jump))
+            return false;
+        jpeg_start_decompress(&info);
+        for (int row = 0; row < int(info.output_height);) {
+            const int count = qMin(band.height(), int(info.output_height) - row);
+            if (!readInto(band.bits(), band.bytesPerLine(), JDIMENSION(count)))
+                return false;
+            for (int i = 0; i < count; ++i, ++row) {
+                part.take(row, band.constScanLine(i));
+                whole.take(row, band.constScanLine(i));
             }
         }
         return true;
@@ -201,8 +255,26 @@ JpegDecoder::Decoded JpegDecoder::decode(QIODevice& device) {
         result.outcome = Outcome::TooLarge;
         return result;
     }
-    if (session.readPart(area, factors, picture, band)) {
+    if (area == QRect(QPoint(0, 0), scaled)) {
+        if (session.readPart(area, factors, picture, band)) {
+            result.picture = picture;
+            result.outcome = Outcome::Decoded;
+        }
+        return result;
+    }
+    const QSize wholeNeed =
+        asStored(PhotoFit::wholeKeptSize(asStored(result.storedSize), part, asStored(need)));
+    const QSize wholeFactors = BoxReducer::factorsFor(scaled, wholeNeed);
+    QImage whole(BoxReducer::reducedSize(scaled, wholeFactors), QImage::Format_RGB32);
+    Reduction partRows(area, factors, picture);
+    Reduction wholeRows(QRect(QPoint(0, 0), scaled), wholeFactors, whole);
+    if (whole.isNull() || partRows.isNull() || wholeRows.isNull()) {
+        result.outcome = Outcome::TooLarge;
+        return result;
+    }
+    if (session.readAll(partRows, wholeRows, band)) {
         result.picture = picture;
+        result.whole = whole;
         result.outcome = Outcome::Decoded;
     }
     return result;

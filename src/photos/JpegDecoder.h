@@ -20,6 +20,7 @@ public:
         int orientation = 1; // Exif orientation 1..8
         QSize storedSize;    // full size as stored
         QSize partSize;      // the kept part at full size, as stored: its true proportions
+        QImage whole; // the whole picture as stored, shrunk alike; null when the part is all of it
     };
 
     static constexpr qint64 kMaxPixels = 200'000'000; // the largest phone photos are 200 MP
@@ -30,7 +31,8 @@ public:
     // Decodes the middle part of the JPEG read from `device` that PhotoFit keeps (only the rows and
     // columns of that part are turned into pixels), at the smallest of the scales 1, 1/2, 1/4 and
     // 1/8 at which the part still covers PhotoFit::keptSize. A direction still twice that size or
-    // more is averaged down by powers of two while decoding.
+    // more is averaged down by powers of two while decoding. When the part is not the whole
+    // picture, the whole is decoded too, in the same pass, for framing.
     static Decoded decode(QIODevice& device);
     // The scale denominator (1, 2, 4 or 8) that decode() uses for a part of `part` pixels as
     // stored that must keep `need` pixels.

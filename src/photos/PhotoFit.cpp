@@ -39,3 +39,20 @@ QSize PhotoFit::keptSize(QSize part) {
 QImage PhotoFit::middleOf(const QImage& picture) {
     return picture.copy(CoverCrop::middle(picture.size(), shownPart(picture.size())));
 }
+
+QSize PhotoFit::wholeKeptSize(QSize whole, QSize part, QSize kept) {
+    if (whole.isEmpty() || part.isEmpty())
+        return whole;
+    if (whole == part)
+        return kept;
+    double across = double(kept.width()) / part.width();
+    double down = double(kept.height()) / part.height();
+    const double pixels = whole.width() * across * whole.height() * down;
+    if (pixels > double(kMaxWholePixels)) {
+        const double shrink = std::sqrt(double(kMaxWholePixels) / pixels);
+        across *= shrink;
+        down *= shrink;
+    }
+    return QSize(std::max(1, int(std::lround(whole.width() * across))),
+                 std::max(1, int(std::lround(whole.height() * down))));
+}

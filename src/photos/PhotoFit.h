@@ -11,10 +11,11 @@
 // every printed photo then gets 400 pixels per inch or more.
 class PhotoFit final {
 public:
-    static constexpr QSize kScreenArea{394, 294}; // the canvas's photo area
-    static constexpr int kPrintScale = 3;         // kept pixels for each screen pixel
-    static constexpr double kTallest = 1.0;       // width over height of the tallest box
-    static constexpr double kWidest = 1.52;       // and of the widest
+    static constexpr QSize kScreenArea{394, 294};        // the canvas's photo area
+    static constexpr int kPrintScale = 3;                // kept pixels for each screen pixel
+    static constexpr double kTallest = 1.0;              // width over height of the tallest box
+    static constexpr double kWidest = 1.52;              // and of the widest
+    static constexpr qint64 kMaxWholePixels = 4'000'000; // the whole photo, kept for framing
 
     // The size of the middle part of a picture of `size` (upright) that any box can show.
     static QSize shownPart(QSize size);
@@ -27,4 +28,8 @@ public:
     // The size the part is kept at: three times its screen picture, or its own size when it has
     // fewer pixels than that.
     static QSize keptSize(QSize part);
+    // The size the whole upright photo of `whole` pixels is kept at when its middle part of `part`
+    // pixels is kept at `kept`: as many kept pixels for each photo pixel, but never more than
+    // kMaxWholePixels in all, so a framing can show any part of the photo.
+    static QSize wholeKeptSize(QSize whole, QSize part, QSize kept);
 };

@@ -63,7 +63,13 @@ Result<PreparedPhoto> PhotoPreparer::fromData(const QByteArray& data, const QStr
 }
 
 PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
-    return fromDecoded(DecodedPicture{Resampler::opaque(PhotoFit::middleOf(upright)), 1, {}});
+    const QImage middle = PhotoFit::middleOf(upright);
+    return fromDecoded(
+        DecodedPicture{Resampler::opaque(middle),
+                       1,
+                       {},
+                       middle.size() == upright.size() ? QImage() : Resampler::opaque(upright),
+                       {}});
 }
 
 PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
@@ -75,6 +81,18 @@ PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
         Resampler::resampled(picture.stored, turned ? kept.transposed() : kept),
         picture.orientation);
     photo.screen = Resampler::resampled(photo.picture, PhotoFit::screenSize(part));
+    if (picture.whole.isNull()) {
+        photo.whole = photo.picture;
+        photo.wholeScreen = photo.screen;
+        return photo;
+    }
+    const QSize whole = picture.uprightWholeSize();
+    const QSize wholeKept = PhotoFit::wholeKeptSize(whole, part, kept);
+    photo.whole = ExifOrientation::upright(
+        Resampler::resampled(picture.whole, turned ? wholeKept.transposed() : wholeKept),
+        picture.orientation);
+    photo.wholeScreen = Resampler::resampled(
+        photo.whole, PhotoFit::wholeKeptSize(whole, part, PhotoFit::screenSize(part)));
     return photo;
 }
 

@@ -35,6 +35,11 @@ QSize DecodedPicture::uprightSize() const {
     return ExifOrientation::swapsAxes(orientation) ? size.transposed() : size;
 }
 
+QSize DecodedPicture::uprightWholeSize() const {
+    const QSize size = wholeSize.isValid() ? wholeSize : whole.size();
+    return ExifOrientation::swapsAxes(orientation) ? size.transposed() : size;
+}
+
 Result<DecodedPicture> PictureReader::read(QIODevice& device, const QString& displayName) {
     if (!JpegDecoder::isJpeg(device))
         return readWithQt(device, displayName);
@@ -42,7 +47,8 @@ Result<DecodedPicture> PictureReader::read(QIODevice& device, const QString& dis
     const JpegDecoder::Decoded jpeg = JpegDecoder::decode(device);
     switch (jpeg.outcome) {
     case JpegDecoder::Outcome::Decoded:
-        return DecodedPicture{jpeg.picture, jpeg.orientation, jpeg.partSize};
+        return DecodedPicture{jpeg.picture, jpeg.orientation, jpeg.partSize, jpeg.whole,
+                              jpeg.storedSize};
     case JpegDecoder::Outcome::TooLarge:
         return tooLarge(displayName, jpeg.storedSize);
     case JpegDecoder::Outcome::Unreadable:
@@ -56,6 +62,7 @@ Result<DecodedPicture> PictureReader::read(QIODevice& device, const QString& dis
 }
 
 Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, const QString& displayName) {
+    const qint64 start = device.pos();
     QImageReader reader(&device);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
@@ -85,10 +92,27 @@ Result<DecodedPicture> PictureReader::readWithQt(QIODevice& device, const QStrin
         return tooLarge(displayName, picture.size());
     // Qt has turned it upright. A reader that could not tell the size, or read another than it
     // told (a GIF may tell its first frame's), gave the whole picture: it is cut and shrunk here.
-    if (!stored.isEmpty() && picture.size() == kept)
-        return DecodedPicture{Resampler::opaque(picture), 1, {}};
+    if (!stored.isEmpty() && picture.size() == kept) {
+        QImage whole;
+        if (asStored(part) != stored && device.seek(start))
+            whole = readWhole(device, PhotoFit::wholeKeptSize(asStored(stored), part, kept));
+        return DecodedPicture{Resampler::opaque(picture), 1, {}, whole, {}};
+    }
     const QImage middle = PhotoFit::middleOf(picture);
     const QSize shrunk = PhotoFit::keptSize(middle.size());
     const QImage cut = shrunk == middle.size() ? middle : Resampler::resampled(middle, shrunk);
-    return DecodedPicture{Resampler::opaque(cut), 1, {}};
+    QImage whole;
+    if (middle.size() != picture.size())
+        whole = Resampler::opaque(Resampler::resampled(
+            picture, PhotoFit::wholeKeptSize(picture.size(), middle.size(), shrunk)));
+    return DecodedPicture{Resampler::opaque(cut), 1, {}, whole, {}};
+}
+
+QImage PictureReader::readWhole(QIODevice& device, QSize size) {
+    QImageReader reader(&device);
+    reader.setAutoTransform(true);
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    reader.setScaledSize(turned ? size.transposed() : size);
+    const QImage whole = reader.read();
+    return whole.size() == size ? Resampler::opaque(whole) : QImage();
 }

@@ -14,8 +14,12 @@ struct DecodedPicture final {
     QImage stored;       // Format_RGB32; may be shrunk more in one direction than the other
     int orientation = 1; // 1..8; 1 means already upright
     QSize partSize;      // the part's size in the file, as stored, which gives its proportions
+    QImage whole{};      // the whole picture shrunk alike, as stored; null when the part is all
+    QSize wholeSize{};   // the whole picture's size in the file, as stored
     // The part's true size once upright (the size of `stored` when partSize is not set).
     QSize uprightSize() const;
+    // The same for the whole picture (the size of `whole` when wholeSize is not set).
+    QSize uprightWholeSize() const;
 };
 
 class PictureReader final {
@@ -25,10 +29,14 @@ public:
 
     // Reads the middle part that PhotoFit keeps of the picture on `device` (JPEG, PNG, BMP, GIF,
     // ...) from its current position, decoding it only as large as PhotoFit::keptSize; smaller
-    // pictures come back at their own size. The result is opaque (transparency laid on white).
-    // Errors are in Dutch and name `displayName`.
+    // pictures come back at their own size. When that part is not the whole picture, the whole
+    // comes too, at the same scale (PhotoFit::wholeKeptSize), for framing; a Qt-read picture on a
+    // device that cannot seek back comes without it. The result is opaque (transparency laid on
+    // white). Errors are in Dutch and name `displayName`.
     static Result<DecodedPicture> read(QIODevice& device, const QString& displayName);
 
 private:
     static Result<DecodedPicture> readWithQt(QIODevice& device, const QString& displayName);
+    // The whole picture on `device`, upright and opaque at `size`; null when it cannot be read so.
+    static QImage readWhole(QIODevice& device, QSize size);
 };

@@ -54,7 +54,8 @@ public:
         const QSize size = PhotoBox::sizeFor(m_painter, box, photo.picture, photo.frame);
         QImage& image = m_cut[{card, size.width(), size.height()}];
         if (image.isNull())
-            image = PhotoBox::render(photo.picture, size, photo.frame);
+            image = PhotoBox::render(FramedPicture{photo.picture, photo.whole, photo.framing}, size,
+                                     photo.frame);
         drawStretched(m_painter, image, box);
     }
 

@@ -14,6 +14,8 @@
 struct FacePhoto final {
     QImage picture; // upright, in its own proportions, with as many pixels as the print needs
     PhotoFrame frame = PhotoFrame::Bare;
+    QImage whole{}; // the whole photo at the same scale, for a framing other than the default
+    Framing framing{};
 };
 
 struct FaceSheet final {

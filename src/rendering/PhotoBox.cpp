@@ -31,17 +31,19 @@ QImage viewOf(const QImage& picture, QRect rect) {
                   picture.bytesPerLine(), picture.format());
 }
 
-// Draws the part of `picture` that fills `area` (partShown), scaled to fill it.
-void drawCovering(QPainter& painter, const QRectF& area, const QImage& given) {
+// Draws `part` of `picture` scaled to fill `area`; where the part has as many pixels as the area,
+// the pixels of `copied(size)` are copied unscaled.
+template <typename Copied>
+void drawPart(QPainter& painter, const QRectF& area, const QImage& given, const QRectF& part,
+              Copied copied) {
     const QImage picture =
         given.depth() == 32 ? given : given.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QRectF part = partShown(QSizeF(picture.size()), area.size());
     const QRect whole = part.toAlignedRect() & picture.rect();
     if (std::abs(part.width() - area.width()) < 0.5 &&
         std::abs(part.height() - area.height()) < 0.5 && area == area.toRect()) {
         // One pixel of the picture for each pixel of the area: a plain copy.
         const QSize size = area.toRect().size();
-        painter.drawImage(area.topLeft(), viewOf(picture, CoverCrop::middle(picture.size(), size)));
+        painter.drawImage(area.topLeft(), viewOf(picture, copied(size)));
     } else if (part.width() >= 2 * area.width() || part.height() >= 2 * area.height()) {
         // Shrinking this far needs an area-averaging filter, or fine detail aliases. The last
         // step maps the part exactly onto the area, whatever the rounding of the first.
@@ -63,6 +65,12 @@ void drawCovering(QPainter& painter, const QRectF& area, const QImage& given) {
     }
 }
 
+// Draws the part of `picture` that fills `area` (partShown), scaled to fill it.
+void drawCovering(QPainter& painter, const QRectF& area, const QImage& picture) {
+    drawPart(painter, area, picture, partShown(QSizeF(picture.size()), area.size()),
+             [&picture](QSize size) { return CoverCrop::middle(picture.size(), size); });
+}
+
 // The outline and the white band around the photo area, `unit` pixels a step.
 void drawFrame(QPainter& painter, QSizeF size, double unit) {
     const double w = size.width();
@@ -79,6 +87,47 @@ void drawFrame(QPainter& painter, QSizeF size, double unit) {
 } // namespace
 
 QImage PhotoBox::render(const QImage& picture, QSize size, PhotoFrame frame) {
+    return renderWith(picture, size, frame, [&picture](QPainter& painter, const QRectF& area) {
+        drawCovering(painter, area, picture);
+    });
+}
+
+QImage PhotoBox::render(const FramedPicture& photo, QSize size, PhotoFrame frame) {
+    if (photo.framing.isDefault() || photo.whole.isNull() || photo.middle.isNull())
+        return render(photo.middle, size, frame);
+    return renderWith(photo.middle, size, frame, [&photo](QPainter& painter, const QRectF& area) {
+        const QRectF part = framedPart(photo, area.size());
+        const QSize bounds = photo.whole.size();
+        drawPart(painter, area, photo.whole, part, [&part, bounds](QSize copied) {
+            return QRect(
+                QPoint(std::clamp(qRound(part.left()), 0, bounds.width() - copied.width()),
+                       std::clamp(qRound(part.top()), 0, bounds.height() - copied.height())),
+                copied);
+        });
+    });
+}
+
+QRectF PhotoBox::framedPart(const FramedPicture& photo, QSizeF area) {
+    const QSizeF whole(photo.whole.size());
+    const QRectF middle = CoverCrop::of(whole, QSizeF(photo.middle.size()));
+    const QSizeF base = partShown(middle.size(), area).size();
+    return CoverCrop::framed(whole, base, photo.framing.point, photo.framing.zoom);
+}
+
+Framing PhotoBox::framingOf(const FramedPicture& photo, const QRectF& part, double zoom) {
+    const QSizeF whole(photo.whole.size());
+    if (whole.isEmpty())
+        return {};
+    const double left = std::clamp(part.left(), 0.0, std::max(0.0, whole.width() - part.width()));
+    const double top = std::clamp(part.top(), 0.0, std::max(0.0, whole.height() - part.height()));
+    return Framing{QPointF((left + part.width() / 2) / whole.width(),
+                           (top + part.height() / 2) / whole.height()),
+                   zoom}
+        .clamped();
+}
+
+template <typename Draw>
+QImage PhotoBox::renderWith(const QImage& picture, QSize size, PhotoFrame frame, Draw draw) {
     if (size.isEmpty() || (frame == PhotoFrame::Bare && picture.isNull()))
         return {};
     QImage image(size, QImage::Format_RGB32);
@@ -89,7 +138,7 @@ QImage PhotoBox::render(const QImage& picture, QSize size, PhotoFrame frame) {
         const double unit = frame == PhotoFrame::Outlined ? unitFor(size.width()) : 0;
         const QRectF area = QRectF(image.rect()).adjusted(3 * unit, 3 * unit, -3 * unit, -3 * unit);
         if (!picture.isNull() && !area.isEmpty())
-            drawCovering(painter, area, picture);
+            draw(painter, area);
         if (unit > 0)
             drawFrame(painter, QSizeF(size), unit);
     }

@@ -1,6 +1,8 @@
 // A photo cut to fit a box of any proportions, inside the photo canvas's outline or bare.
 #pragma once
 
+#include "Framing.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -10,6 +12,14 @@ class QPainter;
 enum class PhotoFrame {
     Bare,     // the photo fills the whole box
     Outlined, // a black outline and a white band around the photo, as on the photo canvas
+};
+
+// A photo with its framing: the kept middle part, which every box cuts from at the default
+// framing, and the whole photo at the same scale, which other framings cut from.
+struct FramedPicture final {
+    QImage middle;
+    QImage whole; // null: the middle is all there is
+    Framing framing;
 };
 
 class PhotoBox final {
@@ -28,10 +38,23 @@ public:
     // narrower than the canvas a faint line, as on a canvas shrunk to that size). A null picture
     // leaves the area white with the outline, or gives a null image bare.
     static QImage render(const QImage& picture, QSize size, PhotoFrame frame);
+    // The same for a framed photo: the part around the framing's point, its size shrunk by the
+    // zoom, moved back inside the photo where it would leave it. The default framing gives
+    // exactly what render() gives for the middle.
+    static QImage render(const FramedPicture& photo, QSize size, PhotoFrame frame);
+    // Where the framed part lies in `photo.whole` when it fills `area` (whole-picture pixels).
+    static QRectF framedPart(const FramedPicture& photo, QSizeF area);
+    // The framing that shows `part` of `photo.whole`, at `zoom`, moved inside the photo.
+    static Framing framingOf(const FramedPicture& photo, const QRectF& part, double zoom);
     // The size render() is asked for when the box `box` of `painter` is drawn: the box's size on
     // the device, but never finer than the picture's own pixels or three times the canvas,
     // whichever is more. Three times the canvas is 300 pixels an inch or more in every printed box,
     // so a small photo is smoothed by this program, not blown up in blocks by the printer.
     static QSize sizeFor(const QPainter& painter, const QRectF& box, const QImage& picture,
                          PhotoFrame frame);
+
+private:
+    // An image of `size` with the outline (or bare), `draw` filling the photo area.
+    template <typename Draw>
+    static QImage renderWith(const QImage& picture, QSize size, PhotoFrame frame, Draw draw);
 };

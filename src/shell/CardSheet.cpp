@@ -31,6 +31,11 @@ CardSheet::CardSheet(QWidget* parent)
             view.thumbnail(slot)->setPicture(m_thumbnailPlaceholder);
         connect(view.photo(), &PictureBox::clicked, this,
                 [this, card] { emit photoClicked(card); });
+        view.photo()->setFramable(true);
+        connect(view.photo(), &PictureBox::framingChosen, this,
+                [this, card](const Framing& framing, bool continues) {
+                    emit framingChosen(card, framing, continues);
+                });
     }
     m_help = new HelpPane(this);
     m_help->setGeometry(twips::rectToPx(90, 225, 5595, 6765));
@@ -68,15 +73,21 @@ void CardSheet::bindTexts(SeriesModel& model) {
     for (const auto& view : m_cards) {
         // After each edit the box shows the model's text, which has line breaks made blanks.
         connect(view->subject(), &QLineEdit::textEdited, &model,
-                [this, &model](const QString& text) {
+                [this, &model, card = view->card()](const QString& text) {
+                    const QString before = model.subject();
                     model.setSubject(text);
                     showSubject(model.subject());
+                    if (model.subject() != before)
+                        emit textTyped(card, 0, before, model.subject());
                 });
         for (int line = 1; line <= kLines; ++line) {
             connect(view->name(line), &QLineEdit::textEdited, &model,
                     [this, &model, card = view->card(), line](const QString& text) {
+                        const QString before = model.name(card, line);
                         model.setName(card, line, text);
                         showName(line, model.name(card, line));
+                        if (model.name(card, line) != before)
+                            emit textTyped(card, line, before, model.name(card, line));
                     });
         }
     }
@@ -121,8 +132,11 @@ void CardSheet::showText(QLineEdit* box, const QString& text) {
         box->setCursorPosition(qMin(cursor, int(text.size())));
 }
 
-void CardSheet::bindPhotos(const CardPhotos& photos) {
+void CardSheet::bindPhotos(const CardPhotos& photos, const SeriesModel& model) {
+    m_framings = &model;
     connect(&photos, &CardPhotos::changed, this,
+            [this, &photos](int card) { showPhoto(photos, card); });
+    connect(&model, &SeriesModel::framingChanged, this,
             [this, &photos](int card) { showPhoto(photos, card); });
     for (int card = 1; card <= kCards; ++card)
         showPhoto(photos, card);
@@ -131,7 +145,9 @@ void CardSheet::bindPhotos(const CardPhotos& photos) {
 void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
     using Shows = CardPhotos::CardShows;
     const Shows shows = photos.cardShows(photoCard);
-    const QImage& screen = photos.photo(photoCard).screen;
+    const PreparedPhoto& prepared = photos.photo(photoCard);
+    const FramedPicture screen{prepared.screen, prepared.wholeScreen,
+                               m_framings ? m_framings->framing(photoCard) : Framing{}};
     PictureBox* own = m_cards[photoCard - 1]->photo();
     // A photo still being read, or given up on, shows the placeholder with a note saying so.
     const bool noPhoto =

@@ -3,6 +3,7 @@
 
 #include "CardView.h"
 #include "DeckMode.h"
+#include "Framing.h"
 
 #include <QFrame>
 #include <QImage>
@@ -29,8 +30,9 @@ public:
 
     // Shows the model's texts and keeps the boxes and the model in step both ways.
     void bindTexts(SeriesModel& model);
-    // Shows what each card and thumbnail should show, and follows every change.
-    void bindPhotos(const CardPhotos& photos);
+    // Shows what each card and thumbnail should show, framed as the model says, and follows every
+    // change.
+    void bindPhotos(const CardPhotos& photos, const SeriesModel& model);
 
     // The card whose photo shows at `point` (in this frame's coordinates), or 0: none, or the help
     // pane covers the cards.
@@ -40,6 +42,10 @@ public:
 
 signals:
     void photoClicked(int card);
+    // The user chose a framing on the card's photo (PictureBox::framingChosen).
+    void framingChosen(int card, const Framing& framing, bool continues);
+    // The user typed in a box of `card` (line 0: the subject), changing `before` to `after`.
+    void textTyped(int card, int line, const QString& before, const QString& after);
 
 private:
     void showSubject(const QString& text);
@@ -53,4 +59,5 @@ private:
     HelpPane* m_help = nullptr;
     QImage m_photoPlaceholder;
     QImage m_thumbnailPlaceholder;
+    const SeriesModel* m_framings = nullptr;
 };

@@ -17,7 +17,8 @@ FaceSheet FaceSheetBuilder::build() const {
             sheet.names[size_t(card - 1)][size_t(line - 1)] = m_model.name(card, line);
         // A photo still being read, or given up on, prints as the empty canvas of a missing one.
         if (m_photos.cardShows(card) != CardPhotos::CardShows::Placeholder)
-            sheet.photos[size_t(card - 1)] = {m_photos.photo(card).picture, PhotoFrame::Outlined};
+            sheet.photos[size_t(card - 1)] = {m_photos.photo(card).picture, PhotoFrame::Outlined,
+                                              m_photos.photo(card).whole, m_model.framing(card)};
     }
     if (m_cardFrame.isNull())
         m_cardFrame = BuiltInPictures::png(QStringLiteral("card-outline"));

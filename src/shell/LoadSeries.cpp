@@ -11,8 +11,10 @@ void LoadSeries::apply(SeriesModel& model, const QString& fileName, const Series
                        SeriesModel::Saved saved) {
     model.setSeriesName(fileName);
     model.setSubject(series.subject);
-    for (int card = 1; card <= kCards; ++card)
+    for (int card = 1; card <= kCards; ++card) {
         model.setPhotoPath(card, series.photoPath(card));
+        model.setFraming(card, series.framing(card));
+    }
     // The file keeps names without their leading blank; the name lines show them after one.
     for (int line = 1; line <= kLines; ++line)
         model.setName(1, line, SeriesModel::loadedName(series, line));

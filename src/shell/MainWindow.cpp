@@ -5,15 +5,18 @@
 #include "CardSheet.h"
 #include "DeckSwitcher.h"
 #include "Fonts.h"
+#include "FramingCommand.h"
 #include "HelpPane.h"
 #include "InfoBar.h"
 #include "LoadSeries.h"
 #include "MenuRow.h"
+#include "MenuShortcuts.h"
 #include "PictureBox.h"
 #include "PrintDialog.h"
 #include "ProgramLog.h"
 #include "ProgramTitles.h"
 #include "SettingsFile.h"
+#include "TextCommand.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -40,7 +43,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     : QWidget(parent), m_folder(std::move(folder)), m_prompts(&prompts),
       m_commands(SeriesCommands::Context{m_folder, &m_model, &m_photos, &prompts, this,
                                          [this](const QString& text) { setInfo(text); }, 3.0,
-                                         [this] { closeIfAsked(); },
+                                         [this] { closeIfAsked(); }, &m_history,
                                          [this] { return mayDiscardUnsavedWork(); },
                                          [this](const QString& path) { openSeriesFile(path); }}),
       m_recovery(m_folder.stateFolder(), m_model, [this](const QString& text) { setInfo(text); }) {
@@ -53,7 +56,16 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     arrangeTabOrder();
 
     m_sheet->bindTexts(m_model);
-    m_sheet->bindPhotos(m_photos);
+    m_sheet->bindPhotos(m_photos, m_model);
+    connect(m_sheet, &CardSheet::framingChosen, this,
+            [this](int card, const Framing& framing, bool continues) {
+                m_history.push(
+                    new FramingCommand(m_model, card, m_model.framing(card), framing, continues));
+            });
+    connect(m_sheet, &CardSheet::textTyped, this,
+            [this](int card, int line, const QString& before, const QString& after) {
+                m_history.push(new TextCommand(m_model, card, line, before, after));
+            });
     connect(m_sheet, &CardSheet::photoClicked, this,
             [this](int card) { m_commands.placePhoto(card); });
     connect(m_sheet->deckSwitcher(), &DeckSwitcher::chosen, this, &MainWindow::setDeckMode);
@@ -65,6 +77,8 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     // The text boxes take dragged text; dragged files go past them to the window.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
+    m_history.bindKeys(this, [this] { return !isBusy(); });
+    new MenuShortcuts(this, m_menu, m_exit);
 
     m_settings = SettingsFile::load(m_folder.settingsFile());
     // Written straight back, so a missing or damaged file is made whole; a file that already holds

@@ -39,6 +39,7 @@ public:
     SeriesModel& model() { return m_model; }
     SeriesCommands& commands() { return m_commands; }
     CardPhotos& photos() { return m_photos; }
+    EditHistory& history() { return m_history; }
     // The settings the print dialog reads and edits; written at exit.
     Settings& settings() { return m_settings; }
 
@@ -102,6 +103,7 @@ private:
     Settings m_settings;
     SeriesModel m_model;
     CardPhotos m_photos;
+    EditHistory m_history{m_model};
     SeriesCommands m_commands;
     RecoveryKeeper m_recovery;
     DeckMode m_deckMode = DeckMode::Normal;

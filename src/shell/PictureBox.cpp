@@ -1,9 +1,15 @@
 // A picture box like an image control: a built-in picture stretched to the box, or a photo cut to
-// fit it; it reports clicks.
+// fit it; it reports clicks and, on a card's photo, the framing chosen with the mouse and keys.
 #include "PictureBox.h"
 
+#include "FramingMoves.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cmath>
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -11,14 +17,18 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::setPicture(const QImage& picture) {
-    m_picture = picture;
+    m_photo = FramedPicture{picture, {}, {}};
     m_stretched = true;
     m_cut = QImage();
     update();
 }
 
 void PictureBox::setPhoto(const QImage& photo, PhotoFrame frame) {
-    m_picture = photo;
+    setPhoto(FramedPicture{photo, {}, {}}, frame);
+}
+
+void PictureBox::setPhoto(const FramedPicture& photo, PhotoFrame frame) {
+    m_photo = photo;
     m_stretched = false;
     m_frame = frame;
     m_cut = QImage();
@@ -32,12 +42,21 @@ void PictureBox::setNote(const QString& note) {
     update();
 }
 
+void PictureBox::setFramable(bool framable) {
+    m_framable = framable;
+    setFocusPolicy(framable ? Qt::ClickFocus : Qt::NoFocus);
+}
+
+bool PictureBox::canFrame() const {
+    return m_framable && !m_stretched && !m_photo.whole.isNull() && isEnabled();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_stretched) {
-        if (!m_picture.isNull())
-            painter.drawImage(rect(), m_picture);
+        if (!m_photo.middle.isNull())
+            painter.drawImage(rect(), m_photo.middle);
         if (!m_note.isEmpty()) {
             painter.setPen(Qt::black);
             painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
@@ -48,7 +67,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
     if (m_cut.size() != pixels) {
-        m_cut = PhotoBox::render(m_picture, pixels, m_frame);
+        m_cut = PhotoBox::render(m_photo, pixels, m_frame);
         m_cut.setDevicePixelRatio(ratio);
     }
     if (!m_cut.isNull())
@@ -57,14 +76,117 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
+    m_dragging = false;
+    m_pressAt = event->position();
+    m_pressFraming = m_photo.framing;
     event->accept();
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
+    if (!m_pressed || !canFrame())
+        return;
+    const QPointF moved = event->position() - m_pressAt;
+    if (!m_dragging && std::hypot(moved.x(), moved.y()) <= kClickDistance)
+        return;
+    m_dragging = true;
+    FramedPicture pressed = m_photo;
+    pressed.framing = m_pressFraming;
+    showFraming(FramingMoves::dragged(pressed, QSizeF(size()), moved));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool left = m_pressed && event->button() == Qt::LeftButton;
+    const bool click = left && !m_dragging && rect().contains(event->position().toPoint());
+    const bool dragged = left && m_dragging;
+    m_pressed = false;
+    m_dragging = false;
+    event->accept();
+    if (dragged && m_photo.framing != m_pressFraming)
+        choose(m_photo.framing, Gesture::Drag);
     if (click)
         emit clicked();
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+    if (!canFrame()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_wheelRest += event->angleDelta().y();
+    const int notches = m_wheelRest / 120;
+    m_wheelRest -= notches * 120;
+    if (notches != 0)
+        choose(FramingMoves::zoomed(m_photo, QSizeF(size()), event->position(),
+                                    std::pow(FramingMoves::kZoomStep, notches)),
+               Gesture::Wheel);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (!canFrame()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QSizeF box(size());
+    const QPointF middle(box.width() / 2, box.height() / 2);
+    const double step = box.width() / 20;
+    Framing framing = m_photo.framing;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        framing = FramingMoves::dragged(m_photo, box, QPointF(step, 0));
+        break;
+    case Qt::Key_Right:
+        framing = FramingMoves::dragged(m_photo, box, QPointF(-step, 0));
+        break;
+    case Qt::Key_Up:
+        framing = FramingMoves::dragged(m_photo, box, QPointF(0, step));
+        break;
+    case Qt::Key_Down:
+        framing = FramingMoves::dragged(m_photo, box, QPointF(0, -step));
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        framing = FramingMoves::zoomed(m_photo, box, middle, FramingMoves::kZoomStep);
+        break;
+    case Qt::Key_Minus:
+        framing = FramingMoves::zoomed(m_photo, box, middle, 1 / FramingMoves::kZoomStep);
+        break;
+    case Qt::Key_0:
+        resetFraming();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (framing != m_photo.framing)
+        choose(framing, Gesture::Key);
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (!canFrame())
+        return;
+    QMenu menu(this);
+    connect(menu.addAction(tr("Uitsnede herstellen")), &QAction::triggered, this,
+            &PictureBox::resetFraming);
+    menu.exec(event->globalPos());
+}
+
+void PictureBox::resetFraming() {
+    if (canFrame() && m_photo.framing != Framing{})
+        choose(Framing{}, Gesture::None);
+}
+
+void PictureBox::choose(const Framing& framing, Gesture gesture) {
+    const bool continues =
+        gesture != Gesture::None && gesture != Gesture::Drag && gesture == m_last;
+    m_last = gesture;
+    showFraming(framing);
+    emit framingChosen(framing, continues);
+}
+
+void PictureBox::showFraming(const Framing& framing) {
+    m_photo.framing = framing;
+    m_cut = QImage();
+    update();
 }

@@ -1,5 +1,5 @@
 // A picture box like an image control: a built-in picture stretched to the box, or a photo cut to
-// fit it; it reports clicks.
+// fit it; it reports clicks and, on a card's photo, the framing chosen with the mouse and keys.
 #pragma once
 
 #include "PhotoBox.h"
@@ -13,6 +13,9 @@
 class PictureBox final : public QWidget {
     Q_OBJECT
 public:
+    // A release this far or nearer from the press is a click, not a drag.
+    static constexpr int kClickDistance = 4;
+
     explicit PictureBox(QWidget* parent = nullptr);
 
     // Shows `picture` stretched to the box's size (the placeholders, made for their boxes).
@@ -23,21 +26,49 @@ public:
     // A line written across the middle of the picture (none when empty).
     void setNote(const QString& note);
     const QString& note() const { return m_note; }
+    // The same for a photo with its framing.
+    void setPhoto(const FramedPicture& photo, PhotoFrame frame);
+    // Lets the mouse and the keys change the framing of the photo shown (a card's own photo).
+    void setFramable(bool framable);
+    const FramedPicture& photo() const { return m_photo; }
+
+public slots:
+    // Puts the photo back at its default framing, as the right-click menu does.
+    void resetFraming();
 
 signals:
-    // A left button pressed and released over the box.
+    // A left button pressed and released over the box, without moving the photo.
     void clicked();
+    // The user chose `framing` (a drag ended, a wheel notch, a key, the reset); `continues` is true
+    // for a wheel notch or key that follows one of its own kind, which belongs to the same step.
+    void framingChosen(const Framing& framing, bool continues);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QImage m_picture;
+    enum class Gesture { None, Drag, Wheel, Key };
+    bool canFrame() const;
+    // Shows `framing` at once and reports it.
+    void choose(const Framing& framing, Gesture gesture);
+    void showFraming(const Framing& framing);
+
+    FramedPicture m_photo;
     bool m_stretched = true;
+    bool m_framable = false;
     PhotoFrame m_frame = PhotoFrame::Bare;
     QImage m_cut; // the photo as last cut for the box's size on the screen
     QString m_note;
     bool m_pressed = false;
+    bool m_dragging = false;
+    QPointF m_pressAt;
+    Framing m_pressFraming;
+    Gesture m_last = Gesture::None;
+    int m_wheelRest = 0; // eighths of a degree not yet turned into a notch
 };

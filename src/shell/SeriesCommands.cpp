@@ -4,7 +4,9 @@
 #include "ExportCommand.h"
 #include "LoadDialog.h"
 #include "LoadSeries.h"
+#include "NewDesignCommand.h"
 #include "PdfPaper.h"
+#include "PhotoCommand.h"
 #include "PhotoLocations.h"
 #include "PhotoPlacement.h"
 #include "PhotoPreparer.h"
@@ -23,9 +25,15 @@ void SeriesCommands::newDesign() {
         !m_context.prompts->askYesNo(QStringLiteral("Nieuw"),
                                      QStringLiteral("Wilt u een nieuw ontwerp maken?")))
         return;
-    m_context.model->resetToDesign();
-    m_context.photos->reset();
     ++m_loads; // the photos of a series shown before no longer change the info bar
+    if (!m_context.history) {
+        m_context.model->resetToDesign();
+        m_context.photos->reset();
+        return;
+    }
+    m_context.history->push(
+        new NewDesignCommand(*m_context.model, *m_context.photos,
+                             [this](const QList<CardState>& cards) { restoreCards(cards); }));
 }
 
 bool SeriesCommands::save() {
@@ -37,6 +45,8 @@ bool SeriesCommands::save() {
     if (outcome != SaveCommand::Outcome::Written)
         return false;
     m_context.model->setSaved(SeriesModel::Saved::Yes);
+    if (m_context.history)
+        m_context.history->markSaved();
     return true;
 }
 
@@ -93,6 +103,8 @@ void SeriesCommands::show(const QString& path, Result<Series> read,
 void SeriesCommands::display(const QString& seriesName, const Series& series,
                              const QString& seriesFile, SeriesModel::Saved saved) {
     LoadSeries::apply(*m_context.model, seriesName, series, saved);
+    if (m_context.history)
+        m_context.history->startOver(saved);
     if (m_context.setInfo)
         m_context.setInfo(LoadSeries::infoText(seriesName, 0));
     // The cards show the photos where they were found, and the next save writes those paths, so a
@@ -152,12 +164,15 @@ struct SeriesCommands::Placing {
     int offered = 0;
     int placed = 0;
     std::vector<PhotoPlacement::Arrived> failed;
+    QList<CardState> before; // the cards as they were, for the history
 };
 
 void SeriesCommands::place(int card, const QStringList& paths, int offered) {
     const auto placing = std::make_shared<Placing>();
     placing->left = paths.size();
     placing->offered = offered;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        placing->before << CardState::of(*m_context.model, *m_context.photos, card + int(i));
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const int target = card + int(i);
         const int ticket = m_context.photos->expect(target);
@@ -189,6 +204,13 @@ void SeriesCommands::arrived(Placing& placing, PhotoPlacement::Arrived photo, bo
 
 void SeriesCommands::finish(const Placing& placing) {
     PhotoPlacement::apply(*m_context.model, *m_context.photos, *m_context.prompts, placing.failed);
+    if (placing.placed > 0 && m_context.history) {
+        QList<CardState> after;
+        for (const CardState& was : placing.before)
+            after << CardState::of(*m_context.model, *m_context.photos, was.card);
+        m_context.history->push(new PhotoCommand(
+            [this](const QList<CardState>& cards) { restoreCards(cards); }, placing.before, after));
+    }
     if (placing.offered > 1 && m_context.setInfo)
         m_context.setInfo(PhotoPlacement::placedText(placing.placed, placing.offered));
 }
@@ -218,6 +240,32 @@ void SeriesCommands::exportSheet(DeckMode deckMode, int backDesign) {
         // The reads' parent, a member, ends the connection before the window deletes its children.
         QObject::connect(m_game, &QObject::destroyed, &m_reads, m_context.idle);
     m_game->start();
+}
+
+void SeriesCommands::restoreCards(const QList<CardState>& cards) {
+    // The photos are read again from their files, each card saying its photo is coming.
+    for (const CardState& state : cards) {
+        m_context.model->setPhotoPath(state.card, state.path);
+        m_context.model->setFraming(state.card, state.framing);
+        if (state.shows == CardPhotos::CardShows::Placeholder) {
+            m_context.photos->clear(state.card);
+            continue;
+        }
+        const int ticket = m_context.photos->expect(state.card);
+        readPhoto([path = state.path] { return path; },
+                  [this, state, ticket](const PhotoRead::Outcome& read) {
+                      if (!m_context.photos->awaits(state.card, ticket))
+                          return;
+                      const PreparedPhoto prepared =
+                          read.photo.ok() ? read.photo.value() : PreparedPhoto{};
+                      if (state.shows == CardPhotos::CardShows::Outlined)
+                          m_context.photos->place(state.card, prepared);
+                      else
+                          m_context.photos->load(state.card, prepared);
+                  });
+    }
+    if (m_context.history)
+        m_context.history->sync();
 }
 
 FaceSheet SeriesCommands::faceSheet() const {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "CardPhotos.h"
+#include "CardState.h"
+#include "EditHistory.h"
 #include "FaceSheet.h"
 #include "FaceSheetBuilder.h"
 #include "GameExport.h"
@@ -34,6 +36,7 @@ public:
         std::function<void(const QString&)> setInfo; // writes the info bar
         double exportPauseSeconds = 3.0;             // busy pointer kept after an export
         std::function<void()> idle;                  // runs once the game's PDF is done
+        EditHistory* history = nullptr;              // takes the steps that change the series
         // Before the game is written: asks what to do with unsaved changes; false to stop.
         std::function<bool()> settleUnsaved;
         std::function<void(const QString&)> openSeries; // a series file picked in the game dialog
@@ -58,6 +61,10 @@ public:
     // Saves the sheet as a BMP picture or a PDF, or the game as a PDF; a PDF shows `deckMode`
     // with `backDesign` on the backs.
     void exportSheet(DeckMode deckMode, int backDesign);
+
+    // Puts `cards` back as they were, their photos prepared again from their files with the busy
+    // pointer showing (an undo or redo of a photo step).
+    void restoreCards(const QList<CardState>& cards);
 
     // The series as the printed page or the export draws it.
     FaceSheet faceSheet() const;

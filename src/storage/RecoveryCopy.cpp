@@ -1,5 +1,5 @@
 // A copy of unsaved work: a first line naming the copy's encoding, the series in the series
-// file's 21 lines, then the series name.
+// file's 21 lines and its framing lines, then the series name.
 #include "RecoveryCopy.h"
 
 #include "SeriesFile.h"
@@ -22,13 +22,15 @@ Result<RecoveredSeries> RecoveryCopy::parse(const QByteArray& copy) {
     const bool utf8 = copy.startsWith(kUtf8Line);
     const QByteArray bytes = utf8 ? copy.sliced(kUtf8Line.size()) : copy;
     const auto encoding = utf8 ? SeriesFile::Encoding::Utf8 : SeriesFile::Encoding::Windows1252;
-    if (!bytes.endsWith("\r\n") || bytes.count("\r\n") != kLineCount ||
-        bytes.count('\n') != kLineCount)
+    const qsizetype lines = bytes.count("\r\n");
+    if (!bytes.endsWith("\r\n") || lines < kLineCount || lines > kLineCount + kCards ||
+        bytes.count('\n') != lines)
         return broken;
-    Result<Series> series = SeriesFile::parse(bytes, encoding);
+    // The name is the last line; the framing lines, if any, lie between it and the series.
+    const qsizetype nameStart = bytes.lastIndexOf("\r\n", bytes.size() - 3) + 2;
+    Result<Series> series = SeriesFile::parse(bytes.first(nameStart), encoding);
     if (!series)
         return broken;
-    const qsizetype nameStart = bytes.lastIndexOf("\r\n", bytes.size() - 3) + 2;
     const QByteArrayView name =
         QByteArrayView(bytes).sliced(nameStart, bytes.size() - 2 - nameStart);
     return RecoveredSeries{std::move(series).value(),

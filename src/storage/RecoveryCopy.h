@@ -1,5 +1,5 @@
 // A copy of unsaved work: a first line naming the copy's encoding, the series in the series
-// file's 21 lines, then the series name.
+// file's 21 lines and its framing lines, then the series name.
 #pragma once
 
 #include "Result.h"
@@ -17,10 +17,11 @@ class RecoveryCopy final {
 public:
     static constexpr int kLineCount = 22;
 
-    // The line "#mosaret-herstel utf-8", the 21 lines of the series file in UTF-8 (so every
+    // The line "#mosaret-herstel utf-8", the lines of the series file in UTF-8 (so every
     // character typed comes back) and the series name, each ended by CR LF.
     static QByteArray serialize(const Series& series, const QString& seriesName);
-    // Only a whole copy reads back: after the first line, exactly 22 lines, each ended by CR LF;
+    // Only a whole copy reads back: after the first line, 22 lines (and one framing line for each
+    // framed card before the last), each ended by CR LF;
     // a copy without that first line is an older one in Windows-1252. Anything else (a copy cut
     // short, binary junk) is an error.
     static Result<RecoveredSeries> parse(const QByteArray& copy);

@@ -1,6 +1,8 @@
-// The series file: 21 lines of Windows-1252 text, each ended by CR LF.
+// The series file: 21 lines of Windows-1252 text, each ended by CR LF, then one line for each
+// card whose photo is framed otherwise than by default.
 #include "SeriesFile.h"
 
+#include "FramingLine.h"
 #include "Windows1252.h"
 
 #include <QFile>
@@ -11,6 +13,8 @@ namespace {
 
 // A real series file is a few kilobytes; the 21 lines of a larger one are not a series.
 constexpr qsizetype kMaxBytes = 4 * 1024 * 1024;
+// Lines after the series that are looked at for framings; a program writes at most one a card.
+constexpr int kMaxFramingLines = 64;
 
 struct LabelledText final {
     QString label;
@@ -60,6 +64,22 @@ QString decoded(QByteArrayView bytes, SeriesFile::Encoding encoding) {
                                                   : Windows1252::decode(bytes);
 }
 
+// Takes the framing lines after the 21 lines of the series: the first valid line for a card
+// counts, anything else is passed over.
+void readFramings(QByteArrayView rest, Series& series) {
+    std::array<bool, kCards> found{};
+    int lines = 0;
+    while (!rest.isEmpty() && lines++ < kMaxFramingLines) {
+        const qsizetype end = rest.indexOf('\n');
+        const QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        if (const auto framing = FramingLine::read(line); framing && !found[framing->card - 1]) {
+            found[framing->card - 1] = true;
+            series.framing(framing->card) = framing->framing;
+        }
+    }
+}
+
 } // namespace
 
 QByteArray SeriesFile::serialize(const Series& series, Encoding encoding) {
@@ -69,6 +89,10 @@ QByteArray SeriesFile::serialize(const Series& series, Encoding encoding) {
         QString text = value.text;
         text.replace(u'\r', u' ').replace(u'\n', u' ');
         bytes += encoded(text, encoding) + "\r\n";
+    }
+    for (int card = 1; card <= kCards; ++card) {
+        if (!series.framing(card).isDefault())
+            bytes += FramingLine::write(card, series.framing(card)) + "\r\n";
     }
     return bytes;
 }
@@ -128,5 +152,6 @@ Result<Series> SeriesFile::parse(const QByteArray& bytes, Encoding encoding) {
         for (int line = 1; line <= kLines; ++line)
             series.name(card, line) = lines[1 + kCards + (card - 1) * kLines + (line - 1)];
     }
+    readFramings(QByteArrayView(bytes).sliced(start), series);
     return series;
 }
