@@ -1,8 +1,10 @@
 // The PDFs of a series, of the test sheet and of whole games, read back by their pixels.
 #include "FourCards.h"
+#include "GameSheet.h"
 #include "GameWriter.h"
 #include "PdfPages.h"
 #include "PhotoBox.h"
+#include "PhotoPreparer.h"
 #include "RenderedPdf.h"
 #include "SeriesPages.h"
 #include "TestFolder.h"
@@ -123,6 +125,36 @@ private slots:
                 const int shown = box % 4 == 0 ? card : box - 1 + (box - 1 >= card);
                 QVERIFY(TestPictures::near(fronts.page.pixel(at.toPoint()), kPhotoColours[shown]));
             }
+    }
+
+    void pdfFollowsTheFraming_data() { seriesPagesLieBackToBack_data(); }
+    // The series file's framing reaches card 1's large photo: an upright photo's red top tenth
+    // shows when framed upwards and not at the default framing.
+    void pdfFollowsTheFraming() {
+        QFETCH(DeckMode, deck);
+        QFETCH(QPoint, photo);
+        QFETCH(QList<QSizeF>, boxes);
+        const std::vector photos(kCards,
+                                 Result(PhotoPreparer::fromPicture(TestPictures::upright())));
+        const TestFolder dir;
+        dir.write("rug.png", TestPictures::encode(TestPictures::plain(250, 380, kNavy), "PNG"));
+        const QRect box(kCorners[0] + photo, boxes[0].toSize());
+        for (const bool framed : {false, true}) {
+            Series series;
+            if (framed)
+                series.framings.fill(Framing{QPointF(0.5, 0), 1});
+            const QString pdf = dir.path(framed ? "kader.pdf" : "midden.pdf");
+            QVERIFY(SeriesPages::writeSeries(pdf, GameSheet::build("a.msr", series, photos), deck,
+                                             dir.path("rug.png"))
+                        .ok());
+            const RenderedPdf page(pdf, 72, 1, kMargin);
+            int red = 0;
+            for (int y = box.top() + 100; y < box.top() + 300; y += 20)
+                for (int x = box.left() + 200; x < box.right() - 200; x += 40)
+                    red +=
+                        TestPictures::near(page.page.pixel(page.at(x, y).toPoint()), Qt::red, 60);
+            QVERIFY2(framed ? red > 20 : red == 0, qPrintable(QString::number(red)));
+        }
     }
 
     void testSheetLabels_data() {

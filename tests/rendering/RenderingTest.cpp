@@ -3,6 +3,7 @@
 #include "CardFaces.h"
 #include "FourCards.h"
 #include "PhotoBox.h"
+#include "PhotoPreparer.h"
 #include "SheetExport.h"
 #include "TestPictures.h"
 #include "TwipsPainter.h"
@@ -29,6 +30,7 @@ struct Page final {
         TwipsPainter::setUp(painter, QRectF(image.rect()), twips);
         draw(painter);
     }
+    Page(QImage drawn, double twipsPerPixel) : image(std::move(drawn)), perPixel(twipsPerPixel) {}
     QRgb at(QPointF t) const { return image.pixel((t / perPixel).toPoint()); }
     // The pixels of a twip rectangle that pass `test`.
     QList<QPoint> find(QRectF t, bool (*test)(QRgb)) const {
@@ -56,7 +58,17 @@ void verifyBox(const Page& page, QRectF box, const QList<QColor>& inside, const 
     QVERIFY2(TestPictures::near(page.at(box.bottomRight() + QPointF(in, in)), around), "outside");
 }
 
+// The top strip of a box, where only a photo framed upwards shows its top.
+QRectF topOf(QRectF box) {
+    return {box.x() + box.width() * 0.1, box.y() + box.height() * 0.03, box.width() * 0.8,
+            box.height() * 0.1};
+}
+
 } // namespace
+
+// How many red pixels a box shows of the prepared photo at a framing.
+using Box = std::function<qsizetype(const PreparedPhoto&, const Framing&)>;
+Q_DECLARE_METATYPE(Box)
 
 class RenderingTest final : public QObject {
     Q_OBJECT
@@ -155,6 +167,55 @@ private slots:
                 QVERIFY(line == card ? reds > 20 && darks == 0 : darks > 20 && reds == 0);
             }
         }
+    }
+    void everyBoxFollowsTheFraming_data() {
+        QTest::addColumn<Box>("box");
+        const auto sheetOf = [](const PreparedPhoto& photo, const Framing& framing) {
+            FaceSheet sheet = fourCards({photo.picture}, PhotoFrame::Outlined);
+            for (FacePhoto& each : sheet.photos)
+                each = {photo.picture, PhotoFrame::Outlined, photo.whole, framing};
+            return sheet;
+        };
+        const auto printed = [=](void (*draw)(QPainter&, const FaceSheet&), QRectF box) {
+            return Box([=](const PreparedPhoto& p, const Framing& f) {
+                const Page page({12000, 16800}, 15, [&](QPainter& pt) { draw(pt, sheetOf(p, f)); });
+                return page.find(topOf(box.translated(1680, 2400)), red).size();
+            });
+        };
+        QTest::newRow("canvas") << Box([](const PreparedPhoto& p, const Framing& f) {
+            const FramedPicture canvas{p.picture, p.whole, f};
+            return Page(PhotoBox::render(canvas, PhotoBox::kCanvasSize, PhotoFrame::Outlined), 1)
+                .find(QRectF(20, 5, 360, 30), red)
+                .size();
+        });
+        QTest::newRow("card and thumbnail") << Box([](const PreparedPhoto& p, const Framing& f) {
+            const FramedPicture screen{p.screen, p.wholeScreen, f};
+            const Page card(PhotoBox::render(screen, QSize(120, 80), PhotoFrame::Bare), 1),
+                thumb(PhotoBox::render(screen, QSize(37, 37), PhotoFrame::Outlined), 1);
+            return std::min(card.find(QRectF(10, 0, 100, 6), red).size(),
+                            thumb.find(QRectF(8, 2, 20, 3), red).size());
+        });
+        QTest::newRow("names layout")
+            << printed(CardFaces::drawNamesLayout, {280, 800, 3220, 2400});
+        QTest::newRow("pictures layout, large")
+            << printed(CardFaces::drawPicturesLayout, {330, 360, 3120, 3000});
+        QTest::newRow("pictures layout, small")
+            << printed(CardFaces::drawPicturesLayout, {330, 3480, 900, 900});
+        QTest::newRow("exported sheet") << Box([=](const PreparedPhoto& p, const Framing& f) {
+            return Page(SheetExport::render(sheetOf(p, f)), 15)
+                .find(topOf({580, 1700, 3220, 2400}), red)
+                .size();
+        });
+    }
+    // An upright photo's red top tenth shows once framed upwards, also zoomed in, and neither at
+    // the default framing nor framed far down (clamped inside the photo).
+    void everyBoxFollowsTheFraming() {
+        QFETCH(Box, box);
+        const PreparedPhoto photo = PhotoPreparer::fromPicture(TestPictures::upright());
+        QCOMPARE(box(photo, Framing{}), 0);
+        QVERIFY(box(photo, Framing{QPointF(0.5, 0), 1}) > 0);
+        QVERIFY(box(photo, Framing{QPointF(0.5, 0.02), 2.5}) > 0);
+        QCOMPARE(box(photo, Framing{QPointF(0.5, 0.8), 1}), 0);
     }
 };
 

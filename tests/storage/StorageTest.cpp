@@ -132,6 +132,27 @@ private slots:
         series("series, 5 MB after line 21", lf + huge, crlf);
         series("series truncated", cut, cut + QByteArray("\r\n").repeated(18));
         series("series with a 5 MB line", "Vogels\r\n" + huge, "<not a series>");
+        // Framing lines follow line 21; the first valid one per card counts, clamped into range.
+        const QByteArray two = "#kader 2 0.5000 0.3125 1.5000\r\n#kader 4 0.0000 1.0000 4.0000\r\n";
+        series("framed cards 2 and 4", crlf + two, {});
+        const auto card2 = [&](const char* name, const QByteArray& lines, const char* framing) {
+            series(name, crlf + lines,
+                   crlf + (framing ? "#kader 2 " + QByteArray(framing) + "\r\n" : ""));
+        };
+        // clang-format off
+        card2("framing, bare LF", "#kader 2 0.25 0.75 2\n", "0.2500 0.7500 2.0000");
+        card2("first valid framing wins",
+              "#kader 2 x 0.5 1\r\n#kader 2 0.1 0.2 1.5\r\n#kader 2 0.9 0.9 3\r\n", "0.1000 0.2000 1.5000");
+        card2("framing clamped", "#kader 2 -5 1e300 99\r\n", "0.0000 1.0000 4.0000");
+        card2("zoom below one", "#kader 2 0.5 0.5 0.2\r\n", nullptr);
+        card2("nan", "#kader 2 nan 0.5 1.5\r\n", nullptr);
+        card2("infinity", "#kader 2 0.5 inf 1.5\r\n", nullptr);
+        card2("letters", "#kader twee 0.5 0.5 2\r\n", nullptr);
+        card2("card out of range", "#kader 5 0.1 0.1 2\r\n#kader 0 0.1 0.1 2\r\n", nullptr);
+        card2("too few values", "#kader 2 0.1 2\r\n", nullptr);
+        card2("unknown and binary lines",
+              QByteArray("#iets 2\r\n\x01\xff\0junk\r\n#kader 2 0.3 0.3 1\r\n", 38), "0.3000 0.3000 1.0000");
+        // clang-format on
     }
     void filesRewritten() {
         QFETCH(bool, series);
@@ -175,6 +196,19 @@ private slots:
         QCOMPARE(SeriesFile::unencodableTexts(birds),
                  QStringList({"Onderwerp:  Vogels\nwild", "Foto van kaart 2: /f/\U0001F600.gif",
                               "Naam 3 van kaart 2:  ł", "Naam 4 van kaart 4: \r\n  4. Uil"}));
+    }
+
+    // A recovery copy keeps the framings; an unframed one keeps its 23 lines, and one cut inside
+    // its framing lines is refused.
+    void recoveryCopiesKeepFramings() {
+        Series framed = series(0);
+        framed.framing(2) = Framing{QPointF(0.5, 0.3125), 1.5};
+        const QByteArray copy = RecoveryCopy::serialize(framed, "Vögel.msr");
+        QVERIFY(copy.startsWith("#mosaret-herstel utf-8\r\n"));
+        QCOMPARE(RecoveryCopy::parse(copy)->series, framed);
+        QCOMPARE(RecoveryCopy::parse(copy)->seriesName, QString("Vögel.msr"));
+        QCOMPARE(written(2, 0).count('\n'), 23);
+        QVERIFY(!RecoveryCopy::parse(copy.first(copy.indexOf("#kader"))).ok());
     }
 
     void seriesSaved_data() {

@@ -22,6 +22,12 @@ QImage TestPictures::plain(int width, int height, const QColor& colour) {
     return image;
 }
 
+QImage TestPictures::upright() {
+    QImage image = plain(600, 1200, Qt::gray);
+    QPainter(&image).fillRect(0, 0, 600, 120, Qt::red);
+    return image;
+}
+
 QByteArray TestPictures::encode(const QImage& image, const char* format, int quality) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -11,6 +11,8 @@ public:
     // Red, green, blue and yellow quadrants clockwise from the top left.
     static QImage quadrants(int width, int height);
     static QImage plain(int width, int height, const QColor& colour);
+    // A grey 600 x 1200 photo with a red band along its top tenth, which no box shows unframed.
+    static QImage upright();
     static QByteArray encode(const QImage& image, const char* format, int quality = 90);
     // A JPEG with an EXIF orientation tag, stored so that a correct reader shows `upright`.
     static QByteArray jpegWithOrientation(const QImage& upright, int orientation);

@@ -66,6 +66,19 @@ struct TestWindow {
         click(QString("Foto_%1").arg(card));
         return idle();
     }
+    // Places TestPictures::upright() on card 1 from the file "staand.png"; false if it never shows.
+    bool placeUpright() {
+        dir.write("staand.png", TestPictures::encode(TestPictures::upright(), "PNG"));
+        return place(1, dir.path("staand.png"));
+    }
+    // Presses the mouse in the middle of `widget`, moves it by `by` in two steps and releases it.
+    static void drag(QWidget* widget, QPoint by) {
+        const QPoint from = widget->rect().center();
+        QTest::mousePress(widget, Qt::LeftButton, {}, from);
+        QTest::mouseMove(widget, from + by / 2);
+        QTest::mouseMove(widget, from + by);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, from + by);
+    }
     // Drags `urls` from a file manager into the window at its corner, over the middle of the widget
     // `name`, and drops them there, then waits for what the drop started. Whether the window took
     // the drop, as a copy, and which card was outlined while the files were over it (0: none).
@@ -107,6 +120,11 @@ struct TestWindow {
     // after this returns.
     void whileLoading(const std::function<void(QDialog&)>& inside,
                       const QString& menuButton = "Menuknop_2") const {
+        whileLoading(inside, [&] { click(menuButton); });
+    }
+    // The same, with `act` opening the dialog.
+    void whileLoading(const std::function<void(QDialog&)>& inside,
+                      const std::function<void()>& act) const {
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -117,7 +135,7 @@ struct TestWindow {
             }
         });
         poll.start(10);
-        click(menuButton);
+        act();
     }
     // Picks `name` in the load dialog after running `beforeOk`, and presses OK; the load has
     // finished, its photos on the cards, when this returns.
