@@ -151,8 +151,7 @@ private slots:
             int red = 0;
             for (int y = box.top() + 100; y < box.top() + 300; y += 20)
                 for (int x = box.left() + 200; x < box.right() - 200; x += 40)
-                    red +=
-                        TestPictures::near(page.page.pixel(page.at(x, y).toPoint()), Qt::red, 60);
+                    red += TestPictures::near(page.page.pixel(page.at(x, y).toPoint()), Qt::red);
             QVERIFY2(framed ? red > 20 : red == 0, qPrintable(QString::number(red)));
         }
     }

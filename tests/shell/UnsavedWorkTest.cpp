@@ -11,9 +11,9 @@ using Answer = UserPrompts::Answer;
 namespace {
 const QString kQuestion = "De serie is nog niet bewaard. Wilt u haar eerst bewaren?";
 
-QStringList copiesIn(const TestFolder& dir, const QString& pattern = "herstel-*.herstel") {
-    return QDir(dir.path())
-        .entryList({pattern}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+QStringList copiesIn(const QString& folder, const QString& pattern = "herstel-*.herstel") {
+    return QDir(folder).entryList({pattern},
+                                  QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
 }
 } // namespace
 
@@ -36,9 +36,8 @@ private slots:
         QTest::addColumn<QString>("way");          // Exit, close or Load
         QTest::addColumn<bool>("changed");         // the series has unsaved changes
         QTest::addColumn<QList<Answer>>("answer"); // to the question; none when not asked
-        QTest::addColumn<QString>(
-            "name");                      // typed for the save; "../x" is refused, "map" in the way
-        QTest::addColumn<bool>("goesOn"); // the program ends, or the load dialog opens
+        QTest::addColumn<QString>("name"); // typed for the save; "../x" refused, "map" in the way
+        QTest::addColumn<bool>("goesOn");  // the program ends, or the load dialog opens
         using A = QList<Answer>;
         // clang-format off
         QTest::newRow("Exit, nothing changed") << "Exit" << false << A{} << "" << true;
@@ -73,9 +72,9 @@ private slots:
         m_w->prompts.yesNoCancel << answer;
         m_w->prompts.texts << name;
         bool dialogOpened = false;
-        if (way == "Load") {
+        if (way == "Load")
             m_w->whileLoading([&](QDialog&) { dialogOpened = true; });
-        } else if (way == "open" || way == "gone") {
+        else if (way == "open" || way == "gone") {
             QVERIFY(way == "gone" || m_w->dir.write("elders/Reis.msr", TestFolder::seriesFile()));
             m_w->window->openSeriesFile(m_w->dir.path("elders/Reis.msr"));
             QVERIFY(m_w->idle());
@@ -117,22 +116,20 @@ private slots:
         QTimer typist;
         connect(&typist, &QTimer::timeout, this, [this] { type("Naam1_1", "a"); });
         typist.start(20);
-        QTRY_COMPARE_WITH_TIMEOUT(copiesIn(m_w->dir).size(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(copiesIn(m_w->dir.path()).size(), 1, 5000);
         typist.stop();
-        const Result<RecoveredSeries> copy =
-            RecoveryFolder::read(m_w->dir.path(copiesIn(m_w->dir).first()));
-        QVERIFY(copy.ok());
+        const auto copy = RecoveryFolder::read(m_w->dir.path(copiesIn(m_w->dir.path()).first()));
         QCOMPARE(copy->series.subject, "Onderwerp Łódź Ærø");
         QCOMPARE(copy->series.photoPath(1), photo);
         QCOMPARE(copy->seriesName, "Default.msr");
         m_w->prompts.yesNo << true; // saved all the same, with "?" for what the file cannot hold
         m_w->saveAs("Bos");
-        QCOMPARE(copiesIn(m_w->dir), QStringList());
+        QCOMPARE(copiesIn(m_w->dir.path()), QStringList());
         type("Naam1_1", "Uil");
-        QTRY_COMPARE(copiesIn(m_w->dir).size(), 1);
+        QTRY_COMPARE(copiesIn(m_w->dir.path()).size(), 1);
         m_w->prompts.yesNoCancel << Answer::No;
         m_w->click("ExitKnop");
-        QCOMPARE(copiesIn(m_w->dir), QStringList());
+        QCOMPARE(copiesIn(m_w->dir.path()), QStringList());
     }
 
     // A subject or file name in a message reads as typed, not as markup.
@@ -161,9 +158,7 @@ private slots:
         QTRY_COMPARE(said, 1);
         QVERIFY(QFile::remove(m_w->dir.path("staat")));
         model.setSubject("c");
-        const auto copies = [this] {
-            return QDir(m_w->dir.path("staat")).entryList({"*.herstel"});
-        };
+        const auto copies = [this] { return copiesIn(m_w->dir.path("staat")); };
         QTRY_COMPARE(copies().size(), 1);
         const QString copy = "staat/" + copies().first();
         QVERIFY(QFile::remove(m_w->dir.path(copy)) &&
@@ -231,12 +226,12 @@ private slots:
             QCOMPARE(m_w->proposedName(), "Bos");
         const qsizetype broken =
             copies.count("junk") + copies.count("folder") + copies.count("pipe");
-        QCOMPARE(copiesIn(m_w->dir, "*.kapot").size(), broken);
+        QCOMPARE(copiesIn(m_w->dir.path(), "*.kapot").size(), broken);
         // Nothing refused or set aside is offered again; a copy taken back stays until saved.
         m_w->prompts.asked.clear();
         m_w->window->offerRecovery();
         QCOMPARE(m_w->prompts.asked.size(), 0);
-        QCOMPARE(copiesIn(m_w->dir).size(), int(takenBack) + int(copies.contains("held")));
+        QCOMPARE(copiesIn(m_w->dir.path()).size(), int(takenBack) + int(copies.contains("held")));
     }
 
     // A copy taken back finds its photos where a load of its series would (beside the series
