@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     registerSeriesBenchmarks(work);
     registerPrintBenchmarks(work);
     registerGameBenchmarks(work);
+    registerResponsivenessBenchmarks(work);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

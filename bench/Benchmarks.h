@@ -13,6 +13,8 @@ void registerSeriesBenchmarks(const BenchWork& work);
 void registerPrintBenchmarks(const BenchWork& work);
 // decode_all/32x24mp and game_pdf/8x24mp: a whole game to PDF and its baseline.
 void registerGameBenchmarks(const BenchWork& work);
+// stall/*: the window's longest time without handling events while it places, loads and exports.
+void registerResponsivenessBenchmarks(const BenchWork& work);
 
 // Wall-clock time in milliseconds, which is what the user waits for whatever the threads do.
 inline benchmark::internal::Benchmark* inWallMilliseconds(benchmark::internal::Benchmark* b) {

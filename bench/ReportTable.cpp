@@ -39,6 +39,7 @@ ReportTable::ReportTable(const BenchResults& results) : m_results(results) {
     addPrinting();
     addGame();
     addGameMemory();
+    addResponsiveness();
 }
 
 void ReportTable::addPlacements() {
@@ -200,6 +201,23 @@ void ReportTable::addGameMemory() {
          growth ? QStringLiteral("%1 %").arg((*growth - 1) * 100, 0, 'f', 1) : QStringLiteral("-"),
          QStringLiteral("within 10 %"),
          growth ? std::optional<bool>(std::abs(*growth - 1) <= 0.1) : std::nullopt});
+}
+
+void ReportTable::addResponsiveness() {
+    const struct {
+        const char* name;
+        const char* figure;
+    } actions[] = {{"place_108mp", "placing a 108 MP photo"},
+                   {"load_4x48mp", "loading a series of four 48 MP photos"},
+                   {"game_13x24mp", "writing a game of 13 series from the Export button"}};
+    for (const auto& action : actions) {
+        const std::optional<double> stall = m_results.counter(
+            QStringLiteral("stall/") + QLatin1String(action.name), QStringLiteral("stall_ms"));
+        add({QStringLiteral("Longest time the window does not handle events while ") +
+                 QLatin1String(action.figure),
+             ms(stall), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("<= 50 ms"),
+             atMost(stall, 50)});
+    }
 }
 
 QString ReportTable::markdown(const QString& date, const QString& processor, int cores) const {

@@ -30,6 +30,7 @@ private:
     void addPrintedPdf(const QString& page, int photos);
     void addGame();
     void addGameMemory();
+    void addResponsiveness();
     void add(Row row) { m_rows.append(std::move(row)); }
 
     const BenchResults& m_results;
