@@ -107,11 +107,13 @@ void ReportTable::addWholeProgram() {
 void ReportTable::addPrinting() {
     for (const char* page : {"names", "pictures"}) {
         const QString layout = QLatin1String(page) + QStringLiteral(" layout");
-        const std::optional<double> render =
-            m_results.milliseconds(QStringLiteral("render_front_page/") + QLatin1String(page));
-        add({QStringLiteral("Render one front page at 1200 dpi into an image, ") + layout,
-             ms(render), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("<= 500 ms"),
-             atMost(render, 500)});
+        // The page is drawn on one thread, so its processor time is the work, whatever else runs.
+        const QString name = QStringLiteral("render_front_page/") + QLatin1String(page);
+        const std::optional<double> render = m_results.cpuMilliseconds(name);
+        add({QStringLiteral("Render one front page at 1200 dpi into an image (processor time), ") +
+                 layout,
+             ms(render), QStringLiteral("wall time: %1").arg(ms(m_results.milliseconds(name))),
+             QStringLiteral("-"), QStringLiteral("<= 500 ms"), atMost(render, 500)});
     }
     for (const char* page : {"names", "pictures"}) {
         const QString layout = QLatin1String(page) + QStringLiteral(" layout");
