@@ -27,6 +27,11 @@ BenchWindow::BenchWindow(const QString& programFolder)
     QCoreApplication::processEvents();
 }
 
+BenchWindow::~BenchWindow() {
+    waitUntilIdle();
+    m_window.close();
+}
+
 bool BenchWindow::place(int card, const QString& path) {
     const qsizetype messages = m_prompts.messages().size();
     m_prompts.answerOpenPicture({path});

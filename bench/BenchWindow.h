@@ -11,6 +11,10 @@
 class BenchWindow final {
 public:
     explicit BenchWindow(const QString& programFolder);
+    // Closes the window as the user would, so no copy of unsaved work is left for the next start.
+    ~BenchWindow();
+    BenchWindow(const BenchWindow&) = delete;
+    BenchWindow& operator=(const BenchWindow&) = delete;
 
     MainWindow& window() { return m_window; }
     BenchPrompts& prompts() { return m_prompts; }
