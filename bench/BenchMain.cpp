@@ -18,6 +18,8 @@ int main(int argc, char* argv[]) {
     registerPrintBenchmarks(work);
     registerGameBenchmarks(work);
     registerFramingBenchmarks(work);
+    registerResponsivenessBenchmarks(work);
+    registerGameDialogBenchmarks(work);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

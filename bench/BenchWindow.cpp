@@ -2,6 +2,7 @@
 #include "BenchWindow.h"
 
 #include "CardSheet.h"
+#include "MenuRow.h"
 #include "PictureBox.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,11 @@ BenchWindow::BenchWindow(const QString& programFolder)
     QCoreApplication::processEvents();
 }
 
+BenchWindow::~BenchWindow() {
+    waitUntilIdle();
+    m_window.close();
+}
+
 bool BenchWindow::place(int card, const QString& path) {
     const qsizetype messages = m_prompts.messages().size();
     m_prompts.answerOpenPicture({path});
@@ -36,17 +42,17 @@ bool BenchWindow::place(int card, const QString& path) {
 }
 
 bool BenchWindow::load(const QString& fileName) {
-    Status loaded = Error{QStringLiteral("not loaded")};
-    m_window.commands().load(fileName, [&loaded](const Status& status) { loaded = status; });
+    const qsizetype messages = m_prompts.messages().size();
+    m_window.openSeriesFile(m_folder.seriesFolder() + u'/' + fileName);
     waitUntilIdle();
     QCoreApplication::processEvents();
-    return loaded.ok();
+    return m_prompts.messages().size() == messages;
 }
 
 bool BenchWindow::writeGame(const QString& pdf) {
     const qsizetype messages = m_prompts.messages().size();
     m_prompts.answerSave(pdf, 2);
-    m_window.commands().exportSheet();
+    click(*m_window.findChild<MenuRow*>()->button(MenuCommand::Export));
     waitUntilIdle();
     return m_prompts.messages().size() == messages + 1 &&
            m_prompts.messages().last().startsWith(QStringLiteral("Het spel is opgeslagen"));

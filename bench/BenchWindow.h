@@ -11,6 +11,10 @@
 class BenchWindow final {
 public:
     explicit BenchWindow(const QString& programFolder);
+    // Closes the window as the user would, so no copy of unsaved work is left for the next start.
+    ~BenchWindow();
+    BenchWindow(const BenchWindow&) = delete;
+    BenchWindow& operator=(const BenchWindow&) = delete;
 
     MainWindow& window() { return m_window; }
     BenchPrompts& prompts() { return m_prompts; }
@@ -18,11 +22,12 @@ public:
     // Clicks the photo of `card` and picks `path` in the file dialog; waits until the card has
     // repainted. False when the program showed a message instead.
     bool place(int card, const QString& path);
-    // Loads the series file `fileName` from the series folder through the load code, as the load
-    // dialog does, and waits until the cards have repainted.
+    // Opens the series file `fileName` of the series folder in the window, as a file given to the
+    // program is opened, and waits until the cards have repainted. False when the program showed a
+    // message instead.
     bool load(const QString& fileName);
-    // Exports the whole game of the series folder to `pdf` with the Export button's command and
-    // waits until it is written. False when the program said anything but that it was written.
+    // Clicks the Export button and saves the whole game of the series folder to `pdf`; waits
+    // until it is written. False when the program said anything but that it was written.
     bool writeGame(const QString& pdf);
 
 private:

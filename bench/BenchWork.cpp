@@ -47,6 +47,19 @@ QString BenchWork::gameProgram(int series) const {
     return program;
 }
 
+bool BenchWork::saveSeries(const QString& name, int megapixels) const {
+    Series series;
+    series.subject = QStringLiteral("Dieren");
+    const QList<BenchPictures::Photo> photos = BenchPictures::series(megapixels);
+    for (int card = 1; card <= kCards; ++card) {
+        series.photoPath(card) = photo(photos[card - 1]);
+        for (int line = 1; line <= kLines; ++line)
+            series.name(card, line) = QStringList{"Aap", "Beer", "Kat", "Uil"}[line - 1];
+    }
+    const ProgramFolder folder(programFolder());
+    return SeriesFolder(folder.seriesFolder()).save(name, series).ok();
+}
+
 QString BenchWork::photo(const BenchPictures::Photo& photo) const {
     return BenchPictures::ensure(m_root + QStringLiteral("/pictures"), photo);
 }

@@ -23,6 +23,9 @@ public:
     // A program folder of its own holding a game of `series` series, whose cards show the 32
     // photos of BenchPictures::game(32) in turn; the photos are written when missing.
     QString gameProgram(int series) const;
+    // Saves the series `name` in the program folder's series folder, its four cards showing four
+    // different photos of `megapixels` (24 or 48), which are written when missing.
+    bool saveSeries(const QString& name, int megapixels) const;
     // A sheet of fronts with the kept pictures of four different 24 MP photos and four names per
     // card; nothing when a photo cannot be prepared.
     std::optional<FaceSheet> frontSheet(const QString& seriesName) const;

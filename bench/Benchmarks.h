@@ -15,6 +15,10 @@ void registerPrintBenchmarks(const BenchWork& work);
 void registerGameBenchmarks(const BenchWork& work);
 // frame_drag/24mp-exif6 and frame_plain/24mp-exif6: the card redrawn during a framing drag.
 void registerFramingBenchmarks(const BenchWork& work);
+// stall/*: the window's longest time without handling events while it places, loads and exports.
+void registerResponsivenessBenchmarks(const BenchWork& work);
+// game_check/500 and game_dialog/50x24mp: the check of a game and the game dialog's first paint.
+void registerGameDialogBenchmarks(const BenchWork& work);
 
 // Wall-clock time in milliseconds, which is what the user waits for whatever the threads do.
 inline benchmark::internal::Benchmark* inWallMilliseconds(benchmark::internal::Benchmark* b) {

@@ -40,6 +40,8 @@ ReportTable::ReportTable(const BenchResults& results) : m_results(results) {
     addGame();
     addGameMemory();
     addFraming();
+    addResponsiveness();
+    addGameDialog();
 }
 
 void ReportTable::addPlacements() {
@@ -107,11 +109,13 @@ void ReportTable::addWholeProgram() {
 void ReportTable::addPrinting() {
     for (const char* page : {"names", "pictures"}) {
         const QString layout = QLatin1String(page) + QStringLiteral(" layout");
-        const std::optional<double> render =
-            m_results.milliseconds(QStringLiteral("render_front_page/") + QLatin1String(page));
+        // The processor time beside it shows how much of the wall time was waiting for a core.
+        const QString name = QStringLiteral("render_front_page/") + QLatin1String(page);
+        const std::optional<double> render = m_results.milliseconds(name);
         add({QStringLiteral("Render one front page at 1200 dpi into an image, ") + layout,
-             ms(render), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("<= 500 ms"),
-             atMost(render, 500)});
+             ms(render),
+             QStringLiteral("processor time: %1").arg(ms(m_results.cpuMilliseconds(name))),
+             QStringLiteral("-"), QStringLiteral("<= 500 ms"), atMost(render, 500)});
     }
     for (const char* page : {"names", "pictures"}) {
         const QString layout = QLatin1String(page) + QStringLiteral(" layout");
@@ -201,6 +205,23 @@ void ReportTable::addGameMemory() {
          growth ? QStringLiteral("%1 %").arg((*growth - 1) * 100, 0, 'f', 1) : QStringLiteral("-"),
          QStringLiteral("within 10 %"),
          growth ? std::optional<bool>(std::abs(*growth - 1) <= 0.1) : std::nullopt});
+}
+
+void ReportTable::addResponsiveness() {
+    const struct {
+        const char* name;
+        const char* figure;
+    } actions[] = {{"place_108mp", "placing a 108 MP photo"},
+                   {"load_4x48mp", "loading a series of four 48 MP photos"},
+                   {"game_13x24mp", "writing a game of 13 series from the Export button"}};
+    for (const auto& action : actions) {
+        const std::optional<double> stall = m_results.counter(
+            QStringLiteral("stall/") + QLatin1String(action.name), QStringLiteral("stall_ms"));
+        add({QStringLiteral("Longest time the window does not handle events while ") +
+                 QLatin1String(action.figure),
+             ms(stall), QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("<= 50 ms"),
+             atMost(stall, 50)});
+    }
 }
 
 QString ReportTable::markdown(const QString& date, const QString& processor, int cores) const {

@@ -31,6 +31,8 @@ private:
     void addGame();
     void addGameMemory();
     void addFraming(); // FramingReport.cpp
+    void addResponsiveness();
+    void addGameDialog();
     void add(Row row) { m_rows.append(std::move(row)); }
 
     const BenchResults& m_results;

@@ -1,5 +1,6 @@
 // Writes a whole game as one PDF: series after series, each a page of fronts and its mirrored
-// page of backs, with the photos decoded on the thread pool while earlier series are drawn.
+// page of backs, with the photos decoded on the thread pool while earlier series are drawn on a
+// thread of their own.
 #include "GameWriter.h"
 
 #include "CardFaces.h"
@@ -9,6 +10,7 @@
 #include "SeriesFile.h"
 
 #include <QFileInfo>
+#include <QPromise>
 
 namespace {
 // Series whose photos are decoded at once: enough to keep every core busy while one is drawn.
@@ -19,9 +21,15 @@ GameWriter::GameWriter(GameRequest request, QObject* parent)
     : QObject(parent), m_request(std::move(request)) {
     m_report.path = m_request.outputPath;
     m_report.paper = PdfPages::paperName(m_request.paper);
+    m_drawingThread.setMaxThreadCount(1);
 }
 
-GameWriter::~GameWriter() = default;
+GameWriter::~GameWriter() {
+    // A file being finished is not put in place; the drawing thread is waited for (one series at
+    // most) before the document it draws on goes.
+    m_cancelled = true;
+    m_drawingThread.waitForDone();
+}
 
 void GameWriter::start() {
     if (m_running || m_done > 0)
@@ -31,11 +39,24 @@ void GameWriter::start() {
         return end(GameReport::Outcome::Failed,
                    QStringLiteral("Er zijn geen series om in het spel te zetten. Er is geen PDF "
                                   "geschreven."));
-    Result<SeriesPages> pages =
-        SeriesPages::prepare(m_request.deckMode, m_request.designPath, m_request.paper);
-    if (!pages)
-        return end(GameReport::Outcome::Failed, pages.error());
-    m_seriesPages.emplace(std::move(pages).value());
+    // Reading the back design and the card outline takes a while: done where the pages are drawn.
+    onDrawingThread(
+        [this] {
+            Result<SeriesPages> pages =
+                SeriesPages::prepare(m_request.deckMode, m_request.designPath, m_request.paper);
+            if (!pages)
+                return Status(Error{pages.error()});
+            m_seriesPages.emplace(std::move(pages).value());
+            return Status::success();
+        },
+        &GameWriter::prepared);
+}
+
+void GameWriter::prepared(const Status& prepared) {
+    if (m_cancelled)
+        return conclude(GameReport::Outcome::Cancelled, {});
+    if (!prepared)
+        return end(GameReport::Outcome::Failed, prepared.error());
     Result<std::unique_ptr<PdfPages>> opened =
         PdfPages::open(m_request.outputPath, QStringLiteral("Mosaret spel"),
                        SeriesPages::failureLead(), m_request.paper);
@@ -46,8 +67,13 @@ void GameWriter::start() {
 }
 
 void GameWriter::cancel() {
-    if (m_running)
+    if (m_drawing) { // reported once the drawing thread is done
+        m_cancelled = true;
+        m_running = false;
+        m_pending.clear();
+    } else if (m_running) {
         end(GameReport::Outcome::Cancelled);
+    }
 }
 
 void GameWriter::readAhead() {
@@ -76,39 +102,82 @@ void GameWriter::readAhead() {
 
 void GameWriter::drawReady() {
     // Series are drawn in order: one whose photos came early waits for those before it.
-    while (m_running && !m_pending.empty() && m_pending.front().photos->future().isFinished() &&
-           m_pending.front().photos->future().resultCount() > 0) {
-        const Pending& next = m_pending.front();
-        const FaceSheet sheet =
-            GameSheet::build(next.name, next.series, next.photos->future().result());
-        if (const Status added = m_seriesPages->add(*m_pages, sheet); !added)
-            return end(GameReport::Outcome::Failed, added.error());
-        ++m_report.written;
-        ++m_done;
-        m_pending.pop_front();
-        readAhead();
-    }
+    if (!m_running || m_drawing || m_pending.empty() ||
+        !m_pending.front().photos->future().isFinished() ||
+        m_pending.front().photos->future().resultCount() == 0)
+        return;
+    const Pending& next = m_pending.front();
+    const FaceSheet sheet =
+        GameSheet::build(next.name, next.series, next.photos->future().result());
+    onDrawingThread([pages = m_pages.get(), series = &*m_seriesPages,
+                     sheet] { return series->add(*pages, sheet); },
+                    &GameWriter::seriesDrawn);
+}
+
+void GameWriter::seriesDrawn(const Status& drawn) {
+    if (m_cancelled)
+        return conclude(GameReport::Outcome::Cancelled, {});
+    if (!drawn)
+        return end(GameReport::Outcome::Failed, drawn.error());
+    ++m_report.written;
+    ++m_done;
+    m_pending.pop_front();
+    readAhead();
+    drawReady();
 }
 
 void GameWriter::end(GameReport::Outcome outcome, const QString& failure) {
     m_running = false;
     m_pending.clear(); // photos still being decoded are dropped when they are done
+    if (outcome != GameReport::Outcome::Written)
+        return conclude(outcome, failure);
+    if (m_report.written == 0)
+        return conclude(GameReport::Outcome::Failed,
+                        QStringLiteral("Geen enkele serie kon worden geladen. Er is geen PDF "
+                                       "geschreven."));
+    // Writing the file's end and waiting for the disk can take a while: done where the pages
+    // were drawn. A cancel that came first leaves the file unfinished.
+    onDrawingThread(
+        [pages = m_pages.get(), cancelled = &m_cancelled] {
+            return *cancelled ? Status(Error{QString()}) : pages->finish();
+        },
+        &GameWriter::documentFinished);
+}
+
+void GameWriter::documentFinished(const Status& finished) {
+    if (m_cancelled && !finished)
+        return conclude(GameReport::Outcome::Cancelled, {});
+    if (!finished)
+        return conclude(GameReport::Outcome::Failed, finished.error());
+    conclude(GameReport::Outcome::Written, {});
+}
+
+void GameWriter::conclude(GameReport::Outcome outcome, const QString& failure) {
+    m_running = false;
+    m_pending.clear();
     m_report.outcome = outcome;
     m_report.failure = failure;
-    if (outcome == GameReport::Outcome::Written) {
-        const Status finished = m_report.written > 0
-                                    ? m_pages->finish()
-                                    : Status(Error{QStringLiteral("Geen enkele serie kon worden "
-                                                                  "geladen. Er is geen PDF "
-                                                                  "geschreven.")});
-        if (!finished) {
-            m_report.outcome = GameReport::Outcome::Failed;
-            m_report.failure = finished.error();
-        }
-    }
-    if (m_report.outcome != GameReport::Outcome::Written)
+    if (outcome != GameReport::Outcome::Written)
         m_report.written = 0; // drawn, perhaps, but not written
     m_pages.reset();          // unfinished, the temporary file goes and an old file stays
     QMetaObject::invokeMethod(
         this, [this, report = m_report] { emit finished(report); }, Qt::QueuedConnection);
+}
+
+void GameWriter::onDrawingThread(std::function<Status()> work,
+                                 void (GameWriter::*then)(const Status&)) {
+    auto promise = std::make_shared<QPromise<Status>>();
+    promise->start();
+    m_drawing = new QFutureWatcher<Status>(this);
+    connect(m_drawing, &QFutureWatcher<Status>::finished, this, [this, then] {
+        const Status outcome = m_drawing->future().result();
+        m_drawing->deleteLater();
+        m_drawing = nullptr;
+        (this->*then)(outcome);
+    });
+    m_drawing->setFuture(promise->future());
+    m_drawingThread.start([promise, work = std::move(work)] {
+        promise->addResult(work());
+        promise->finish();
+    });
 }

@@ -10,6 +10,7 @@
 #include "TestFolder.h"
 #include "TestSheet.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using Along = RenderedPdf::Along;
@@ -264,6 +265,51 @@ private slots:
         } else {
             QCOMPARE(dir.changedSince(before), QStringList());
         }
+    }
+    // The pages of a game are drawn beside the owner's thread: while a game is written, the
+    // owner's events never wait as long as the drawing of one series takes.
+    void gameLeavesTheOwnerFree() {
+        TestFolder dir;
+        QImage noise(1800, 1350, QImage::Format_RGB32); // costly to compress, like a photo
+        QRandomGenerator random(7);
+        for (int y = 0; y < noise.height(); ++y)
+            random.fillRange(reinterpret_cast<quint32*>(noise.scanLine(y)), noise.width());
+        const QStringList files = writeGame(dir, 3);
+        QVERIFY(dir.write("fotos/goed.jpg", TestPictures::encode(noise, "JPG", 95)));
+        const QImage kept = PhotoPreparer::fromFile(dir.path("fotos/goed.jpg"))->picture;
+        const Result<SeriesPages> series =
+            SeriesPages::prepare(DeckMode::Children, dir.path("kaart2.jpg"));
+        const auto pages = PdfPages::open(dir.path("een.pdf"), "een", "fout");
+        QElapsedTimer drawing;
+        drawing.start();
+        QVERIFY(series->add(*pages.value(), fourCards({kept}, PhotoFrame::Outlined)).ok());
+        const qint64 oneSeries = drawing.elapsed();
+
+        GameWriter writer(
+            {files, dir.path("spel.pdf"), DeckMode::Children, dir.path("kaart2.jpg")});
+        QEventLoop loop; // handles every event as it comes, unlike the waits of QTRY_VERIFY
+        GameReport report;
+        connect(&writer, &GameWriter::finished, &loop, [&](const GameReport& r) {
+            report = r;
+            loop.quit();
+        });
+        QElapsedTimer clock;
+        qint64 last = 0, longest = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, this, [&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+        });
+        tick.start(1);
+        clock.start();
+        writer.start();
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        loop.exec();
+        QCOMPARE(report.written, 3);
+        QVERIFY2(longest < oneSeries / 2, qPrintable(QString("%1 ms without events, a series "
+                                                             "takes %2 ms")
+                                                         .arg(longest)
+                                                         .arg(oneSeries)));
     }
 };
 
