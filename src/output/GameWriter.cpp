@@ -57,9 +57,8 @@ void GameWriter::prepared(const Status& prepared) {
         return conclude(GameReport::Outcome::Cancelled, {});
     if (!prepared)
         return end(GameReport::Outcome::Failed, prepared.error());
-    Result<std::unique_ptr<PdfPages>> opened =
-        PdfPages::open(m_request.outputPath, QStringLiteral("Mosaret spel"),
-                       SeriesPages::failureLead(), m_request.paper);
+    Result<std::unique_ptr<PdfPages>> opened = PdfPages::open(
+        m_request.outputPath, tr("Mosaret spel"), SeriesPages::failureLead(), m_request.paper);
     if (!opened)
         return end(GameReport::Outcome::Failed, opened.error());
     m_pages = std::move(opened).value();
@@ -133,8 +132,7 @@ void GameWriter::end(GameReport::Outcome outcome, const QString& failure) {
         return conclude(outcome, failure);
     if (m_report.written == 0)
         return conclude(GameReport::Outcome::Failed,
-                        QStringLiteral("Geen enkele serie kon worden geladen. Er is geen PDF "
-                                       "geschreven."));
+                        tr("Geen enkele serie kon worden geladen. Er is geen PDF geschreven."));
     // Writing the file's end and waiting for the disk can take a while: done where the pages
     // were drawn. A cancel that came first leaves the file unfinished.
     onDrawingThread(

@@ -241,8 +241,8 @@ void MainWindow::offerRecovery(const std::function<void()>& then) {
     const RecoveryFolder::TakenBack taken =
         m_recovery.takeBack([this](const RecoveredSeries& copy) {
             return m_prompts->askYesNo(
-                QString(), QStringLiteral("Er is een serie die niet bewaard is (onderwerp: %1). "
-                                          "Wilt u haar terughalen?")
+                QString(), tr("Er is een serie die niet bewaard is (onderwerp: %1). Wilt u haar "
+                              "terughalen?")
                                .arg(copy.series.subject));
         });
     for (const QString& setAside : taken.setAside)
