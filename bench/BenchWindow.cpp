@@ -2,11 +2,14 @@
 #include "BenchWindow.h"
 
 #include "CardSheet.h"
+#include "GameDialog.h"
 #include "MenuRow.h"
 #include "PictureBox.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace {
 void click(QWidget& widget) {
@@ -52,7 +55,15 @@ bool BenchWindow::load(const QString& fileName) {
 bool BenchWindow::writeGame(const QString& pdf) {
     const qsizetype messages = m_prompts.messages().size();
     m_prompts.answerSave(pdf, 2);
+    // The game dialog, once it shows, makes the PDF of every series it lists.
+    QTimer makePdf;
+    QObject::connect(&makePdf, &QTimer::timeout, &makePdf, [] {
+        if (auto* dialog = qobject_cast<GameDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    makePdf.start(1);
     click(*m_window.findChild<MenuRow*>()->button(MenuCommand::Export));
+    makePdf.stop();
     waitUntilIdle();
     return m_prompts.messages().size() == messages + 1 &&
            m_prompts.messages().last().startsWith(QStringLiteral("Het spel is opgeslagen"));
