@@ -15,6 +15,14 @@
 namespace {
 // Series whose photos are decoded at once: enough to keep every core busy while one is drawn.
 constexpr size_t kAhead = 3;
+
+// Which cards of `series` are framed: only their photos need a whole picture in the game.
+QList<bool> framed(const Series& series) {
+    QList<bool> cards;
+    for (int card = 1; card <= kCards; ++card)
+        cards << !series.framing(card).isDefault();
+    return cards;
+}
 } // namespace
 
 GameWriter::GameWriter(GameRequest request, QObject* parent)
@@ -88,8 +96,8 @@ void GameWriter::readAhead() {
         Pending pending{name, std::move(read).value(), std::make_unique<QFutureWatcher<Photos>>()};
         connect(pending.photos.get(), &QFutureWatcher<Photos>::finished, this,
                 &GameWriter::drawReady);
-        pending.photos->setFuture(
-            PhotoPreparer::prepareAll(PhotoLocations::of(pending.series, path)));
+        pending.photos->setFuture(PhotoPreparer::prepareAll(
+            PhotoLocations::of(pending.series, path), framed(pending.series)));
         m_pending.push_back(std::move(pending));
     }
     if (!m_running)

@@ -100,7 +100,8 @@ PreparedPhoto PhotoPreparer::emptyPhoto() {
     return {};
 }
 
-QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths) {
+QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths,
+                                                                      const QList<bool>& whole) {
     // Each file is prepared on a thread of PhotoThreads; the last one to finish hands over the
     // whole batch.
     struct Batch {
@@ -123,12 +124,20 @@ QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStr
     if (paths.isEmpty())
         handOver(*batch);
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        PhotoThreads::pool().start([batch, handOver, i, path = paths[i]] {
-            batch->results[size_t(i)] =
-                path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
-            if (--batch->left == 0)
-                handOver(*batch);
-        });
+        PhotoThreads::pool().start(
+            [batch, handOver, i, path = paths[i], keep = whole.value(i, true)] {
+                Result<PreparedPhoto> photo =
+                    path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
+                if (!keep && photo.ok()) {
+                    PreparedPhoto kept = std::move(photo).value();
+                    kept.whole = kept.picture;
+                    kept.wholeScreen = kept.screen;
+                    photo = std::move(kept);
+                }
+                batch->results[size_t(i)] = std::move(photo);
+                if (--batch->left == 0)
+                    handOver(*batch);
+            });
     }
     return future;
 }

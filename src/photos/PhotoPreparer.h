@@ -33,6 +33,9 @@ public:
     static PreparedPhoto emptyPhoto();
     // Prepares the files in parallel on PhotoThreads, each decoded once; result i belongs to
     // paths[i], and an empty path gives emptyPhoto(). Wait on the future without blocking the
-    // window (a QFutureWatcher).
-    static QFuture<std::vector<Result<PreparedPhoto>>> prepareAll(const QStringList& paths);
+    // window (a QFutureWatcher). Where `whole` says false for a path, the photo keeps no whole
+    // picture of its own (its whole is its kept part), which saves memory where only the default
+    // framing is drawn.
+    static QFuture<std::vector<Result<PreparedPhoto>>> prepareAll(const QStringList& paths,
+                                                                  const QList<bool>& whole = {});
 };
