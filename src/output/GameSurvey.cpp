@@ -1,7 +1,11 @@
 // The series of a game looked over in the background: each checked, then its photos read small.
 #include "GameSurvey.h"
 
-#include <QImageReader>
+#include "ExifOrientation.h"
+#include "PictureReader.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -22,15 +26,17 @@ struct GameSurvey::Shared {
 };
 
 namespace {
+// The part of the photo the cards show, decoded as small as the program's reader allows (a JPEG
+// at a fraction of its size), then shrunk to the thumbnail.
 QImage readSmall(const QString& path, QSize box) {
-    if (path.isEmpty())
+    QFile file(path);
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid())
-        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatioByExpanding).boundedTo(size));
-    return reader.read();
+    const Result<DecodedPicture> read = PictureReader::read(file, path);
+    if (!read)
+        return {};
+    const QImage upright = ExifOrientation::upright(read->stored, read->orientation);
+    return upright.scaled(box, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
 }
 } // namespace
 

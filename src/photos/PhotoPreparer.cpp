@@ -10,9 +10,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPromise>
+#include <QThread>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <semaphore>
 
 namespace {
 // A file that counts the bytes read from it, so a watcher on another thread sees data arrive.
@@ -100,6 +103,15 @@ PreparedPhoto PhotoPreparer::emptyPhoto() {
     return {};
 }
 
+namespace {
+// Photos of batches decoded at once, one per core: the pool has many threads so that stuck reads
+// never block others, but decoding more photos at a time than cores only costs memory.
+std::counting_semaphore<>& decodeSlots() {
+    static std::counting_semaphore<> free(std::max(1, QThread::idealThreadCount()));
+    return free;
+}
+} // namespace
+
 QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths,
                                                                       const QList<bool>& whole) {
     // Each file is prepared on a thread of PhotoThreads; the last one to finish hands over the
@@ -126,8 +138,10 @@ QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStr
     for (qsizetype i = 0; i < paths.size(); ++i) {
         PhotoThreads::pool().start(
             [batch, handOver, i, path = paths[i], keep = whole.value(i, true)] {
+                decodeSlots().acquire();
                 Result<PreparedPhoto> photo =
                     path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
+                decodeSlots().release();
                 if (!keep && photo.ok()) {
                     PreparedPhoto kept = std::move(photo).value();
                     kept.whole = kept.picture;
