@@ -34,6 +34,16 @@ std::vector<Artwork> allArtwork() {
         picture("card-outline", kCardSize, blankCard()),
         picture("cut-line", {50, 2}, solidCanvas(50, 2, QColor(112, 96, 96))),
         picture("klein", {35, 35}, solidCanvas(35, 35, QColor(128, 192, 208))),
+        // The window's pictures again at twice the size, for screens of a higher pixel density.
+        picture("menu-nieuw@2x", icon * 2, openBookIcon(2)),
+        picture("menu-load@2x", icon * 2, eyeIcon(2)),
+        picture("menu-save@2x", icon * 2, discDriveIcon(2)),
+        picture("menu-help@2x", icon * 2, lightBulbIcon(2)),
+        picture("menu-afdrukken@2x", icon * 2, printerIcon(2)),
+        picture("menu-export@2x", icon * 2, boxOfThingsIcon(2)),
+        picture("deck-normaal@2x", icon * 2, normalDeckButton(2)),
+        picture("deck-kinder@2x", icon * 2, childDeckButton(2)),
+        picture("thumb-placeholder@2x", {74, 74}, thumbPlaceholder(2)),
     };
     std::vector<QImage> cards{blankCard()};
     for (QImage& back : cardBacks())

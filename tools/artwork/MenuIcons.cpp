@@ -65,10 +65,11 @@ void tiltedPicture(QPainter& painter) {
 
 } // namespace
 
-QImage openBookIcon() {
-    QImage image = transparentCanvas(kIconSize, kIconSize);
+QImage openBookIcon(int scale) {
+    QImage image = transparentCanvas(kIconSize * scale, kIconSize * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     const QPainterPath cover = polygonPath(
         {{1.5, 10.5}, {16.0, 13.5}, {30.5, 10.5}, {30.5, 26.5}, {16.0, 29.5}, {1.5, 26.5}});
     fillAndStroke(painter, cover, QColor(44, 86, 160), kInk);
@@ -92,10 +93,11 @@ QImage openBookIcon() {
     return image;
 }
 
-QImage eyeIcon() {
-    QImage image = transparentCanvas(kIconSize, kIconSize);
+QImage eyeIcon(int scale) {
+    QImage image = transparentCanvas(kIconSize * scale, kIconSize * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     const QPointF left(1.5, 16.0), right(30.5, 16.0), upper(16.0, 2.0), lower(16.0, 30.0);
     QPainterPath almond;
     almond.moveTo(left);
@@ -131,10 +133,11 @@ QImage eyeIcon() {
     return image;
 }
 
-QImage discDriveIcon() {
-    QImage image = transparentCanvas(kIconSize, kIconSize);
+QImage discDriveIcon(int scale) {
+    QImage image = transparentCanvas(kIconSize * scale, kIconSize * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     const QPointF centre(16.0, 11.5);
     QConicalGradient silver(centre, 45);
     const QColor tints[] = {{205, 205, 215}, {250, 240, 195}, {195, 228, 250}, {228, 228, 236},
@@ -168,10 +171,11 @@ QImage discDriveIcon() {
     return image;
 }
 
-QImage lightBulbIcon() {
-    QImage image = transparentCanvas(kIconSize, kIconSize);
+QImage lightBulbIcon(int scale) {
+    QImage image = transparentCanvas(kIconSize * scale, kIconSize * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     QPainterPath glass;
     glass.moveTo(12.5, 23.0);
     glass.lineTo(12.5, 21.0);
@@ -203,10 +207,11 @@ QImage lightBulbIcon() {
     return image;
 }
 
-QImage printerIcon() {
-    QImage image = transparentCanvas(kIconSize, kIconSize);
+QImage printerIcon(int scale) {
+    QImage image = transparentCanvas(kIconSize * scale, kIconSize * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     QPainterPath paperIn;
     paperIn.addRect(QRectF(8.5, 2.5, 15.0, 11.0));
     fillAndStroke(painter, paperIn, Qt::white, kInk);
@@ -234,10 +239,11 @@ QImage printerIcon() {
     return image;
 }
 
-QImage boxOfThingsIcon() {
-    QImage image = transparentCanvas(kIconSize, kIconSize);
+QImage boxOfThingsIcon(int scale) {
+    QImage image = transparentCanvas(kIconSize * scale, kIconSize * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     const QPainterPath opening =
         polygonPath({{2.5, 16.5}, {23.5, 16.5}, {29.5, 12.5}, {8.5, 12.5}});
     fillAndStroke(painter, opening, QColor(110, 70, 32), kInk);

@@ -98,10 +98,11 @@ QImage windowIcon(int size) {
     return image;
 }
 
-QImage normalDeckButton() {
-    QImage image = transparentCanvas(32, 32);
+QImage normalDeckButton(int scale) {
+    QImage image = transparentCanvas(32 * scale, 32 * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     deckCard(painter);
     painter.setPen(QPen(QColor(80, 120, 140), 1.0));
     painter.setBrush(QColor(200, 230, 240));
@@ -116,10 +117,11 @@ QImage normalDeckButton() {
     return image;
 }
 
-QImage childDeckButton() {
-    QImage image = transparentCanvas(32, 32);
+QImage childDeckButton(int scale) {
+    QImage image = transparentCanvas(32 * scale, 32 * scale);
     QPainter painter(&image);
     smooth(painter);
+    painter.scale(scale, scale);
     deckCard(painter);
     deckPhoto(painter, QRectF(8.5, 3.5, 15.0, 13.0));
     painter.setPen(QPen(QColor(60, 100, 130), 1.0));
@@ -143,8 +145,8 @@ QImage photoPlaceholder() {
     return image;
 }
 
-QImage thumbPlaceholder() {
-    return solidCanvas(37, 37, QColor(176, 216, 240));
+QImage thumbPlaceholder(int scale) {
+    return solidCanvas(37 * scale, 37 * scale, QColor(176, 216, 240));
 }
 
 QImage photoPointer() {
