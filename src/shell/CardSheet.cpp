@@ -19,7 +19,8 @@
 CardSheet::CardSheet(QWidget* parent)
     : QFrame(parent),
       m_photoPlaceholder(BuiltInPictures::image(QStringLiteral("photo-placeholder"))),
-      m_thumbnailPlaceholder(BuiltInPictures::image(QStringLiteral("thumb-placeholder"))) {
+      m_thumbnailPlaceholder(
+          BuiltInPictures::image(QStringLiteral("thumb-placeholder"), devicePixelRatioF())) {
     setObjectName(QStringLiteral("Frame2"));
     m_deckSwitcher = new DeckSwitcher(this);
     const QCursor photoPointer(BuiltInPictures::pixmap(QStringLiteral("photo-pointer")), 1, 1);

@@ -64,7 +64,7 @@ QPushButton* DeckSwitcher::makeButton(QWidget* frame, const QString& objectName,
                                       const QString& picture, int top) {
     auto* button = new QPushButton(frame);
     button->setObjectName(objectName);
-    button->setIcon(BuiltInPictures::icon(picture));
+    button->setIcon(BuiltInPictures::icon(picture, button->devicePixelRatioF()));
     button->setIconSize(QSize(32, 32));
     Palettes::set(button, QPalette::Button, Qt::white);
     button->setGeometry(twips::rectToPx(2640, top, 540, 540));

@@ -23,7 +23,8 @@ MenuRow::MenuRow(QWidget* parent) : QFrame(parent) {
         const auto command = MenuCommand(number);
         auto* button = new PictureBox(this);
         button->setObjectName(QStringLiteral("Menuknop_%1").arg(number));
-        button->setPicture(BuiltInPictures::image(QLatin1String(kPictures[index(command)])));
+        button->setPicture(BuiltInPictures::image(QLatin1String(kPictures[index(command)]),
+                                                  button->devicePixelRatioF()));
         button->setGeometry(
             QRect(restPosition(command), QSize(twips::toPx(480), twips::toPx(480))));
         connect(button, &PictureBox::clicked, this, [this, command] { press(command); });
