@@ -6,6 +6,7 @@
 #include "Result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFuture>
 #include <QIODevice>
 #include <QImage>
@@ -15,6 +16,8 @@
 #include <vector>
 
 class PhotoPreparer final {
+    Q_DECLARE_TR_FUNCTIONS(PhotoPreparer)
+
 public:
     // Decodes the file once (only the part PhotoFit keeps, upright by its Exif orientation, only
     // as large as that part is kept) and prepares it. A missing file, a folder or device, an

@@ -3,6 +3,7 @@
 
 #include "Result.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QSize>
@@ -23,6 +24,8 @@ struct DecodedPicture final {
 };
 
 class PictureReader final {
+    Q_DECLARE_TR_FUNCTIONS(PictureReader)
+
 public:
     // The longest side read, the most a JPEG or GIF can hold; longer pictures are refused unread.
     static constexpr int kMaxSide = 65535;

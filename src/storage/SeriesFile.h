@@ -6,10 +6,13 @@
 #include "Series.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringList>
 
 class SeriesFile final {
+    Q_DECLARE_TR_FUNCTIONS(SeriesFile)
+
 public:
     static constexpr int kLineCount = 21;
     // Series files are Windows-1252; the program's own copies of unsaved work keep every

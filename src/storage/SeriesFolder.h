@@ -4,10 +4,13 @@
 #include "Result.h"
 #include "Series.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class SeriesFolder final {
+    Q_DECLARE_TR_FUNCTIONS(SeriesFolder)
+
 public:
     explicit SeriesFolder(QString path);
 

@@ -4,11 +4,14 @@
 #include "Result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QString>
 #include <memory>
 
 class WholeFileWriter final {
+    Q_DECLARE_TR_FUNCTIONS(WholeFileWriter)
+
 public:
     // Writes `bytes` to `path`: the file on disk is either the old one or the complete new one.
     // A failure message starts with `failureLead` (for example "De serie is niet opgeslagen").
