@@ -488,6 +488,14 @@ Overgeslagen, omdat ze niet geladen konden worden:
     </message>
 </context>
 <context>
+    <name>PhotoPlaceholder</name>
+    <message>
+        <source>Foto</source>
+        <comment>the word on a card that has no photo yet</comment>
+        <translation>Foto</translation>
+    </message>
+</context>
+<context>
     <name>PhotoPlacement</name>
     <message>
         <source>Afbeeldingen (%1)</source>

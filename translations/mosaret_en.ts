@@ -488,6 +488,14 @@ Skipped, because they could not be loaded:
     </message>
 </context>
 <context>
+    <name>PhotoPlaceholder</name>
+    <message>
+        <source>Foto</source>
+        <comment>the word on a card that has no photo yet</comment>
+        <translation>Photo</translation>
+    </message>
+</context>
+<context>
     <name>PhotoPlacement</name>
     <message>
         <source>Afbeeldingen (%1)</source>

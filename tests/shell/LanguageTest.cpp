@@ -76,6 +76,13 @@ private slots:
         const ProgramLanguage language(languages);
         QCOMPARE(language.code(), code);
         QCOMPARE(language.helpFile(), helpFile);
+        // The help pane opens the page of the language, and the Dutch one while that is missing.
+        const TestFolder dir;
+        ProgramFolder folder(dir.path());
+        folder.setHelpFile(language.helpFile());
+        QCOMPARE(folder.helpPage(), dir.path("help/help.htm"));
+        QVERIFY(dir.write("help/" + helpFile, "<p>"));
+        QCOMPARE(folder.helpPage(), dir.path("help/" + helpFile));
     }
 
     void speaksItsLanguageInControlsThatFit_data() {
