@@ -89,7 +89,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     }
     m_parser.addPositionalArgument(tr("SERIE.msr"), tr("Een serie om te openen, of voor de PDF."));
     if (!m_parser.parse(arguments)) {
-        // Qt names the option at fault between quotes; the rest of its message is not Dutch.
+        // Qt names the option at fault between quotes; the rest of its message is Qt's own.
         const QString option =
             QRegularExpression(QStringLiteral("'([^']*)'")).match(m_parser.errorText()).captured(1);
         m_mode = fail(m_parser.unknownOptionNames().isEmpty()

@@ -35,7 +35,7 @@ public:
     // pictures come back at their own size. When that part is not the whole picture, the whole
     // comes too, at the same scale (PhotoFit::wholeKeptSize), for framing; a Qt-read picture on a
     // device that cannot seek back comes without it. The result is opaque (transparency laid on
-    // white). Errors are in Dutch and name `displayName`.
+    // white). Errors name `displayName`.
     static Result<DecodedPicture> read(QIODevice& device, const QString& displayName);
 
 private:

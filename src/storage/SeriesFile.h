@@ -36,7 +36,7 @@ public:
     // never read into memory.
     static Result<Series> parse(QIODevice& device);
     static Result<Series> parse(const QByteArray& bytes, Encoding encoding = Encoding::Windows1252);
-    // Reads the series file at `path`, wherever it lies; an error (in Dutch, naming the file as
+    // Reads the series file at `path`, wherever it lies; an error (naming the file as
     // `shownName`) when it is missing, not a regular file, cannot be opened or holds no series.
     static Result<Series> read(const QString& path, const QString& shownName);
 };

@@ -1,4 +1,4 @@
-// Writes a file whole through QSaveFile and explains a failure in Dutch.
+// Writes a file whole through QSaveFile and explains a failure in the program's language.
 #pragma once
 
 #include "Result.h"
