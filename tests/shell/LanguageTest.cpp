@@ -56,18 +56,16 @@ private slots:
         QTest::addColumn<QStringList>("languages");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("helpFile");
-        QTest::newRow("Dutch") << QStringList{"nl-NL"} << "nl"
-                               << "help.htm";
-        QTest::newRow("English first") << QStringList{"en-GB", "nl"} << "en"
-                                       << "help_en.htm";
-        QTest::newRow("Austrian German") << QStringList{"de_AT"} << "de"
-                                         << "help_de.htm";
-        QTest::newRow("French, then German") << QStringList{"fr-FR", "de"} << "de"
-                                             << "help_de.htm";
-        QTest::newRow("none spoken") << QStringList{"fr", "es-ES"} << "nl"
-                                     << "help.htm";
-        QTest::newRow("C locale") << QStringList{"C"} << "nl"
-                                  << "help.htm";
+        const auto row = [](const char* name, const QStringList& languages, const QString& code) {
+            QTest::newRow(name) << languages << code
+                                << (code == "nl" ? "help.htm" : "help_" + code + ".htm");
+        };
+        row("Dutch", {"nl-NL"}, "nl");
+        row("English first", {"en-GB", "nl"}, "en");
+        row("Austrian German", {"de_AT"}, "de");
+        row("French, then German", {"fr-FR", "de"}, "de");
+        row("none spoken", {"fr", "es-ES"}, "nl");
+        row("C locale", {"C"}, "nl");
     }
     void choosesTheFirstLanguageSpoken() {
         QFETCH(QStringList, languages);
