@@ -1,5 +1,5 @@
 // The program's command line: the window (with a series file to open), or a PDF written without
-// a display, with its usage, version and errors in Dutch.
+// a display, with its usage, version and errors in the program's language.
 #include "CommandLine.h"
 
 #include <QCoreApplication>
@@ -7,31 +7,44 @@
 #include <QRegularExpression>
 
 namespace {
+// The options' descriptions and value names are translated when the usage is written, since the
+// options exist before the program's language is installed.
+QString source(const char* dutch) {
+    return QString::fromUtf8(dutch);
+}
+QString translated(const QString& dutch) {
+    return QCoreApplication::translate("CommandLine", dutch.toUtf8().constData());
+}
+
 const QCommandLineOption kPdf(QStringLiteral("pdf"),
-                              QStringLiteral("Schrijf de genoemde series, of zonder SERIE.msr "
-                                             "alle bewaarde series, als één PDF om "
-                                             "dubbelzijdig af te drukken, en stop."),
-                              QStringLiteral("UIT.pdf"));
-const QCommandLineOption kCheck(
-    QStringLiteral("check"),
-    QCoreApplication::translate("CommandLine", "Zeg van de genoemde series, of zonder "
-                                               "SERIE.msr van alle bewaarde series, wat er nog "
-                                               "ontbreekt, en stop. Eindigt met 0 als alles "
-                                               "klaar is en met 2 als er iets ontbreekt."));
-const QCommandLineOption kBackDesign(QStringLiteral("back-design"),
-                                     QStringLiteral("Het ontwerp voor de rugzijde: kaartN.jpg uit "
-                                                    "de map kaarten (zonder deze optie 2)."),
-                                     QStringLiteral("N"));
+                              source(QT_TRANSLATE_NOOP("CommandLine",
+                                                       "Schrijf de genoemde series, of zonder "
+                                                       "SERIE.msr alle bewaarde series, als één "
+                                                       "PDF om dubbelzijdig af te drukken, en "
+                                                       "stop.")),
+                              source(QT_TRANSLATE_NOOP("CommandLine", "UIT.pdf")));
+const QCommandLineOption
+    kCheck(QStringLiteral("check"),
+           source(QT_TRANSLATE_NOOP("CommandLine",
+                                    "Zeg van de genoemde series, of zonder SERIE.msr van alle "
+                                    "bewaarde series, wat er nog ontbreekt, en stop. Eindigt met "
+                                    "0 als alles klaar is en met 2 als er iets ontbreekt.")));
+const QCommandLineOption kBackDesign(
+    QStringLiteral("back-design"),
+    source(QT_TRANSLATE_NOOP("CommandLine", "Het ontwerp voor de rugzijde: kaartN.jpg uit de map "
+                                            "kaarten (zonder deze optie 2).")),
+    QStringLiteral("N"));
 const QCommandLineOption
     kPaper(QStringLiteral("paper"),
-           QCoreApplication::translate("CommandLine", "Het papier van de PDF: a4 of letter (zonder "
-                                                      "deze optie dat van de standaardprinter, of "
-                                                      "anders dat van uw land)."),
-           QStringLiteral("PAPIER"));
+           source(QT_TRANSLATE_NOOP("CommandLine",
+                                    "Het papier van de PDF: a4 of letter (zonder deze optie dat "
+                                    "van de standaardprinter, of anders dat van uw land).")),
+           source(QT_TRANSLATE_NOOP("CommandLine", "PAPIER")));
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
-                               QStringLiteral("Toon deze uitleg."));
-const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
-                                  QStringLiteral("Toon de versie van het programma."));
+                               source(QT_TRANSLATE_NOOP("CommandLine", "Toon deze uitleg.")));
+const QCommandLineOption
+    kVersion({QStringLiteral("v"), QStringLiteral("version")},
+             source(QT_TRANSLATE_NOOP("CommandLine", "Toon de versie van het programma.")));
 // Qt's own options, which the application object takes out of the arguments itself (a session
 // manager restarts the program with -session): accepted here and not listed.
 const QStringList kQtOptionsWithValue{
@@ -74,15 +87,14 @@ CommandLine::CommandLine(const QStringList& arguments)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         m_parser.addOption(option);
     }
-    m_parser.addPositionalArgument(QStringLiteral("SERIE.msr"),
-                                   QStringLiteral("Een serie om te openen, of voor de PDF."));
+    m_parser.addPositionalArgument(tr("SERIE.msr"), tr("Een serie om te openen, of voor de PDF."));
     if (!m_parser.parse(arguments)) {
-        // Qt names the option at fault between quotes; the rest of its message is not Dutch.
+        // Qt names the option at fault between quotes; the rest of its message is Qt's own.
         const QString option =
             QRegularExpression(QStringLiteral("'([^']*)'")).match(m_parser.errorText()).captured(1);
         m_mode = fail(m_parser.unknownOptionNames().isEmpty()
-                          ? QStringLiteral("Na %1 ontbreekt een waarde.").arg(option)
-                          : QStringLiteral("Onbekende optie: %1.")
+                          ? tr("Na %1 ontbreekt een waarde.").arg(option)
+                          : tr("Onbekende optie: %1.")
                                 .arg(dashed(m_parser.unknownOptionNames().constFirst())));
         return;
     }
@@ -106,8 +118,7 @@ void CommandLine::read() {
     const QStringList series = m_parser.positionalArguments();
     if (m_parser.isSet(kCheck)) {
         if (m_parser.isSet(kPdf) || m_parser.isSet(kBackDesign) || m_parser.isSet(kPaper))
-            m_mode = fail(
-                QCoreApplication::translate("CommandLine", "--check gaat niet samen met --pdf."));
+            m_mode = fail(tr("--check gaat niet samen met --pdf."));
         else
             m_mode = Mode::Check;
         m_checkFiles = series;
@@ -115,12 +126,11 @@ void CommandLine::read() {
     }
     if (!m_parser.isSet(kPdf)) {
         if (m_parser.isSet(kBackDesign))
-            m_mode = fail(QStringLiteral("--back-design hoort bij --pdf UIT.pdf."));
+            m_mode = fail(tr("--back-design hoort bij --pdf UIT.pdf."));
         else if (m_parser.isSet(kPaper))
-            m_mode = fail(
-                QCoreApplication::translate("CommandLine", "--paper hoort bij --pdf UIT.pdf."));
+            m_mode = fail(tr("--paper hoort bij --pdf UIT.pdf."));
         else if (series.size() > 1)
-            m_mode = fail(QStringLiteral("Het venster opent één serie tegelijk; noem er één."));
+            m_mode = fail(tr("Het venster opent één serie tegelijk; noem er één."));
         else
             m_seriesFile = series.value(0);
         return;
@@ -128,15 +138,15 @@ void CommandLine::read() {
     m_pdf.output = m_parser.value(kPdf);
     m_pdf.seriesFiles = series;
     if (m_pdf.output.isEmpty()) {
-        m_mode = fail(QStringLiteral("Na --pdf ontbreekt de naam van de PDF."));
+        m_mode = fail(tr("Na --pdf ontbreekt de naam van de PDF."));
         return;
     }
     if (m_parser.isSet(kBackDesign)) {
         bool whole = false;
         m_pdf.backDesign = m_parser.value(kBackDesign).toInt(&whole);
         if (!whole || m_pdf.backDesign < 2) {
-            m_mode = fail(QStringLiteral("--back-design wil een heel getal van 2 of meer: het "
-                                         "nummer van een ontwerp voor de rugzijde, niet \"%1\".")
+            m_mode = fail(tr("--back-design wil een heel getal van 2 of meer: het "
+                             "nummer van een ontwerp voor de rugzijde, niet \"%1\".")
                               .arg(m_parser.value(kBackDesign)));
             return;
         }
@@ -144,9 +154,7 @@ void CommandLine::read() {
     if (m_parser.isSet(kPaper)) {
         const QString paper = m_parser.value(kPaper).toLower();
         if (paper != u"a4" && paper != u"letter") {
-            m_mode = fail(
-                QCoreApplication::translate("CommandLine", "--paper wil a4 of letter, niet \"%1\".")
-                    .arg(m_parser.value(kPaper)));
+            m_mode = fail(tr("--paper wil a4 of letter, niet \"%1\".").arg(m_parser.value(kPaper)));
             return;
         }
         m_pdf.paper = QPageSize(paper == u"a4" ? QPageSize::A4 : QPageSize::Letter);
@@ -155,18 +163,17 @@ void CommandLine::read() {
 }
 
 CommandLine::Mode CommandLine::fail(const QString& error) {
-    m_error = error + QStringLiteral("\nZie %1 --help.").arg(m_program);
+    m_error = error + tr("\nZie %1 --help.").arg(m_program);
     return Mode::Error;
 }
 
 QString CommandLine::helpText() const {
     QString text =
-        QStringLiteral(
-            "Gebruik: %1 [SERIE.msr]\n"
-            "       %1 --pdf UIT.pdf [SERIE.msr ...] [--back-design N] [--paper a4|letter]\n"
-            "       %1 --check [SERIE.msr ...]\n\n"
-            "Zonder opties opent %1 zijn venster, met SERIE.msr als die genoemd "
-            "is.\n\nOpties:\n")
+        tr("Gebruik: %1 [SERIE.msr]\n"
+           "       %1 --pdf UIT.pdf [SERIE.msr ...] [--back-design N] [--paper a4|letter]\n"
+           "       %1 --check [SERIE.msr ...]\n\n"
+           "Zonder opties opent %1 zijn venster, met SERIE.msr als die genoemd "
+           "is.\n\nOpties:\n")
             .arg(m_program);
     for (const QCommandLineOption& option : m_options) {
         QStringList names;
@@ -174,12 +181,12 @@ QString CommandLine::helpText() const {
             names << dashed(name);
         text += QStringLiteral("  ") + names.join(QStringLiteral(", "));
         if (!option.valueName().isEmpty())
-            text += u' ' + option.valueName();
-        text += u'\n' + wrapped(option.description(), QStringLiteral("      ")) + u'\n';
+            text += u' ' + translated(option.valueName());
+        text += u'\n' + wrapped(translated(option.description()), QStringLiteral("      ")) + u'\n';
     }
     return text;
 }
 
 QString CommandLine::versionText() {
-    return QStringLiteral("Mosaret Designer versie %1\n").arg(QStringLiteral(MOSARET_VERSION));
+    return tr("Mosaret Designer versie %1\n").arg(QStringLiteral(MOSARET_VERSION));
 }

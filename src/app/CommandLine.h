@@ -1,20 +1,24 @@
 // The program's command line: the window (with a series file to open), or a PDF written without
-// a display, with its usage, version and errors in Dutch.
+// a display, with its usage, version and errors in the program's language.
 #pragma once
 
 #include "PdfCommand.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 class CommandLine final {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Mode { Window, Pdf, Check, Help, Version, Error };
 
-    // Reads `arguments`, the program's name first. Needs no application object.
+    // Reads `arguments`, the program's name first. Needs no application object; its texts are in
+    // the language installed on the application when there is one, Dutch otherwise.
     explicit CommandLine(const QStringList& arguments);
 
     Mode mode() const { return m_mode; }
@@ -26,11 +30,11 @@ public:
     QStringList checkFiles() const { return m_checkFiles; }
     // The series file the window opens with; empty for none.
     QString seriesFile() const { return m_seriesFile; }
-    // The usage, in Dutch.
+    // The usage.
     QString helpText() const;
     // The program's name and version.
     static QString versionText();
-    // What is wrong with the arguments, in Dutch, followed by a hint to --help.
+    // What is wrong with the arguments, followed by a hint to --help.
     QString error() const { return m_error; }
 
 private:

@@ -6,43 +6,47 @@
 #include "PdfCommand.h"
 #include "PdfPaper.h"
 #include "ProgramFolder.h"
+#include "ProgramLanguage.h"
 #include "ProgramTitles.h"
 #include "QtUserPrompts.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
 
-// Yes, No, Cancel and the file dialogs in Dutch, like the rest of the program.
-void installQtTexts(QTranslator& texts) {
-    if (texts.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&texts);
-}
-
-// The command line speaks Dutch on its own; Qt's notes (say, on a missing runtime folder) are
-// not for its users.
+// The command line speaks for itself; Qt's notes (say, on a missing runtime folder) are not for
+// its users.
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-int withoutWindow(int argc, char* argv[], const CommandLine& line) {
+// The usage, the version and a refusal, in the user's language.
+int answerLine(int argc, char* argv[], const QStringList& arguments) {
+    QCoreApplication app(argc, argv);
+    ProgramLanguage language;
+    language.install();
+    const CommandLine line(arguments); // read again, now that its texts can be translated
     if (line.mode() == CommandLine::Mode::Help || line.mode() == CommandLine::Mode::Version) {
         const QString text =
             line.mode() == CommandLine::Mode::Help ? line.helpText() : CommandLine::versionText();
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
-    if (line.mode() == CommandLine::Mode::Error) {
-        std::fputs(qPrintable(line.error() + u'\n'), stderr);
-        return 1;
-    }
+    std::fputs(qPrintable(line.error() + u'\n'), stderr);
+    return 1;
+}
+
+int withoutWindow(int argc, char* argv[], const QStringList& arguments, const CommandLine& line) {
+    if (line.mode() == CommandLine::Mode::Help || line.mode() == CommandLine::Mode::Version ||
+        line.mode() == CommandLine::Mode::Error)
+        return answerLine(argc, argv, arguments);
     // Chosen before the application exists: no X server and no DISPLAY are needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quiet);
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(ProgramTitles::application());
+    ProgramLanguage language;
+    language.install();
     if (line.mode() == CommandLine::Mode::Check)
         return CheckCommand::run(line.checkFiles(),
                                  ProgramFolder::forProgram(QCoreApplication::applicationDirPath()));
@@ -60,16 +64,19 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line(arguments);
     if (line.withoutWindow())
-        return withoutWindow(argc, argv, line);
+        return withoutWindow(argc, argv, arguments, line);
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(ProgramTitles::application());
     // Lets the desktop match the window to the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.mosaret.MosaretDesigner"));
-    QTranslator qtTexts;
-    installQtTexts(qtTexts);
+    // Every text, Qt's dialogs included, in the user's language.
+    ProgramLanguage language;
+    language.install();
+    ProgramFolder folder = ProgramFolder::forProgram(QCoreApplication::applicationDirPath());
+    folder.setHelpFile(language.helpFile());
     QtUserPrompts prompts;
-    MainWindow window(ProgramFolder::forProgram(QCoreApplication::applicationDirPath()), prompts);
+    MainWindow window(folder, prompts);
     prompts.setWindow(&window);
     window.show();
     // Work left behind is offered first; a series given on the command line opens after that.

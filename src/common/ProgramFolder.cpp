@@ -60,7 +60,10 @@ QString ProgramFolder::settingsFile() const {
     return m_config + QStringLiteral("/Mosaret.ini");
 }
 QString ProgramFolder::helpPage() const {
-    return m_data + QStringLiteral("/help/help.htm");
+    const QString own = m_data + QStringLiteral("/help/") + m_helpFile;
+    return !m_helpFile.isEmpty() && QFileInfo(own).isFile()
+               ? own
+               : m_data + QStringLiteral("/help/help.htm");
 }
 QString ProgramFolder::designsFolder() const {
     return m_data + QStringLiteral("/kaarten");

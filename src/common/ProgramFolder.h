@@ -18,8 +18,11 @@ public:
     // state folder, as the XDG settings give them.
     static ProgramFolder forProgram(const QString& programPath);
 
-    QString settingsFile() const;  // Mosaret.ini
-    QString helpPage() const;      // help/help.htm
+    QString settingsFile() const; // Mosaret.ini
+    // help/help.htm, or the help page in the program's language when one was set and is there.
+    QString helpPage() const;
+    // Sets the file name of the help page in the program's language ("help_en.htm").
+    void setHelpFile(const QString& fileName) { m_helpFile = fileName; }
     QString designsFolder() const; // kaarten
     QString seriesFolder() const { return m_series; }
     // The folder for copies of unsaved work.
@@ -34,5 +37,6 @@ private:
     QString m_config; // Mosaret.ini
     QString m_series;
     QString m_state;
+    QString m_helpFile; // in the program's language; empty: the Dutch page
     bool m_besideProgram = true;
 };

@@ -1,4 +1,5 @@
-// A value or a Dutch error message, returned instead of throwing or failing silently.
+// A value or an error message in the program's language, returned instead of throwing or failing
+// silently.
 #pragma once
 
 #include <QString>
@@ -7,7 +8,7 @@
 #include <variant>
 
 struct Error final {
-    QString message; // shown to the user as it stands, in Dutch
+    QString message; // shown to the user as it stands
 };
 
 template <typename T> class [[nodiscard]] Result final {
@@ -30,7 +31,7 @@ private:
     std::variant<T, Error> m_data;
 };
 
-// Success or a Dutch error message.
+// Success or an error message.
 class [[nodiscard]] Status final {
 public:
     Status() = default;

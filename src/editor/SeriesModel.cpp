@@ -13,7 +13,7 @@ SeriesModel::SeriesModel(QObject* parent) : QObject(parent) {
 }
 
 QString SeriesModel::defaultSubject() {
-    return QStringLiteral("Onderwerp");
+    return tr("Onderwerp");
 }
 QString SeriesModel::defaultName(int line) {
     return QStringLiteral(" %1. ").arg(line);

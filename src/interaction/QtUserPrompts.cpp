@@ -41,7 +41,8 @@ public:
         m_text->setTextFormat(Qt::PlainText);
         m_bar->setRange(0, std::max(1, steps));
         m_bar->setValue(0);
-        auto* stop = new QPushButton(QStringLiteral("Annuleren"), m_dialog);
+        auto* stop =
+            new QPushButton(QCoreApplication::translate("QtUserPrompts", "Annuleren"), m_dialog);
         auto* layout = new QVBoxLayout(m_dialog);
         layout->addWidget(m_text);
         layout->addWidget(m_bar);

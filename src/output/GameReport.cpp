@@ -6,7 +6,8 @@
 
 namespace {
 QString seriesCount(int count) {
-    return count == 1 ? QStringLiteral("1 serie") : QStringLiteral("%1 series").arg(count);
+    return count == 1 ? QCoreApplication::translate("GameReport", "1 serie")
+                      : QCoreApplication::translate("GameReport", "%1 series").arg(count);
 }
 
 // The sentence naming the paper the pages were laid out for.
@@ -20,27 +21,31 @@ QString GameReport::message() const {
     QString text;
     switch (outcome) {
     case Outcome::Written:
-        text = QStringLiteral("Het spel is opgeslagen als \"%1\": %2 op %3 pagina's.")
+        text = QCoreApplication::translate("GameReport",
+                                           "Het spel is opgeslagen als \"%1\": %2 op %3 pagina's.")
                    .arg(QDir::toNativeSeparators(path), seriesCount(written))
                    .arg(2 * written) +
                paperText(paper);
         break;
     case Outcome::Cancelled:
-        text = QStringLiteral("Het schrijven van het spel is afgebroken. Er is geen PDF "
-                              "opgeslagen; een bestaand bestand met die naam is ongewijzigd.");
+        text = QCoreApplication::translate(
+            "GameReport", "Het schrijven van het spel is afgebroken. Er is geen PDF "
+                          "opgeslagen; een bestaand bestand met die naam is ongewijzigd.");
         break;
     case Outcome::Failed:
         text = failure;
         break;
     }
     if (!skipped.isEmpty())
-        text += QStringLiteral("\n\nOvergeslagen, omdat ze niet geladen konden worden:\n- ") +
+        text += QCoreApplication::translate(
+                    "GameReport", "\n\nOvergeslagen, omdat ze niet geladen konden worden:\n- ") +
                 skipped.join(QStringLiteral("\n- "));
     return text;
 }
 
 QString GameReport::summary() const {
-    return QStringLiteral("%1 geschreven: %2, %3 pagina's, %4 overgeslagen.")
+    return QCoreApplication::translate("GameReport",
+                                       "%1 geschreven: %2, %3 pagina's, %4 overgeslagen.")
                .arg(QDir::toNativeSeparators(path), seriesCount(written))
                .arg(2 * written)
                .arg(skipped.size()) +

@@ -14,8 +14,8 @@ struct GameReport final {
     QString failure;     // why nothing was written, when it Failed
     QString paper;       // the paper the pages are laid out for, e.g. "A4"
 
-    // The account for the user, in Dutch: what was written, every series skipped and why, or why
-    // nothing was written.
+    // The account for the user, in the program's language: what was written, every series skipped
+    // and why, or why nothing was written.
     QString message() const;
     // One line that says what was written, for the command line.
     QString summary() const;

@@ -45,8 +45,8 @@ void GameWriter::start() {
     m_running = true;
     if (m_request.seriesFiles.isEmpty())
         return end(GameReport::Outcome::Failed,
-                   QStringLiteral("Er zijn geen series om in het spel te zetten. Er is geen PDF "
-                                  "geschreven."));
+                   tr("Er zijn geen series om in het spel te zetten. Er is geen PDF "
+                      "geschreven."));
     // Reading the back design and the card outline takes a while: done where the pages are drawn.
     onDrawingThread(
         [this] {

@@ -4,6 +4,7 @@
 #include "Twips.h"
 #include "TwipsPainter.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <cmath>
@@ -25,7 +26,8 @@ Result<QPainter*> ImagePageSink::begin(int copies) {
     m_page = QImage(pixels, QImage::Format_RGB32);
     m_page.fill(Qt::white);
     if (m_page.isNull() || !m_painter.begin(&m_page))
-        return Error{QStringLiteral("Er is onvoldoende geheugen voor de afdruk.")};
+        return Error{QCoreApplication::translate("PrinterPageSink",
+                                                 "Er is onvoldoende geheugen voor de afdruk.")};
     TwipsPainter::setUp(m_painter, QRectF(QPointF(0, 0), QSizeF(pixels)),
                         QSizeF(pixels) / pixelsPerTwip());
     return &m_painter;
@@ -33,7 +35,7 @@ Result<QPainter*> ImagePageSink::begin(int copies) {
 
 Status ImagePageSink::finish() {
     if (!m_painter.isActive())
-        return Error{QStringLiteral("Er is geen afdruk geopend.")};
+        return Error{QCoreApplication::translate("PrinterPageSink", "Er is geen afdruk geopend.")};
     m_painter.end();
     ++m_finishCount;
     m_image = m_page;

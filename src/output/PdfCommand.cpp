@@ -60,8 +60,8 @@ int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
         return fail(safe.error());
     const DesignsFolder designs(folder.designsFolder());
     if (!designs.readable())
-        return fail(QStringLiteral("Kan de map (Kaarten) niet vinden: %1. Er is geen PDF "
-                                   "geschreven.")
+        return fail(tr("Kan de map (Kaarten) niet vinden: %1. Er is geen PDF "
+                       "geschreven.")
                         .arg(QDir::toNativeSeparators(folder.designsFolder())));
     GameRequest request;
     for (const QString& file : options.seriesFiles)
@@ -69,7 +69,7 @@ int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
     if (options.seriesFiles.isEmpty())
         request.seriesFiles = SeriesFolder(folder.seriesFolder()).listPaths();
     if (request.seriesFiles.isEmpty())
-        return fail(QStringLiteral("Er staan geen series in de map %1. Er is geen PDF geschreven.")
+        return fail(tr("Er staan geen series in de map %1. Er is geen PDF geschreven.")
                         .arg(QDir::toNativeSeparators(folder.seriesFolder())));
     request.outputPath = QFileInfo(options.output).absoluteFilePath();
     request.designPath = designs.picturePath(options.backDesign);
@@ -79,7 +79,7 @@ int PdfCommand::run(const Options& options, const ProgramFolder& folder) {
     int status = 1;
     QObject::connect(&writer, &GameWriter::finished, &writer, [&status](const GameReport& report) {
         for (const QString& skipped : report.skipped)
-            say(stderr, QStringLiteral("Overgeslagen: ") + skipped);
+            say(stderr, tr("Overgeslagen: ") + skipped);
         if (report.outcome == GameReport::Outcome::Written) {
             say(stdout, report.summary());
             status = 0;

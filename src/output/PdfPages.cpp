@@ -63,7 +63,7 @@ Status PdfPages::add(const PrintJob& job) {
     // The painter's origin is the printable area's corner; one device unit is one twip.
     const bool started = m_pages == 0 ? m_painter.begin(&m_writer) : m_writer.newPage();
     if (!started)
-        return Error{m_failureLead + QStringLiteral(": de PDF kan niet worden gemaakt.")};
+        return Error{m_failureLead + tr(": de PDF kan niet worden gemaakt.")};
     ++m_pages;
     job.draw(m_painter, m_printableHeight);
     return Status::success();
@@ -71,7 +71,7 @@ Status PdfPages::add(const PrintJob& job) {
 
 Status PdfPages::finish() {
     if (m_pages == 0 || !m_painter.end())
-        return Error{m_failureLead + QStringLiteral(": de PDF kan niet worden afgesloten.")};
+        return Error{m_failureLead + tr(": de PDF kan niet worden afgesloten.")};
     return WholeFileWriter::commit(*m_file, m_writes.count(), m_failureLead);
 }
 

@@ -4,6 +4,7 @@
 #include "PrintJob.h"
 #include "Result.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -17,6 +18,8 @@
 // on the sheet where the print job puts it on such a printer. The PDF is no printer's, so the
 // user's X and Y for the backs do not apply to it.
 class PdfPages final {
+    Q_DECLARE_TR_FUNCTIONS(PdfPages)
+
 public:
     static constexpr double kMarginPoints = 10;
 

@@ -27,9 +27,8 @@ Result<QImage> loadDesign(const QString& path, const QString& notDone) {
         reader.setScaledSize(size.boundedTo(kDesignPixels)); // stretched to the back anyway
     QImage design = reader.read();
     if (design.isNull())
-        return Error{
-            QStringLiteral("Het ontwerp voor de rugzijde kan niet worden geladen:\n%1\n\n%2")
-                .arg(QDir::toNativeSeparators(path), notDone)};
+        return Error{PrintJob::tr("Het ontwerp voor de rugzijde kan niet worden geladen:\n%1\n\n%2")
+                         .arg(QDir::toNativeSeparators(path), notDone)};
     return design;
 }
 
@@ -39,8 +38,8 @@ Result<PrintJob> PrintJob::prepare(const PrintRequest& request) {
     PrintJob job;
     const std::optional<int> copies = PrintFields::copies(request.copiesText);
     if (!copies)
-        return Error{QStringLiteral("Vul bij \"Aantal afdrukken\" een heel getal van 1 tot en met "
-                                    "%1 in. %2")
+        return Error{tr("Vul bij \"Aantal afdrukken\" een heel getal van 1 tot en met "
+                        "%1 in. %2")
                          .arg(QString::number(PrintFields::kMaxCopies), request.notDone)};
     job.m_copies = *copies;
     job.m_deckMode = request.deckMode;
@@ -62,8 +61,7 @@ Result<PrintJob> PrintJob::prepare(const PrintRequest& request) {
     if (!design)
         return Error{design.error()};
     job.m_design = std::move(design).value();
-    job.m_documentName =
-        QStringLiteral("Mosaret rugzijde ") + QFileInfo(request.designPath).fileName();
+    job.m_documentName = tr("Mosaret rugzijde ") + QFileInfo(request.designPath).fileName();
     return job;
 }
 
@@ -75,20 +73,19 @@ Result<std::array<PrintJob, 2>> PrintJob::prepareTestSheet(const PrintRequest& r
     if (const Status placed = sides[1].placeBacks(request); !placed)
         return Error{placed.error()};
     for (int side = 1; side <= 2; ++side)
-        sides[size_t(side - 1)].m_documentName =
-            QStringLiteral("Mosaret testvel kant %1").arg(side);
+        sides[size_t(side - 1)].m_documentName = tr("Mosaret testvel kant %1").arg(side);
     return sides;
 }
 
 Status PrintJob::placeBacks(const PrintRequest& request) {
     const std::optional<double> backX = PrintFields::backX(request.backX);
     if (!backX)
-        return Error{QStringLiteral("De X-coördinaat van de rugzijde (\"%1\") is geen getal. Vul "
-                                    "bij X een getal in, bijvoorbeeld 1680. %2")
+        return Error{tr("De X-coördinaat van de rugzijde (\"%1\") is geen getal. Vul "
+                        "bij X een getal in, bijvoorbeeld 1680. %2")
                          .arg(request.backX.display(), request.notDone)};
     if (!request.backY)
-        return Error{QStringLiteral("De Y-coördinaat van de rugzijde is geen heel getal. Vul bij Y "
-                                    "een heel getal in, bijvoorbeeld 2400. %1")
+        return Error{tr("De Y-coördinaat van de rugzijde is geen heel getal. Vul bij Y "
+                        "een heel getal in, bijvoorbeeld 2400. %1")
                          .arg(request.notDone)};
     m_backX = *backX;
     m_backY = *request.backY;

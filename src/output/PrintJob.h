@@ -6,12 +6,15 @@
 #include "PageSink.h"
 #include "PrintRequest.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <array>
 
 class QPainter;
 
 class PrintJob final {
+    Q_DECLARE_TR_FUNCTIONS(PrintJob)
+
 public:
     enum class Page { Fronts, Backs, TestFronts, TestBacks };
 

@@ -5,6 +5,7 @@
 #include "FaceSheet.h"
 #include "SettingValue.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -19,5 +20,6 @@ struct PrintRequest final {
     std::optional<qint32> backY = 2400; // nothing while the Y field holds no whole number
     QString designPath;                 // the design picture of `position`, for a page of backs
     QImage cardFrame; // the blank card outline under the fronts; read from the resources when null
-    QString notDone = QStringLiteral("Er is niets afgedrukt."); // ends a refusal's message
+    // Ends a refusal's message.
+    QString notDone = QCoreApplication::translate("PrintJob", "Er is niets afgedrukt.");
 };

@@ -20,7 +20,7 @@ Result<SeriesPages> SeriesPages::prepare(DeckMode deckMode, const QString& desig
     request.backX = SettingValue::number(PdfPages::mirroredBackX(paper));
     request.backY = kBackY;
     request.designPath = designPath;
-    request.notDone = QStringLiteral("Er is geen PDF geschreven.");
+    request.notDone = tr("Er is geen PDF geschreven.");
     Result<PrintJob> backs = PrintJob::prepare(request);
     if (!backs)
         return Error{backs.error()};

@@ -8,10 +8,13 @@
 #include "PrintJob.h"
 #include "Result.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
 class SeriesPages final {
+    Q_DECLARE_TR_FUNCTIONS(SeriesPages)
+
 public:
     // Reads the back design once for every series of a document, and the card outline; an error
     // names a design that cannot be read.
@@ -28,7 +31,7 @@ public:
                               const QPageSize& paper = QPageSize(QPageSize::A4));
 
     // How a failure to write a PDF starts.
-    static QString failureLead() { return QStringLiteral("De PDF is niet opgeslagen"); }
+    static QString failureLead() { return tr("De PDF is niet opgeslagen"); }
 
 private:
     SeriesPages(DeckMode deckMode, PrintJob backs);

@@ -40,14 +40,14 @@ private:
 Result<PreparedPhoto> PhotoPreparer::fromFile(const QString& path, std::atomic<qint64>* bytesRead) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
-        return Error{QStringLiteral("Het bestand \"%1\" bestaat niet.").arg(path)};
+        return Error{tr("Het bestand \"%1\" bestaat niet.").arg(path)};
     // A folder, a pipe or a device is never opened: reading a pipe could wait for ever.
     if (!info.isFile())
-        return Error{QStringLiteral("\"%1\" is geen bestand maar een map of apparaat.").arg(path)};
+        return Error{tr("\"%1\" is geen bestand maar een map of apparaat.").arg(path)};
     CountedFile file(path, bytesRead);
     // Unbuffered: the JPEG decoder reads large pieces of its own.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(path)};
+        return Error{tr("Het bestand \"%1\" kan niet worden geopend.").arg(path)};
     return fromDevice(file, path);
 }
 

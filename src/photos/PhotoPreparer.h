@@ -6,6 +6,7 @@
 #include "Result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFuture>
 #include <QIODevice>
 #include <QImage>
@@ -15,10 +16,12 @@
 #include <vector>
 
 class PhotoPreparer final {
+    Q_DECLARE_TR_FUNCTIONS(PhotoPreparer)
+
 public:
     // Decodes the file once (only the part PhotoFit keeps, upright by its Exif orientation, only
     // as large as that part is kept) and prepares it. A missing file, a folder or device, an
-    // unreadable or damaged picture and an absurdly large one give a Dutch error naming the file.
+    // unreadable or damaged picture and an absurdly large one give an error naming the file.
     // `bytesRead`, when given, counts the bytes as they come from the file.
     static Result<PreparedPhoto> fromFile(const QString& path,
                                           std::atomic<qint64>* bytesRead = nullptr);

@@ -11,11 +11,11 @@
 
 namespace {
 Error unreadable(const QString& name) {
-    return Error{QStringLiteral("Het bestand \"%1\" is geen leesbare foto.").arg(name)};
+    return Error{PictureReader::tr("Het bestand \"%1\" is geen leesbare foto.").arg(name)};
 }
 
 Error tooLarge(const QString& name, QSize size) {
-    return Error{QStringLiteral("De foto \"%1\" is te groot (%2 x %3 beeldpunten).")
+    return Error{PictureReader::tr("De foto \"%1\" is te groot (%2 x %3 beeldpunten).")
                      .arg(name)
                      .arg(size.width())
                      .arg(size.height())};

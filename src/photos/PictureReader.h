@@ -3,6 +3,7 @@
 
 #include "Result.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QSize>
@@ -23,6 +24,8 @@ struct DecodedPicture final {
 };
 
 class PictureReader final {
+    Q_DECLARE_TR_FUNCTIONS(PictureReader)
+
 public:
     // The longest side read, the most a JPEG or GIF can hold; longer pictures are refused unread.
     static constexpr int kMaxSide = 65535;
@@ -32,7 +35,7 @@ public:
     // pictures come back at their own size. When that part is not the whole picture, the whole
     // comes too, at the same scale (PhotoFit::wholeKeptSize), for framing; a Qt-read picture on a
     // device that cannot seek back comes without it. The result is opaque (transparency laid on
-    // white). Errors are in Dutch and name `displayName`.
+    // white). Errors name `displayName`.
     static Result<DecodedPicture> read(QIODevice& device, const QString& displayName);
 
 private:

@@ -30,7 +30,7 @@ PrintDialog::PrintDialog(Context context, QWidget* parent)
     : GuardedDialog(parent), m_context(std::move(context)),
       m_designs(m_context.folder.designsFolder()) {
     setObjectName(QStringLiteral("Afdrukken"));
-    setWindowTitle(QStringLiteral(" Mosaretspel afdrukken"));
+    setWindowTitle(tr(" Mosaretspel afdrukken"));
     setFont(Fonts::arial(8));
     setFixedSize(kClientSize);
     m_controls = PrintDialogControls::create(this);
@@ -45,12 +45,12 @@ PrintDialog::PrintDialog(Context context, QWidget* parent)
         m_controls.selector->setMaximum(m_designs.selectorMaximum());
     else if (m_context.prompts)
         m_context.prompts->inform(ProgramTitles::program(),
-                                  QStringLiteral("Kan de map (Kaarten) niet vinden!"));
+                                  tr("Kan de map (Kaarten) niet vinden!"));
 }
 
 void PrintDialog::applyDeckLayout() {
     const bool children = m_context.deckMode == DeckMode::Children;
-    m_controls.preview.subjectMark->setText(children ? QString() : QStringLiteral("Onderwerp"));
+    m_controls.preview.subjectMark->setText(children ? QString() : tr("Onderwerp"));
     m_controls.preview.subjectMark->adjustSize();
     m_controls.preview.numbers->setText(children ? QString() : QStringLiteral("1. 2. 3. 4."));
     m_controls.preview.photoMark->setGeometry(children ? twips::rectToPx(450, 510, 1530, 1350)
@@ -103,8 +103,8 @@ void PrintDialog::showMode(int position) {
         front->setVisible(fronts);
     for (QLabel* square : m_controls.preview.squares)
         square->setVisible(fronts && m_context.deckMode == DeckMode::Children);
-    m_controls.modeCaption->setText(fronts ? QStringLiteral("Afdrukken van de voorkant")
-                                           : QStringLiteral("Afdrukken van de rugzijde"));
+    m_controls.modeCaption->setText(fronts ? tr("Afdrukken van de voorkant")
+                                           : tr("Afdrukken van de rugzijde"));
 }
 
 void PrintDialog::showDesign(int position) {
@@ -161,8 +161,8 @@ bool PrintDialog::printTestSheet() {
     printed = printed && m_context.prompts &&
               m_context.prompts->askOkCancel(
                   ProgramTitles::program(),
-                  QStringLiteral("Leg hetzelfde vel met de bedrukte kant naar beneden terug in de "
-                                 "printer en klik op OK.")) &&
+                  tr("Leg hetzelfde vel met de bedrukte kant naar beneden terug in de "
+                     "printer en klik op OK.")) &&
               printJob(sides.value()[1]);
     lockControls(Lock::Idle);
     return printed;

@@ -5,6 +5,7 @@
 #include "Palettes.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,11 @@
 namespace {
 
 constexpr QColor kDarkGrey = Palettes::kCaptionGrey;
+
+// The controls' texts belong with the dialog's own.
+QString text(const char* dutch) {
+    return QCoreApplication::translate("PrintDialog", dutch);
+}
 
 template <typename W>
 W* place(W* widget, const char* name, int left, int top, int width, int height) {
@@ -83,8 +89,9 @@ void createPreview(PrintDialogControls::Preview& p, QWidget* frame) {
 }
 
 void createBackFields(PrintDialogControls::BackFields& b, QWidget* frame) {
-    b.title = label(frame, "Label7", QStringLiteral("Coördinaten van rugzijde"), kDarkGrey, 2910,
-                    240, 1110, 420);
+    b.title =
+        label(frame, "Label7", text(QT_TRANSLATE_NOOP("PrintDialog", "Coördinaten van rugzijde")),
+              kDarkGrey, 2910, 240, 1110, 420);
     b.x = field(frame, "Text2", 3000, 750, 600, 285, PrintDialogControls::kBackField);
     b.y = field(frame, "Text3", 3000, 1140, 600, 285, PrintDialogControls::kBackField);
     const char* const markNames[] = {"Label8", "Label9"};
@@ -95,12 +102,14 @@ void createBackFields(PrintDialogControls::BackFields& b, QWidget* frame) {
         b.marks[k]->adjustSize();
     }
     b.hint = label(frame, "Label10",
-                   QStringLiteral("Allen wijzigen indien rugzijde niet precies in het midden op de "
-                                  "achterzijde van de kaart komt te liggen, zie helpfunctie."),
+                   text(QT_TRANSLATE_NOOP("PrintDialog",
+                                          "Allen wijzigen indien rugzijde niet precies in het "
+                                          "midden op de achterzijde van de kaart komt te liggen, "
+                                          "zie helpfunctie.")),
                    QColor(192, 64, 0), 2910, 1590, 1110, 1800);
     // In the free space below the warning, clear of every other control.
-    b.testSheet = place(new QPushButton(QStringLiteral("Testvel"), frame), "TestvelKnop", 2910,
-                        3450, 1110, 300);
+    b.testSheet = place(new QPushButton(text(QT_TRANSLATE_NOOP("PrintDialog", "Testvel")), frame),
+                        "TestvelKnop", 2910, 3450, 1110, 300);
 }
 
 } // namespace
@@ -120,12 +129,13 @@ PrintDialogControls PrintDialogControls::create(QWidget* dialog) {
     c.modeCaption = label(frame, "Label4", QString(), kDarkGrey, 150, 3180, 2235, 780);
     c.copies = field(frame, "Text1", 300, 3720, 450, 300, QColor(230, 220, 210));
     c.copiesLabel =
-        label(frame, "Label5", QStringLiteral("Aantal afdrukken"), kDarkGrey, 840, 3765);
+        label(frame, "Label5", text(QT_TRANSLATE_NOOP("PrintDialog", "Aantal afdrukken")),
+              kDarkGrey, 840, 3765);
     c.buttonBorder = bordered(frame, "Label3", 2580, 3930, 1380, 360);
-    c.print =
-        place(new QPushButton(QStringLiteral("Print"), frame), "OkKnop", 2610, 3960, 690, 300);
-    c.exit =
-        place(new QPushButton(QStringLiteral("Exit"), frame), "ExitKnop", 3300, 3960, 630, 300);
+    c.print = place(new QPushButton(text(QT_TRANSLATE_NOOP("PrintDialog", "Print")), frame),
+                    "OkKnop", 2610, 3960, 690, 300);
+    c.exit = place(new QPushButton(text(QT_TRANSLATE_NOOP("PrintDialog", "Exit")), frame),
+                   "ExitKnop", 3300, 3960, 630, 300);
     c.sweepLine = new QFrame(frame);
     c.sweepLine->setObjectName(QStringLiteral("Line1"));
     c.sweepLine->setFrameStyle(QFrame::HLine | QFrame::Plain);

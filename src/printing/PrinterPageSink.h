@@ -3,6 +3,7 @@
 
 #include "PageSink.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QString>
@@ -11,6 +12,8 @@
 class QPrinter;
 
 class PrinterPageSink final : public PageSink {
+    Q_DECLARE_TR_FUNCTIONS(PrinterPageSink)
+
 public:
     // Prints on `printerName`, or on the system's default printer when it is empty; the print
     // queue shows the job as `documentName`.
@@ -23,7 +26,7 @@ public:
     Status finish() override;
     double printableHeight() const override { return m_printableHeight; }
 
-    // The Dutch refusal for `layout` on `printerName` when its printable area is too small for
+    // The refusal for `layout` on `printerName` when its printable area is too small for
     // the four cards of a page; success when they fit.
     static Status checkPaper(const QPageLayout& layout, const QString& printerName);
 

@@ -149,5 +149,5 @@ void CardFaces::drawNamesCard(QPainter& painter, const FaceSheet& sheet, int car
 }
 
 QString CardFaces::title(const QString& seriesName) {
-    return QStringLiteral("Mosaret serie: ") + seriesName;
+    return tr("Mosaret serie: ") + seriesName;
 }

@@ -3,11 +3,14 @@
 
 #include "FaceSheet.h"
 
+#include <QCoreApplication>
 #include <QPointF>
 
 class QPainter;
 
 class CardFaces final {
+    Q_DECLARE_TR_FUNCTIONS(CardFaces)
+
 public:
     // Title centred on x = 6000 at top 1050; cards at (1680, 2400), (6180, 2400), (1680, 9000),
     // (6180, 9000) with frame, subject, photo and four names, the card's own name in red.

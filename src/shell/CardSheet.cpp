@@ -6,6 +6,7 @@
 #include "CardPhotos.h"
 #include "DeckSwitcher.h"
 #include "HelpPane.h"
+#include "PhotoPlaceholder.h"
 #include "PictureBox.h"
 #include "SeriesModel.h"
 #include "ThumbnailSlots.h"
@@ -17,8 +18,8 @@
 #include <QSignalBlocker>
 
 CardSheet::CardSheet(QWidget* parent)
-    : QFrame(parent),
-      m_photoPlaceholder(BuiltInPictures::image(QStringLiteral("photo-placeholder"))),
+    : QFrame(parent), m_photoPlaceholder(PhotoPlaceholder::inLanguage(
+                          BuiltInPictures::image(QStringLiteral("photo-placeholder")))),
       m_thumbnailPlaceholder(
           BuiltInPictures::image(QStringLiteral("thumb-placeholder"), devicePixelRatioF())) {
     setObjectName(QStringLiteral("Frame2"));

@@ -19,7 +19,7 @@ DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
         label->adjustSize();
     }
 
-    m_normalCaption = makeLabel(frame, QStringLiteral("Label6"), QStringLiteral("Normaal"));
+    m_normalCaption = makeLabel(frame, QStringLiteral("Label6"), tr("Normaal"));
     m_normalCaption->move(twips::toPx(2610), twips::toPx(2820));
     m_normalCaption->adjustSize();
 
@@ -35,8 +35,7 @@ DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
     connect(m_normal, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Normal); });
     connect(m_children, &QPushButton::clicked, this, [this] { emit chosen(DeckMode::Children); });
 
-    m_childrenCaption =
-        makeLabel(frame, QStringLiteral("Label7"), QStringLiteral("Kinder mosaret"));
+    m_childrenCaption = makeLabel(frame, QStringLiteral("Label7"), tr("Kinder mosaret"));
     m_childrenCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_childrenCaption->setWordWrap(true);
     m_childrenCaption->setGeometry(twips::rectToPx(2610, 4230, 630, 390));

@@ -19,14 +19,15 @@
 #include <optional>
 
 namespace {
-const QString kNotSaved = QStringLiteral("De afbeelding is niet opgeslagen");
+QString notSaved() {
+    return ExportCommand::tr("De afbeelding is niet opgeslagen");
+}
 } // namespace
 
 ExportCommand::ExportCommand(Context context) : m_context(std::move(context)) {}
 
 QStringList ExportCommand::types() {
-    return {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PDF-document (*.pdf)"),
-            QStringLiteral("Heel spel als PDF (*.pdf)")};
+    return {tr("Bitmap (*.bmp)"), tr("PDF-document (*.pdf)"), tr("Heel spel als PDF (*.pdf)")};
 }
 
 ExportCommand::Kind ExportCommand::kindOf(const QString& path, int type) {
@@ -47,7 +48,7 @@ QString ExportCommand::withSuffix(const QString& path, Kind kind) {
 QString ExportCommand::checkedPath(const QString& typed, Kind kind) const {
     UserPrompts& prompts = *m_context.prompts;
     if (SeriesFolder::isSeriesFileName(typed)) {
-        prompts.warn(QStringLiteral("Export"),
+        prompts.warn(tr("Export"),
                      tr("Een naam op .msr is voor een serie; de export zou haar vervangen. Kies "
                         "een andere naam. Er is niets opgeslagen."));
         return {};
@@ -56,7 +57,7 @@ QString ExportCommand::checkedPath(const QString& typed, Kind kind) const {
     // The dialog asked about the name as typed; the name with its extension is asked here.
     if (path != typed && QFileInfo::exists(path) &&
         !prompts.askYesNo(
-            QStringLiteral("Export"),
+            tr("Export"),
             tr("%1 bestaat al. Wilt u het vervangen?").arg(QDir::toNativeSeparators(path))))
         return {};
     return path;
@@ -86,7 +87,7 @@ std::optional<GameRequest> ExportCommand::run() {
                                                         designPath(), m_context.paper);
     if (!saved.ok()) {
         busy.reset();
-        prompts.warn(QStringLiteral("Export"), saved.error());
+        prompts.warn(tr("Export"), saved.error());
         return std::nullopt;
     }
     if (kind == Kind::Bitmap)
@@ -123,9 +124,8 @@ Status ExportCommand::saveBitmap(const QImage& image, const QString& path) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "BMP");
     if (image.isNull() || !writer.write(image))
-        return Error{QStringLiteral("%1: %2 kan niet worden geschreven (%3).")
-                         .arg(kNotSaved, QDir::toNativeSeparators(path),
-                              image.isNull() ? QStringLiteral("er is geen afbeelding")
-                                             : writer.errorString())};
-    return WholeFileWriter::write(path, bytes, kNotSaved);
+        return Error{tr("%1: %2 kan niet worden geschreven (%3).")
+                         .arg(notSaved(), QDir::toNativeSeparators(path),
+                              image.isNull() ? tr("er is geen afbeelding") : writer.errorString())};
+    return WholeFileWriter::write(path, bytes, notSaved());
 }

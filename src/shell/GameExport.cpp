@@ -3,14 +3,16 @@
 #include "GameExport.h"
 
 namespace {
-const QString kTitle = QStringLiteral("Heel spel als PDF");
+QString title() {
+    return GameExport::tr("Heel spel als PDF");
+}
 } // namespace
 
 GameExport::GameExport(GameRequest request, UserPrompts& prompts, QObject* parent)
     : QObject(parent), m_writer(std::move(request)), m_prompts(prompts) {
     connect(&m_writer, &GameWriter::progress, this, [this](int done, const QString& next) {
         if (m_progress)
-            m_progress->show(done, QStringLiteral("Serie %1 van %2: %3")
+            m_progress->show(done, tr("Serie %1 van %2: %3")
                                        .arg(std::min(done + 1, m_writer.seriesCount()))
                                        .arg(m_writer.seriesCount())
                                        .arg(next));
@@ -20,15 +22,15 @@ GameExport::GameExport(GameRequest request, UserPrompts& prompts, QObject* paren
 
 void GameExport::start() {
     m_progress =
-        m_prompts.showProgress(kTitle, m_writer.seriesCount(), [this] { m_writer.cancel(); });
+        m_prompts.showProgress(title(), m_writer.seriesCount(), [this] { m_writer.cancel(); });
     m_writer.start();
 }
 
 void GameExport::report(const GameReport& report) {
     m_progress.reset();
     if (report.outcome == GameReport::Outcome::Failed)
-        m_prompts.warn(kTitle, report.message());
+        m_prompts.warn(title(), report.message());
     else
-        m_prompts.inform(kTitle, report.message());
+        m_prompts.inform(title(), report.message());
     deleteLater();
 }

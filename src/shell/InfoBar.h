@@ -8,9 +8,7 @@ class InfoBar final : public QLabel {
 public:
     explicit InfoBar(QWidget* parent = nullptr);
 
-    static QString startText() {
-        return QStringLiteral("Klik op de vakken voor de foto en teksten");
-    }
+    static QString startText() { return tr("Klik op de vakken voor de foto en teksten"); }
 
     void setInfo(const QString& text);
 };

@@ -21,7 +21,7 @@ LoadDialog::LoadDialog(const SeriesFolder& folder, StartLoad load, UserPrompts& 
                        QWidget* parent)
     : GuardedDialog(parent), m_load(std::move(load)), m_prompts(prompts) {
     setObjectName(QStringLiteral("Loadform"));
-    setWindowTitle(QStringLiteral(" Puzzel laden"));
+    setWindowTitle(tr(" Puzzel laden"));
     setModal(true);
     setFont(Fonts::arial(8.25));
     setFixedSize(kClientSize);
@@ -49,15 +49,15 @@ void LoadDialog::buildControls() {
     band->setAutoFillBackground(true);
     Palettes::set(band, QPalette::Window, Qt::black);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), frame);
+    auto* cancel = new QPushButton(tr("Cancel"), frame);
     cancel->setObjectName(QStringLiteral("CancelKnop"));
     cancel->setGeometry(twips::rectToPx(1830, 4530, 810, 300));
-    auto* ok = new QPushButton(QStringLiteral("Ok"), frame);
+    auto* ok = new QPushButton(tr("Ok"), frame);
     ok->setObjectName(QStringLiteral("OkKnop"));
     ok->setGeometry(twips::rectToPx(2640, 4530, 570, 300));
     ok->setDefault(true);
 
-    m_nameLabel = new QLabel(QStringLiteral("Naam mosaret"), frame);
+    m_nameLabel = new QLabel(tr("Naam mosaret"), frame);
     m_nameLabel->setObjectName(QStringLiteral("Label2"));
     // Reaches to the black band so that a series name is not cut off after a few letters.
     m_nameLabel->setGeometry(twips::rectToPx(150, 4560, 1620, 195));
@@ -77,7 +77,7 @@ void LoadDialog::fillList(const SeriesFolder& folder) {
 void LoadDialog::selectionChanged() {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     m_selectedFile = selected.isEmpty() ? QString() : selected.first()->text();
-    m_nameLabel->setText(m_selectedFile.isEmpty() ? QStringLiteral("Naam mosaret")
+    m_nameLabel->setText(m_selectedFile.isEmpty() ? tr("Naam mosaret")
                                                   : m_selectedFile.left(m_selectedFile.size() - 4));
 }
 
@@ -85,7 +85,7 @@ void LoadDialog::loadSelected() {
     if (isWorking())
         return;
     if (m_selectedFile.isEmpty()) {
-        m_prompts.inform(QString(), QStringLiteral("Géén bestand geselecteerd!"));
+        m_prompts.inform(QString(), tr("Géén bestand geselecteerd!"));
         return;
     }
     setWorking(true);

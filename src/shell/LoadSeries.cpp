@@ -34,14 +34,14 @@ void LoadSeries::showPhoto(CardPhotos& cards, int card, const Result<PreparedPho
 }
 
 QString LoadSeries::infoText(const QString& fileName, int missing) {
-    const QString text = QStringLiteral("Naam van deze serie: ") + fileName;
+    const QString text = tr("Naam van deze serie: ") + fileName;
     if (missing == 0)
         return text;
-    return text + (missing == 1 ? QStringLiteral("; 1 foto ontbreekt")
-                                : QStringLiteral("; %1 foto's ontbreken").arg(missing));
+    return text +
+           (missing == 1 ? tr("; 1 foto ontbreekt") : tr("; %1 foto's ontbreken").arg(missing));
 }
 
 void LoadSeries::reportFailure(UserPrompts& prompts, const QString& file, const Status& failed) {
     qCWarning(programLog).noquote() << "Loading" << file << "failed:" << failed.error();
-    prompts.warn(QStringLiteral("Error"), QStringLiteral("Fout bij het laden!"));
+    prompts.warn(tr("Error"), tr("Fout bij het laden!"));
 }

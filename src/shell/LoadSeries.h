@@ -5,6 +5,7 @@
 #include "Series.h"
 #include "SeriesModel.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class CardPhotos;
@@ -12,6 +13,8 @@ struct PreparedPhoto;
 class UserPrompts;
 
 class LoadSeries final {
+    Q_DECLARE_TR_FUNCTIONS(LoadSeries)
+
 public:
     // Replaces the subject, paths, names and the series name with those of `series`, read from
     // `fileName`; values the file lacks are empty. The series then counts as `saved`. The photos

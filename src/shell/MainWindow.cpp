@@ -107,7 +107,7 @@ void MainWindow::buildWidgets() {
     m_menu = new MenuRow(this);
     makeEtched(m_menu, twips::rectToPx(75, -30, 5775, 1200));
 
-    m_exit = new QPushButton(QStringLiteral("Exit"), this);
+    m_exit = new QPushButton(tr("Exit"), this);
     m_exit->setObjectName(QStringLiteral("ExitKnop"));
     m_exit->setGeometry(twips::rectToPx(5130, 8220, 690, 315));
 }
@@ -155,7 +155,7 @@ void MainWindow::toggleHelp() {
         help->showPage(m_folder.helpPage());
         help->show();
         m_savedInfo = info();
-        setInfo(QStringLiteral("Druk nogmaals op Help om dit venster weer te sluiten..."));
+        setInfo(tr("Druk nogmaals op Help om dit venster weer te sluiten..."));
     } else {
         help->hide();
         setInfo(m_savedInfo);
@@ -226,7 +226,7 @@ bool MainWindow::mayDiscardUnsavedWork() {
     if (!m_model.hasUnsavedChanges())
         return true;
     switch (m_prompts->askYesNoCancel(
-        QString(), QStringLiteral("De serie is nog niet bewaard. Wilt u haar eerst bewaren?"))) {
+        QString(), tr("De serie is nog niet bewaard. Wilt u haar eerst bewaren?"))) {
     case UserPrompts::Answer::Yes:
         return m_commands.save();
     case UserPrompts::Answer::No:

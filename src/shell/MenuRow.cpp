@@ -10,8 +10,10 @@
 namespace {
 constexpr std::array<const char*, MenuRow::kButtons> kPictures{
     "menu-nieuw", "menu-load", "menu-save", "menu-help", "menu-afdrukken", "menu-export"};
-constexpr std::array<const char*, MenuRow::kButtons> kCaptions{"Nieuw", "Load",      "Save",
-                                                               "Help",  "Afdrukken", "Export"};
+constexpr std::array<const char*, MenuRow::kButtons> kCaptions{
+    QT_TRANSLATE_NOOP("MenuRow", "Nieuw"),     QT_TRANSLATE_NOOP("MenuRow", "Load"),
+    QT_TRANSLATE_NOOP("MenuRow", "Save"),      QT_TRANSLATE_NOOP("MenuRow", "Help"),
+    QT_TRANSLATE_NOOP("MenuRow", "Afdrukken"), QT_TRANSLATE_NOOP("MenuRow", "Export")};
 constexpr int kPressedOffset = 30; // twips right and down while pressed
 } // namespace
 
@@ -29,10 +31,10 @@ MenuRow::MenuRow(QWidget* parent) : QFrame(parent) {
             QRect(restPosition(command), QSize(twips::toPx(480), twips::toPx(480))));
         connect(button, &PictureBox::clicked, this, [this, command] { press(command); });
         m_buttons[index(command)] = button;
-        captions << QLatin1String(kCaptions[index(command)]);
+        captions << tr(kCaptions[index(command)]);
         centres << twips::toPx(480 + 810 * (number - 1));
     }
-    button(MenuCommand::Export)->setToolTip(QStringLiteral(" Naar BMP (bitmap) "));
+    button(MenuCommand::Export)->setToolTip(tr(" Naar BMP (bitmap) "));
 
     m_captions = new MenuCaptions(captions, centres, this);
     m_captions->setObjectName(QStringLiteral("Label4"));

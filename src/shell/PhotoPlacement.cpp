@@ -14,7 +14,7 @@ QString PhotoPlacement::filter() {
     QStringList patterns;
     for (const QString& extension : kExtensions)
         patterns << "*." + extension << "*." + extension.toUpper();
-    return QStringLiteral("Afbeeldingen (%1)").arg(patterns.join(u' '));
+    return tr("Afbeeldingen (%1)").arg(patterns.join(u' '));
 }
 
 bool PhotoPlacement::isPictureName(const QString& fileName) {
@@ -36,16 +36,16 @@ int PhotoPlacement::apply(SeriesModel& model, CardPhotos& cards, UserPrompts& pr
         ++placed;
     }
     if (!errors.isEmpty())
-        prompts.warn(QStringLiteral("Foto"), errors.join(u'\n'));
+        prompts.warn(tr("Foto"), errors.join(u'\n'));
     return placed;
 }
 
 QString PhotoPlacement::placedText(int placed, int offered) {
     if (placed == offered)
-        return placed == 1 ? QStringLiteral("Er is 1 foto geplaatst.")
-                           : QStringLiteral("Er zijn %1 foto's geplaatst.").arg(placed);
-    return QStringLiteral("Er %1 %2 van de %3 foto's geplaatst.")
-        .arg(placed == 1 ? QStringLiteral("is") : QStringLiteral("zijn"))
+        return placed == 1 ? tr("Er is 1 foto geplaatst.")
+                           : tr("Er zijn %1 foto's geplaatst.").arg(placed);
+    return (placed == 1 ? tr("Er is %1 van de %2 foto's geplaatst.")
+                        : tr("Er zijn %1 van de %2 foto's geplaatst."))
         .arg(placed)
         .arg(offered);
 }

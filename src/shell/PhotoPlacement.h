@@ -5,6 +5,7 @@
 #include "PreparedPhoto.h"
 #include "Result.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -14,6 +15,8 @@ class SeriesModel;
 class UserPrompts;
 
 class PhotoPlacement final {
+    Q_DECLARE_TR_FUNCTIONS(PhotoPlacement)
+
 public:
     // The open-dialog filter: every picture kind the card accepts, in both letter cases.
     static QString filter();

@@ -33,7 +33,7 @@ void RecoveryKeeper::writeCopy() {
     }
     qCWarning(programLog).noquote() << written.error();
     if (!std::exchange(m_failureShown, true) && m_setInfo)
-        m_setInfo(QStringLiteral("Let op: er kan geen reservekopie van de serie worden bewaard."));
+        m_setInfo(tr("Let op: er kan geen reservekopie van de serie worden bewaard."));
 }
 
 void RecoveryKeeper::finish() {

@@ -6,8 +6,10 @@
 #include "UserPrompts.h"
 
 namespace {
-const QString kTitle = QStringLiteral(" Save");
+QString title() {
+    return SaveCommand::tr(" Save");
 }
+} // namespace
 
 SaveCommand::SaveCommand(SeriesFolder folder, const SeriesModel& model, UserPrompts& prompts)
     : m_folder(std::move(folder)), m_model(model), m_prompts(prompts) {}
@@ -17,7 +19,7 @@ SaveCommand::Outcome SaveCommand::run() {
     if (typedName.trimmed().isEmpty())
         return Outcome::NotWritten;
     if (const Status check = SeriesFolder::checkName(typedName); !check.ok()) {
-        m_prompts.warn(kTitle, check.error());
+        m_prompts.warn(title(), check.error());
         return Outcome::NotWritten;
     }
     if (!confirmReplace(typedName))
@@ -26,7 +28,7 @@ SaveCommand::Outcome SaveCommand::run() {
     if (!confirmChangedTexts(series))
         return Outcome::NotWritten;
     if (const Status saved = m_folder.save(typedName, series); !saved.ok()) {
-        m_prompts.warn(kTitle, saved.error());
+        m_prompts.warn(title(), saved.error());
         return Outcome::NotWritten;
     }
     return Outcome::Written;
@@ -35,15 +37,13 @@ SaveCommand::Outcome SaveCommand::run() {
 QString SaveCommand::askName() const {
     // The current file name without its extension: "Default" until a series is loaded.
     const QString current = m_model.seriesName();
-    return m_prompts.askText(kTitle,
-                             QStringLiteral("Geef een naam voor deze serie van het mosaret..."),
+    return m_prompts.askText(title(), tr("Geef een naam voor deze serie van het mosaret..."),
                              current.left(qMax<qsizetype>(0, current.size() - 4)));
 }
 
 bool SaveCommand::confirmReplace(const QString& typedName) const {
     return !m_folder.exists(typedName) ||
-           m_prompts.askYesNo(QStringLiteral(" Exist"),
-                              QStringLiteral("Deze naam bestaat reeds, wilt u toch saven?"));
+           m_prompts.askYesNo(tr(" Exist"), tr("Deze naam bestaat reeds, wilt u toch saven?"));
 }
 
 bool SaveCommand::confirmChangedTexts(const Series& series) const {
@@ -51,8 +51,7 @@ bool SaveCommand::confirmChangedTexts(const Series& series) const {
     if (texts.isEmpty())
         return true;
     return m_prompts.askYesNo(
-        kTitle,
-        QStringLiteral("Deze teksten bevatten tekens die een seriebestand niet kan bewaren; "
-                       "elk van die tekens wordt als \"?\" opgeslagen:\n\n%1\n\nWilt u toch saven?")
-            .arg(texts.join(u'\n')));
+        title(), tr("Deze teksten bevatten tekens die een seriebestand niet kan bewaren; "
+                    "elk van die tekens wordt als \"?\" opgeslagen:\n\n%1\n\nWilt u toch saven?")
+                     .arg(texts.join(u'\n')));
 }

@@ -3,10 +3,14 @@
 
 #include "SeriesFolder.h"
 
+#include <QCoreApplication>
+
 class SeriesModel;
 class UserPrompts;
 
 class SaveCommand final {
+    Q_DECLARE_TR_FUNCTIONS(SaveCommand)
+
 public:
     SaveCommand(SeriesFolder folder, const SeriesModel& model, UserPrompts& prompts);
 

@@ -21,8 +21,8 @@ SeriesCommands::SeriesCommands(Context context)
     : m_context(std::move(context)), m_faceSheets(*m_context.model, *m_context.photos) {}
 
 void SeriesCommands::newDesign() {
-    if (writingGame() || !m_context.prompts->askYesNo(QStringLiteral("Nieuw"),
-                                                      tr("Wilt u een nieuw ontwerp maken?")))
+    if (writingGame() ||
+        !m_context.prompts->askYesNo(tr("Nieuw"), tr("Wilt u een nieuw ontwerp maken?")))
         return;
     ++m_loads; // the photos of a series shown before no longer change the info bar
     if (!m_context.history) {

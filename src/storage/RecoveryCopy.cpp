@@ -18,7 +18,7 @@ QByteArray RecoveryCopy::serialize(const Series& series, const QString& seriesNa
 }
 
 Result<RecoveredSeries> RecoveryCopy::parse(const QByteArray& copy) {
-    const Error broken{QStringLiteral("De kopie van het niet bewaarde werk is beschadigd.")};
+    const Error broken{tr("De kopie van het niet bewaarde werk is beschadigd.")};
     const bool utf8 = copy.startsWith(kUtf8Line);
     const QByteArray bytes = utf8 ? copy.sliced(kUtf8Line.size()) : copy;
     const auto encoding = utf8 ? SeriesFile::Encoding::Utf8 : SeriesFile::Encoding::Windows1252;

@@ -6,6 +6,7 @@
 #include "Series.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 struct RecoveredSeries final {
@@ -14,6 +15,8 @@ struct RecoveredSeries final {
 };
 
 class RecoveryCopy final {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryCopy)
+
 public:
     static constexpr int kLineCount = 22;
 

@@ -37,13 +37,13 @@ Status RecoveryFolder::claim() {
     if (m_lock)
         return Status::success();
     if (!QDir().mkpath(m_folder))
-        return Error{QStringLiteral("de map \"%1\" kan niet worden aangemaakt")
-                         .arg(QDir::toNativeSeparators(m_folder))};
+        return Error{
+            tr("de map \"%1\" kan niet worden aangemaakt").arg(QDir::toNativeSeparators(m_folder))};
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     auto lock = std::make_unique<QLockFile>(m_folder + u'/' + kPrefix + id + kLockSuffix);
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0))
-        return Error{QStringLiteral("in de map \"%1\" kan niet worden geschreven")
+        return Error{tr("in de map \"%1\" kan niet worden geschreven")
                          .arg(QDir::toNativeSeparators(m_folder))};
     m_id = id;
     m_lock = std::move(lock);
@@ -51,7 +51,7 @@ Status RecoveryFolder::claim() {
 }
 
 Status RecoveryFolder::write(const Series& series, const QString& seriesName) {
-    const QString lead = QStringLiteral("De kopie van het niet bewaarde werk is niet bewaard");
+    const QString lead = tr("De kopie van het niet bewaarde werk is niet bewaard");
     if (const Status claimed = claim(); !claimed)
         return Error{lead + QStringLiteral(": ") + claimed.error() + u'.'};
     return WholeFileWriter::write(copyPath(), RecoveryCopy::serialize(series, seriesName), lead);
@@ -127,7 +127,7 @@ Result<RecoveredSeries> RecoveryFolder::read(const QString& path) {
     const QFileInfo info(path);
     QFile file(path);
     if (!info.isFile() || info.size() > kMaxCopyBytes || !file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("\"%1\" is geen leesbare kopie.").arg(path)};
+        return Error{tr("\"%1\" is geen leesbare kopie.").arg(path)};
     return RecoveryCopy::parse(file.readAll());
 }
 

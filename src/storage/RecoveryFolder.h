@@ -5,6 +5,7 @@
 #include "RecoveryCopy.h"
 #include "Result.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@
 // holds its lock from the offer until the copy is adopted, removed or set aside, so two programs
 // started together never both offer, take or remove the same copy.
 class RecoveryFolder final {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryFolder)
+
 public:
     explicit RecoveryFolder(QString folder);
     ~RecoveryFolder();

@@ -35,16 +35,16 @@ QString withoutLeadingBlanks(const QString& name) {
 // The 21 values in file order, each with the label the user knows it by.
 std::array<LabelledText, SeriesFile::kLineCount> fileValues(const Series& series) {
     std::array<LabelledText, SeriesFile::kLineCount> values;
-    values[0] = {QStringLiteral("Onderwerp"), series.subject, series.subject};
+    values[0] = {SeriesFile::tr("Onderwerp"), series.subject, series.subject};
     for (int card = 1; card <= kCards; ++card) {
         const QString& path = series.photoPath(card);
-        values[card] = {QStringLiteral("Foto van kaart %1").arg(card), path, path};
+        values[card] = {SeriesFile::tr("Foto van kaart %1").arg(card), path, path};
     }
     for (int card = 1; card <= kCards; ++card) {
         for (int line = 1; line <= kLines; ++line) {
             const QString& name = series.name(card, line);
             values[1 + kCards + (card - 1) * kLines + (line - 1)] = {
-                QStringLiteral("Naam %1 van kaart %2").arg(line).arg(card), name,
+                SeriesFile::tr("Naam %1 van kaart %2").arg(line).arg(card), name,
                 withoutLeadingBlanks(name)};
         }
     }
@@ -114,13 +114,13 @@ Result<Series> SeriesFile::parse(QIODevice& device) {
 Result<Series> SeriesFile::read(const QString& path, const QString& shownName) {
     const QFileInfo info(path);
     if (!info.exists())
-        return Error{QStringLiteral("Het bestand \"%1\" bestaat niet (meer).").arg(shownName)};
+        return Error{tr("Het bestand \"%1\" bestaat niet (meer).").arg(shownName)};
     // Only regular files are read: a FIFO or device would block or never end.
     if (!info.isFile())
-        return Error{QStringLiteral("\"%1\" is geen gewoon bestand.").arg(shownName)};
+        return Error{tr("\"%1\" is geen gewoon bestand.").arg(shownName)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Error{QStringLiteral("Het bestand \"%1\" kan niet worden geopend.").arg(shownName)};
+        return Error{tr("Het bestand \"%1\" kan niet worden geopend.").arg(shownName)};
     return parse(file);
 }
 
@@ -131,7 +131,7 @@ Result<Series> SeriesFile::parse(const QByteArray& bytes, Encoding encoding) {
         qsizetype end = bytes.indexOf('\n', start);
         const qsizetype next = end < 0 ? bytes.size() : end + 1;
         if (next > kMaxBytes)
-            return Error{QStringLiteral("Het bestand is te groot om een serie te zijn.")};
+            return Error{tr("Het bestand is te groot om een serie te zijn.")};
         if (end < 0)
             end = bytes.size();
         if (end > start && bytes[end - 1] == '\r')
@@ -140,8 +140,7 @@ Result<Series> SeriesFile::parse(const QByteArray& bytes, Encoding encoding) {
         start = next;
     }
     if (lines.size() < 2)
-        return Error{
-            QStringLiteral("Het bestand bevat geen serie: het heeft minder dan twee regels.")};
+        return Error{tr("Het bestand bevat geen serie: het heeft minder dan twee regels.")};
     lines.resize(kLineCount);
 
     Series series;

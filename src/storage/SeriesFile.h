@@ -6,10 +6,13 @@
 #include "Series.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringList>
 
 class SeriesFile final {
+    Q_DECLARE_TR_FUNCTIONS(SeriesFile)
+
 public:
     static constexpr int kLineCount = 21;
     // Series files are Windows-1252; the program's own copies of unsaved work keep every
@@ -33,7 +36,7 @@ public:
     // never read into memory.
     static Result<Series> parse(QIODevice& device);
     static Result<Series> parse(const QByteArray& bytes, Encoding encoding = Encoding::Windows1252);
-    // Reads the series file at `path`, wherever it lies; an error (in Dutch, naming the file as
+    // Reads the series file at `path`, wherever it lies; an error (naming the file as
     // `shownName`) when it is missing, not a regular file, cannot be opened or holds no series.
     static Result<Series> read(const QString& path, const QString& shownName);
 };

@@ -15,7 +15,7 @@ const QString kExtension = QStringLiteral(".msr");
 constexpr qsizetype kMaxFileNameBytes = 255; // the limit of Linux file systems, in UTF-8 bytes
 
 Status refused(const QString& reason) {
-    return Error{QStringLiteral("Deze naam kan niet worden gebruikt: ") + reason};
+    return Error{SeriesFolder::tr("Deze naam kan niet worden gebruikt: ") + reason};
 }
 
 bool holdsControlCharacter(const QString& text) {
@@ -57,16 +57,15 @@ bool SeriesFolder::isSeriesFileName(const QString& fileName) {
 
 Status SeriesFolder::checkName(const QString& typedName) {
     if (typedName.isEmpty())
-        return refused(QStringLiteral("de naam is leeg."));
+        return refused(tr("de naam is leeg."));
     if (typedName.contains(u'/') || typedName.contains(u'\\'))
-        return refused(QStringLiteral("een naam mag geen / of \\ bevatten."));
+        return refused(tr("een naam mag geen / of \\ bevatten."));
     if (holdsControlCharacter(typedName))
-        return refused(
-            QStringLiteral("een naam mag geen regeleinde of ander stuurteken bevatten."));
+        return refused(tr("een naam mag geen regeleinde of ander stuurteken bevatten."));
     if (typedName == u"." || typedName == u"..")
-        return refused(QStringLiteral("\".\" en \"..\" zijn geen namen voor een bestand."));
+        return refused(tr("\".\" en \"..\" zijn geen namen voor een bestand."));
     if ((typedName + kExtension).toUtf8().size() > kMaxFileNameBytes)
-        return refused(QStringLiteral("de naam is te lang voor een bestandsnaam."));
+        return refused(tr("de naam is te lang voor een bestandsnaam."));
     return Status::success();
 }
 
@@ -79,11 +78,11 @@ bool SeriesFolder::exists(const QString& typedName) const {
 }
 
 Status SeriesFolder::save(const QString& typedName, const Series& series) const {
-    const QString lead = QStringLiteral("De serie is niet opgeslagen");
+    const QString lead = tr("De serie is niet opgeslagen");
     if (const Status check = checkName(typedName); !check.ok())
         return Error{lead + QStringLiteral(". ") + check.error()};
     if (!QDir().mkpath(m_path)) {
-        return Error{lead + QStringLiteral(": de map \"%1\" kan niet worden aangemaakt.")
+        return Error{lead + tr(": de map \"%1\" kan niet worden aangemaakt.")
                                 .arg(QDir::toNativeSeparators(m_path))};
     }
     // QSaveFile writes to an unnamed file or to "<name>.msr.XXXXXX", neither of which the list
@@ -93,6 +92,6 @@ Status SeriesFolder::save(const QString& typedName, const Series& series) const 
 
 Result<Series> SeriesFolder::load(const QString& fileName) const {
     if (fileName.isEmpty() || fileName.contains(u'/') || fileName == u"." || fileName == u"..")
-        return Error{QStringLiteral("\"%1\" is geen serie in de map met series.").arg(fileName)};
+        return Error{tr("\"%1\" is geen serie in de map met series.").arg(fileName)};
     return SeriesFile::read(pathOf(fileName), fileName);
 }

@@ -4,10 +4,13 @@
 #include "Result.h"
 #include "Series.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class SeriesFolder final {
+    Q_DECLARE_TR_FUNCTIONS(SeriesFolder)
+
 public:
     explicit SeriesFolder(QString path);
 
@@ -35,7 +38,7 @@ public:
     // stays whole when the new one cannot be written, and the message then starts with
     // "De serie is niet opgeslagen".
     Status save(const QString& typedName, const Series& series) const;
-    // Reads a listed file; an error (in Dutch) when it is missing, not a regular file, cannot be
+    // Reads a listed file; an error when it is missing, not a regular file, cannot be
     // opened or holds no series.
     Result<Series> load(const QString& fileName) const;
 

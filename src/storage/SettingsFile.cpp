@@ -204,5 +204,5 @@ Status SettingsFile::save(const QString& path, const Settings& settings) {
     // The user's configuration folder may not be there yet on a first start.
     QDir().mkpath(QFileInfo(path).absolutePath());
     return WholeFileWriter::write(path, serialize(settings),
-                                  QStringLiteral("De instellingen zijn niet opgeslagen"));
+                                  tr("De instellingen zijn niet opgeslagen"));
 }

@@ -5,9 +5,12 @@
 #include "Settings.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 class SettingsFile final {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+
 public:
     // Reads the eight fields in order; at the first missing or unfitting field reading stops and
     // that field and all later ones keep their defaults. Anything after the eighth field is

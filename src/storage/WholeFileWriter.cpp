@@ -1,4 +1,4 @@
-// Writes a file whole through QSaveFile and explains a failure in Dutch.
+// Writes a file whole through QSaveFile and explains a failure in the program's language.
 #include "WholeFileWriter.h"
 
 #include <QDir>
@@ -18,22 +18,19 @@ Result<std::unique_ptr<QSaveFile>> WholeFileWriter::open(const QString& path,
     const QString name = info.fileName();
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
     if (!QFileInfo(info.absolutePath()).isDir())
-        return failure(failureLead, QStringLiteral("de map \"%1\" bestaat niet.").arg(folder));
+        return failure(failureLead, tr("de map \"%1\" bestaat niet.").arg(folder));
     if (info.isDir())
-        return failure(failureLead,
-                       QStringLiteral("er staat al een map met de naam \"%1\".").arg(name));
+        return failure(failureLead, tr("er staat al een map met de naam \"%1\".").arg(name));
     // A pipe or device under the name (or a link to one) is not the program's file, and QSaveFile
     // would put a regular file in its place (through a link: beside the device it points to).
     if (info.exists() && !info.isFile())
-        return failure(
-            failureLead,
-            QStringLiteral("\"%1\" is geen gewoon bestand en wordt niet overschreven.").arg(name));
+        return failure(failureLead,
+                       tr("\"%1\" is geen gewoon bestand en wordt niet overschreven.").arg(name));
     auto file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly)) {
-        return failure(failureLead,
-                       QStringLiteral("het bestand \"%1\" kan niet worden geschreven in de "
-                                      "map \"%2\". Controleer of u daar mag schrijven.")
-                           .arg(name, folder));
+        return failure(failureLead, tr("het bestand \"%1\" kan niet worden geschreven in de "
+                                       "map \"%2\". Controleer of u daar mag schrijven.")
+                                        .arg(name, folder));
     }
     return file;
 }
@@ -48,12 +45,11 @@ Status WholeFileWriter::commit(QSaveFile& file, qint64 bytes, const QString& fai
         return Status::success();
     const QFileInfo info(file.fileName());
     // Only a file that was there before can be said to be kept.
-    const QString kept = info.exists()
-                             ? QStringLiteral(" Het bestaande bestand is ongewijzigd gebleven.")
-                             : QString();
+    const QString kept =
+        info.exists() ? tr(" Het bestaande bestand is ongewijzigd gebleven.") : QString();
     file.cancelWriting();
-    return failure(failureLead, QStringLiteral("het bestand \"%1\" kon niet volledig worden "
-                                               "geschreven; misschien is de schijf vol.%2")
+    return failure(failureLead, tr("het bestand \"%1\" kon niet volledig worden "
+                                   "geschreven; misschien is de schijf vol.%2")
                                     .arg(info.fileName(), kept));
 }
 

@@ -1,14 +1,17 @@
-// Writes a file whole through QSaveFile and explains a failure in Dutch.
+// Writes a file whole through QSaveFile and explains a failure in the program's language.
 #pragma once
 
 #include "Result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QString>
 #include <memory>
 
 class WholeFileWriter final {
+    Q_DECLARE_TR_FUNCTIONS(WholeFileWriter)
+
 public:
     // Writes `bytes` to `path`: the file on disk is either the old one or the complete new one.
     // A failure message starts with `failureLead` (for example "De serie is niet opgeslagen").

@@ -68,6 +68,7 @@ private slots:
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
             bare.remove(name);
+        bare.insert("LANGUAGE", "nl"); // the texts below are Dutch, whatever the machine speaks
         const TestFolder::Snapshot before = dir.snapshot();
         QProcess run;
         run.setProcessEnvironment(bare);
