@@ -13,9 +13,11 @@
 #include <QThread>
 #include <algorithm>
 #include <atomic>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
-#include <semaphore>
 
 namespace {
 // A file that counts the bytes read from it, so a watcher on another thread sees data arrive.
@@ -104,12 +106,51 @@ PreparedPhoto PhotoPreparer::emptyPhoto() {
 }
 
 namespace {
-// Photos of batches decoded at once, one per core: the pool has many threads so that stuck reads
-// never block others, but decoding more photos at a time than cores only costs memory.
-std::counting_semaphore<>& decodeSlots() {
-    static std::counting_semaphore<> free(std::max(1, QThread::idealThreadCount()));
-    return free;
-}
+// Photos of batches waiting to be decoded, first come first served, by one worker per core on
+// PhotoThreads. A worker takes the next photo when it is done with one, so the decoding stays on
+// as few threads as there are cores: each thread that decodes keeps its own allocator arena, and
+// pictures let go on many threads would leave their memory held in many arenas.
+class DecodeQueue final {
+public:
+    static DecodeQueue& instance() {
+        // Never deleted: a worker stuck in a read may still use it while the program ends.
+        static DecodeQueue* const queue = new DecodeQueue;
+        return *queue;
+    }
+
+    void add(std::function<void()> job) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_waiting.push_back(std::move(job));
+            if (m_workers >= m_maxWorkers)
+                return;
+            ++m_workers;
+        }
+        PhotoThreads::pool().start([this] { work(); });
+    }
+
+private:
+    void work() {
+        for (;;) {
+            std::function<void()> job;
+            {
+                const std::lock_guard lock(m_mutex);
+                if (m_waiting.empty()) {
+                    --m_workers;
+                    return;
+                }
+                job = std::move(m_waiting.front());
+                m_waiting.pop_front();
+            }
+            job();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::deque<std::function<void()>> m_waiting;
+    int m_workers = 0;
+    const int m_maxWorkers = std::max(1, QThread::idealThreadCount());
+};
 } // namespace
 
 QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths,
@@ -136,12 +177,10 @@ QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStr
     if (paths.isEmpty())
         handOver(*batch);
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        PhotoThreads::pool().start(
+        DecodeQueue::instance().add(
             [batch, handOver, i, path = paths[i], keep = whole.value(i, true)] {
-                decodeSlots().acquire();
                 Result<PreparedPhoto> photo =
                     path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
-                decodeSlots().release();
                 if (!keep && photo.ok()) {
                     PreparedPhoto kept = std::move(photo).value();
                     kept.whole = kept.picture;
