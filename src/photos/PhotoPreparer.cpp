@@ -1,6 +1,7 @@
 // Reads a picture file once and makes the pictures every card box is cut from.
 #include "PhotoPreparer.h"
 
+#include "CoverCrop.h"
 #include "ExifOrientation.h"
 #include "PhotoFit.h"
 #include "PhotoThreads.h"
@@ -77,9 +78,41 @@ PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
                        {}});
 }
 
+namespace {
+// The pixels of `rect` of `picture`, sharing its memory, which they keep while they last.
+QImage sharedPart(const QImage& picture, QRect rect) {
+    auto* keeper = new QImage(picture);
+    return QImage(
+        keeper->constScanLine(rect.top()) + qsizetype(rect.left()) * 4, rect.width(), rect.height(),
+        keeper->bytesPerLine(), keeper->format(),
+        [](void* kept) { delete static_cast<QImage*>(kept); }, keeper);
+}
+
+// The pictures of a photo whose part is the middle of its decoded whole, at the same scale: the
+// whole is scaled and turned upright once, and the part and its screen picture are cut from it.
+PreparedPhoto cutFromWhole(const DecodedPicture& picture, QSize part, QSize kept) {
+    const QSize whole = picture.uprightWholeSize();
+    const QSize wholeKept = PhotoFit::wholeKeptSize(whole, part, kept);
+    const QSize screen = PhotoFit::screenSize(part);
+    const bool turned = ExifOrientation::swapsAxes(picture.orientation);
+    PreparedPhoto photo;
+    photo.whole = ExifOrientation::upright(
+        Resampler::resampled(picture.whole, turned ? wholeKept.transposed() : wholeKept),
+        picture.orientation);
+    photo.wholeScreen =
+        Resampler::resampled(photo.whole, PhotoFit::wholeKeptSize(whole, part, screen));
+    photo.picture = sharedPart(photo.whole, CoverCrop::middle(wholeKept, kept));
+    photo.screen =
+        sharedPart(photo.wholeScreen, CoverCrop::middle(photo.wholeScreen.size(), screen));
+    return photo;
+}
+} // namespace
+
 PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
     const QSize part = picture.uprightSize();
     const QSize kept = PhotoFit::keptSize(part);
+    if (picture.stored.isNull() && !picture.whole.isNull())
+        return cutFromWhole(picture, part, kept);
     const bool turned = ExifOrientation::swapsAxes(picture.orientation);
     PreparedPhoto photo;
     photo.picture = ExifOrientation::upright(
@@ -183,6 +216,10 @@ QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStr
                     path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
                 if (!keep && photo.ok()) {
                     PreparedPhoto kept = std::move(photo).value();
+                    if (kept.whole.size() != kept.picture.size()) { // may share the whole's pixels
+                        kept.picture = kept.picture.copy();
+                        kept.screen = kept.screen.copy();
+                    }
                     kept.whole = kept.picture;
                     kept.wholeScreen = kept.screen;
                     photo = std::move(kept);
