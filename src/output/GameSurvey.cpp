@@ -35,7 +35,7 @@ QImage readSmall(const QString& path, QSize box) {
     const Result<DecodedPicture> read = PictureReader::read(file, path);
     if (!read)
         return {};
-    const QImage upright = ExifOrientation::upright(read->stored, read->orientation);
+    const QImage upright = ExifOrientation::upright(read->storedPart(), read->orientation);
     return upright.scaled(box, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
 }
 } // namespace

@@ -13,4 +13,8 @@ public:
     static bool swapsAxes(int orientation) { return orientation >= 5 && orientation <= 8; }
     // The picture as it must be shown: rotated and mirrored as `orientation` says.
     static QImage upright(const QImage& stored, int orientation);
+    // Writes the 32-bit `rows`, from row `first` on of a picture of `stored` pixels stored with
+    // `orientation`, where they belong in the 32-bit `upright` picture of the upright size.
+    static void placeRows(const QImage& rows, int first, QSize stored, int orientation,
+                          QImage& upright);
 };

@@ -7,11 +7,13 @@
 #include "ExifOrientation.h"
 #include "JpegDeviceSource.h"
 #include "PhotoFit.h"
+#include "RowScaler.h"
 
 #include <QRect>
 #include <cmath>
 #include <csetjmp>
 #include <cstring>
+#include <optional>
 
 #if !defined(JCS_ALPHA_EXTENSIONS)
 #error "libjpeg-turbo with the extended colour spaces is needed"
@@ -105,43 +107,14 @@ public:
     }
 
     // Decodes the rows and columns of `part` (in the scaled picture) into `out`: straight into its
-    // rows when nothing is cut off at the sides or averaged, otherwise through `band`, a few rows
-    // at a time, averaged down by `factors` so the full-size rows never leave the processor's
-    // cache. `band` is as wide as the scaled picture and holds at least factors.height() rows.
-    bool readPart(QRect part, QSize factors, QImage& out, QImage& band) {
+    // rows when nothing is cut off at the sides, averaged or scaled, otherwise through `band`, a
+    // few rows at a time, averaged down by `factors` and then, when `scaler` is given, scaled by it
+    // into `out`, so the full-size rows never leave the processor's cache. `band` is as wide as
+    // the scaled picture and holds at least factors.height() rows.
+    bool readPart(QRect part, QSize factors, QImage& out, QImage& band, RowScaler* scaler) {
         if (setjmp(errors.jump))
             return false;
-        jpeg_start_decompress(&info);
-        JDIMENSION left = JDIMENSION(part.left());
-        JDIMENSION width = JDIMENSION(part.width());
-        if (width < info.output_width)
-            jpeg_crop_scanline(&info, &left, &width); // widened to whole blocks
-        const int skip = part.left() - int(left);
-        if (part.top() > 0 && jpeg_skip_scanlines(&info, JDIMENSION(part.top())) == 0)
-            return false;
-        if (skip == 0 && int(width) == part.width() && factors == QSize(1, 1))
-            return readInto(out.bits(), out.bytesPerLine(), JDIMENSION(part.height()));
-        const int fy = factors.height();
-        const int bandRows = band.height() / fy * fy;
-        for (int done = 0, y = 0; done < part.height();) {
-            const int count = qMin(bandRows, part.height() - done);
-            if (!readInto(band.bits(), band.bytesPerLine(), JDIMENSION(count)))
-                return false;
-            done += count;
-            for (int first = 0; first < count; first += fy, ++y) {
-                for (int r = count; r < first + fy; ++r) // a short last band repeats its last row
-                    std::memcpy(band.scanLine(r), band.scanLine(count - 1),
-                                size_t(band.bytesPerLine()));
-                const auto* rows = reinterpret_cast<const QRgb*>(band.constScanLine(first)) + skip;
-                auto* target = reinterpret_cast<QRgb*>(out.scanLine(y));
-                if (factors == QSize(1, 1))
-                    std::memcpy(target, rows, size_t(part.width()) * 4);
-                else
-                    BoxReducer::reduceRow(rows, band.bytesPerLine() / 4, part.width(), factors,
-                                          target);
-            }
-        }
-        return true;
+        return decodePart(part, factors, out, band, scaler);
     }
 
     // Decodes every row once and hands each to both `reductions`.
@@ -156,6 +129,49 @@ public:
             for (int i = 0; i < count; ++i, ++row) {
                 part.take(row, band.constScanLine(i));
                 whole.take(row, band.constScanLine(i));
+            }
+        }
+        return true;
+    }
+
+    // The work of readPart(); only called from it, after its jump target is set.
+    bool decodePart(QRect part, QSize factors, QImage& out, QImage& band, RowScaler* scaler) {
+        jpeg_start_decompress(&info);
+        JDIMENSION left = JDIMENSION(part.left());
+        JDIMENSION width = JDIMENSION(part.width());
+        if (width < info.output_width)
+            jpeg_crop_scanline(&info, &left, &width); // widened to whole blocks
+        const int skip = part.left() - int(left);
+        if (part.top() > 0 && jpeg_skip_scanlines(&info, JDIMENSION(part.top())) == 0)
+            return false;
+        const bool whole = factors == QSize(1, 1);
+        if (!scaler && skip == 0 && int(width) == part.width() && whole)
+            return readInto(out.bits(), out.bytesPerLine(), JDIMENSION(part.height()));
+        const int fy = factors.height();
+        const int bandRows = band.height() / fy * fy;
+        for (int done = 0, y = 0; done < part.height();) {
+            const int count = qMin(bandRows, part.height() - done);
+            if (!readInto(band.bits(), band.bytesPerLine(), JDIMENSION(count)))
+                return false;
+            done += count;
+            for (int first = 0; first < count; first += fy, ++y) {
+                for (int r = count; r < first + fy; ++r) // a short last band repeats its last row
+                    std::memcpy(band.scanLine(r), band.scanLine(count - 1),
+                                size_t(band.bytesPerLine()));
+                const auto* rows = reinterpret_cast<const QRgb*>(band.constScanLine(first)) + skip;
+                if (whole && scaler) {
+                    scaler->take(rows);
+                    continue;
+                }
+                QRgb* target =
+                    scaler ? scaler->spareRow() : reinterpret_cast<QRgb*>(out.scanLine(y));
+                if (whole)
+                    std::memcpy(target, rows, size_t(part.width()) * 4);
+                else
+                    BoxReducer::reduceRow(rows, band.bytesPerLine() / 4, part.width(), factors,
+                                          target);
+                if (scaler)
+                    scaler->take(target);
             }
         }
         return true;
@@ -196,6 +212,16 @@ private:
     bool m_created = false;
 };
 
+} // namespace
+
+namespace {
+// The size the whole picture is kept at, as stored, for a part of `part` pixels upright kept at
+// `need` pixels as stored.
+QSize wholeNeedOf(const JpegDecoder::Decoded& result, QSize part, QSize need) {
+    const bool turned = ExifOrientation::swapsAxes(result.orientation);
+    const auto flip = [turned](QSize size) { return turned ? size.transposed() : size; };
+    return flip(PhotoFit::wholeKeptSize(flip(result.storedSize), part, flip(need)));
+}
 } // namespace
 
 bool JpegDecoder::isJpeg(QIODevice& device) {
@@ -249,26 +275,47 @@ JpegDecoder::Decoded JpegDecoder::decode(QIODevice& device) {
     const QRect area = CoverCrop::middle(scaled, scaledPart);
     // The DCT scale fits the tighter direction; the other is averaged down further if it can be.
     const QSize factors = BoxReducer::factorsFor(scaledPart, need);
-    QImage picture(BoxReducer::reducedSize(scaledPart, factors), QImage::Format_RGB32);
     QImage band(scaled.width(), qMax(factors.height(), 16), QImage::Format_RGB32);
-    if (picture.isNull() || band.isNull()) {
+    if (band.isNull()) {
         result.outcome = Outcome::TooLarge;
         return result;
     }
-    if (area == QRect(QPoint(0, 0), scaled)) {
-        if (session.readPart(area, factors, picture, band)) {
-            result.picture = picture;
+    // The part alone, or a whole kept at the part's scale, which the part is cut from later: one
+    // picture decoded straight into its rows.
+    const bool partIsAll = area == QRect(QPoint(0, 0), scaled);
+    if (partIsAll || PhotoFit::wholeKeptAlike(result.storedSize, result.partSize, need)) {
+        // Scaled while decoding to the size it is kept at, and turned upright row by row, unless
+        // it is too thin to scale.
+        const QSize reduced = BoxReducer::reducedSize(scaled, factors);
+        const QSize kept = partIsAll ? need : wholeNeedOf(result, part, need);
+        const bool scale = kept != reduced && reduced.width() > 1 && reduced.height() > 1;
+        QImage decoded(scale ? asStored(kept) : reduced, QImage::Format_RGB32);
+        if (decoded.isNull()) {
+            result.outcome = Outcome::TooLarge;
+            return result;
+        }
+        std::optional<RowScaler> scaler;
+        if (scale)
+            scaler.emplace(reduced, decoded, result.orientation);
+        if (session.readPart(QRect(QPoint(0, 0), scaled), factors, decoded, band,
+                             scaler ? &*scaler : nullptr)) {
+            (partIsAll ? result.picture : result.whole) = decoded;
             result.outcome = Outcome::Decoded;
+            if (scale) { // already upright
+                result.storedSize = asStored(result.storedSize);
+                result.partSize = part;
+                result.orientation = 1;
+            }
         }
         return result;
     }
-    const QSize wholeNeed =
-        asStored(PhotoFit::wholeKeptSize(asStored(result.storedSize), part, asStored(need)));
+    QImage picture(BoxReducer::reducedSize(scaledPart, factors), QImage::Format_RGB32);
+    const QSize wholeNeed = wholeNeedOf(result, part, need);
     const QSize wholeFactors = BoxReducer::factorsFor(scaled, wholeNeed);
     QImage whole(BoxReducer::reducedSize(scaled, wholeFactors), QImage::Format_RGB32);
     Reduction partRows(area, factors, picture);
     Reduction wholeRows(QRect(QPoint(0, 0), scaled), wholeFactors, whole);
-    if (whole.isNull() || partRows.isNull() || wholeRows.isNull()) {
+    if (picture.isNull() || whole.isNull() || partRows.isNull() || wholeRows.isNull()) {
         result.outcome = Outcome::TooLarge;
         return result;
     }

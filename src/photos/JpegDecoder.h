@@ -16,10 +16,12 @@ public:
     };
     struct Decoded {
         Outcome outcome = Outcome::Unreadable;
-        QImage picture;      // Format_RGB32, as stored in the file (not yet turned upright)
-        int orientation = 1; // Exif orientation 1..8
-        QSize storedSize;    // full size as stored
-        QSize partSize;      // the kept part at full size, as stored: its true proportions
+        // Format_RGB32, in the file's directions until turned upright by `orientation`; null
+        // when the part is the middle of `whole`, at the same scale
+        QImage picture;
+        int orientation = 1; // Exif orientation 1..8; 1 once the decoder has turned the pictures
+        QSize storedSize;    // full size, in the pictures' directions
+        QSize partSize;      // the kept part at full size, likewise: its true proportions
         QImage whole; // the whole picture as stored, shrunk alike; null when the part is all of it
     };
 
@@ -32,7 +34,9 @@ public:
     // columns of that part are turned into pixels), at the smallest of the scales 1, 1/2, 1/4 and
     // 1/8 at which the part still covers PhotoFit::keptSize. A direction still twice that size or
     // more is averaged down by powers of two while decoding. When the part is not the whole
-    // picture, the whole is decoded too, in the same pass, for framing.
+    // picture, the whole is decoded too, for framing: alone when it is kept at the part's scale
+    // (the part is then cut from it), otherwise in the same pass as the part. A part or whole
+    // decoded alone is scaled to the size it is kept at and turned upright while it is decoded.
     static Decoded decode(QIODevice& device);
     // The scale denominator (1, 2, 4 or 8) that decode() uses for a part of `part` pixels as
     // stored that must keep `need` pixels.

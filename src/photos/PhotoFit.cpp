@@ -40,6 +40,19 @@ QImage PhotoFit::middleOf(const QImage& picture) {
     return picture.copy(CoverCrop::middle(picture.size(), shownPart(picture.size())));
 }
 
+namespace {
+// The pixels of the whole photo kept at the scale of its part.
+double pixelsAlike(QSize whole, QSize part, QSize kept) {
+    return double(whole.width()) * kept.width() / part.width() * whole.height() * kept.height() /
+           part.height();
+}
+} // namespace
+
+bool PhotoFit::wholeKeptAlike(QSize whole, QSize part, QSize kept) {
+    return !whole.isEmpty() && !part.isEmpty() &&
+           pixelsAlike(whole, part, kept) <= double(kMaxWholePixels);
+}
+
 QSize PhotoFit::wholeKeptSize(QSize whole, QSize part, QSize kept) {
     if (whole.isEmpty() || part.isEmpty())
         return whole;
@@ -47,7 +60,7 @@ QSize PhotoFit::wholeKeptSize(QSize whole, QSize part, QSize kept) {
         return kept;
     double across = double(kept.width()) / part.width();
     double down = double(kept.height()) / part.height();
-    const double pixels = whole.width() * across * whole.height() * down;
+    const double pixels = pixelsAlike(whole, part, kept);
     if (pixels > double(kMaxWholePixels)) {
         const double shrink = std::sqrt(double(kMaxWholePixels) / pixels);
         across *= shrink;

@@ -32,4 +32,7 @@ public:
     // pixels is kept at `kept`: as many kept pixels for each photo pixel, but never more than
     // kMaxWholePixels in all, so a framing can show any part of the photo.
     static QSize wholeKeptSize(QSize whole, QSize part, QSize kept);
+    // True when wholeKeptSize() keeps the whole at the scale of its kept part, so that part can
+    // be cut from the kept whole.
+    static bool wholeKeptAlike(QSize whole, QSize part, QSize kept);
 };

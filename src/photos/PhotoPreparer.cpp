@@ -1,6 +1,7 @@
 // Reads a picture file once and makes the pictures every card box is cut from.
 #include "PhotoPreparer.h"
 
+#include "CoverCrop.h"
 #include "ExifOrientation.h"
 #include "PhotoFit.h"
 #include "PhotoThreads.h"
@@ -13,9 +14,11 @@
 #include <QThread>
 #include <algorithm>
 #include <atomic>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
-#include <semaphore>
 
 namespace {
 // A file that counts the bytes read from it, so a watcher on another thread sees data arrive.
@@ -75,9 +78,41 @@ PreparedPhoto PhotoPreparer::fromPicture(const QImage& upright) {
                        {}});
 }
 
+namespace {
+// The pixels of `rect` of `picture`, sharing its memory, which they keep while they last.
+QImage sharedPart(const QImage& picture, QRect rect) {
+    auto* keeper = new QImage(picture);
+    return QImage(
+        keeper->constScanLine(rect.top()) + qsizetype(rect.left()) * 4, rect.width(), rect.height(),
+        keeper->bytesPerLine(), keeper->format(),
+        [](void* kept) { delete static_cast<QImage*>(kept); }, keeper);
+}
+
+// The pictures of a photo whose part is the middle of its decoded whole, at the same scale: the
+// whole is scaled and turned upright once, and the part and its screen picture are cut from it.
+PreparedPhoto cutFromWhole(const DecodedPicture& picture, QSize part, QSize kept) {
+    const QSize whole = picture.uprightWholeSize();
+    const QSize wholeKept = PhotoFit::wholeKeptSize(whole, part, kept);
+    const QSize screen = PhotoFit::screenSize(part);
+    const bool turned = ExifOrientation::swapsAxes(picture.orientation);
+    PreparedPhoto photo;
+    photo.whole = ExifOrientation::upright(
+        Resampler::resampled(picture.whole, turned ? wholeKept.transposed() : wholeKept),
+        picture.orientation);
+    photo.wholeScreen =
+        Resampler::resampled(photo.whole, PhotoFit::wholeKeptSize(whole, part, screen));
+    photo.picture = sharedPart(photo.whole, CoverCrop::middle(wholeKept, kept));
+    photo.screen =
+        sharedPart(photo.wholeScreen, CoverCrop::middle(photo.wholeScreen.size(), screen));
+    return photo;
+}
+} // namespace
+
 PreparedPhoto PhotoPreparer::fromDecoded(const DecodedPicture& picture) {
     const QSize part = picture.uprightSize();
     const QSize kept = PhotoFit::keptSize(part);
+    if (picture.stored.isNull() && !picture.whole.isNull())
+        return cutFromWhole(picture, part, kept);
     const bool turned = ExifOrientation::swapsAxes(picture.orientation);
     PreparedPhoto photo;
     photo.picture = ExifOrientation::upright(
@@ -104,12 +139,51 @@ PreparedPhoto PhotoPreparer::emptyPhoto() {
 }
 
 namespace {
-// Photos of batches decoded at once, one per core: the pool has many threads so that stuck reads
-// never block others, but decoding more photos at a time than cores only costs memory.
-std::counting_semaphore<>& decodeSlots() {
-    static std::counting_semaphore<> free(std::max(1, QThread::idealThreadCount()));
-    return free;
-}
+// Photos of batches waiting to be decoded, first come first served, by one worker per core on
+// PhotoThreads. A worker takes the next photo when it is done with one, so the decoding stays on
+// as few threads as there are cores: each thread that decodes keeps its own allocator arena, and
+// pictures let go on many threads would leave their memory held in many arenas.
+class DecodeQueue final {
+public:
+    static DecodeQueue& instance() {
+        // Never deleted: a worker stuck in a read may still use it while the program ends.
+        static DecodeQueue* const queue = new DecodeQueue;
+        return *queue;
+    }
+
+    void add(std::function<void()> job) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_waiting.push_back(std::move(job));
+            if (m_workers >= m_maxWorkers)
+                return;
+            ++m_workers;
+        }
+        PhotoThreads::pool().start([this] { work(); });
+    }
+
+private:
+    void work() {
+        for (;;) {
+            std::function<void()> job;
+            {
+                const std::lock_guard lock(m_mutex);
+                if (m_waiting.empty()) {
+                    --m_workers;
+                    return;
+                }
+                job = std::move(m_waiting.front());
+                m_waiting.pop_front();
+            }
+            job();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::deque<std::function<void()>> m_waiting;
+    int m_workers = 0;
+    const int m_maxWorkers = std::max(1, QThread::idealThreadCount());
+};
 } // namespace
 
 QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStringList& paths,
@@ -136,14 +210,16 @@ QFuture<std::vector<Result<PreparedPhoto>>> PhotoPreparer::prepareAll(const QStr
     if (paths.isEmpty())
         handOver(*batch);
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        PhotoThreads::pool().start(
+        DecodeQueue::instance().add(
             [batch, handOver, i, path = paths[i], keep = whole.value(i, true)] {
-                decodeSlots().acquire();
                 Result<PreparedPhoto> photo =
                     path.isEmpty() ? Result<PreparedPhoto>(emptyPhoto()) : fromFile(path);
-                decodeSlots().release();
                 if (!keep && photo.ok()) {
                     PreparedPhoto kept = std::move(photo).value();
+                    if (kept.whole.size() != kept.picture.size()) { // may share the whole's pixels
+                        kept.picture = kept.picture.copy();
+                        kept.screen = kept.screen.copy();
+                    }
                     kept.whole = kept.picture;
                     kept.wholeScreen = kept.screen;
                     photo = std::move(kept);

@@ -8,6 +8,7 @@
 #include "Resampler.h"
 
 #include <QImageReader>
+#include <cmath>
 
 namespace {
 Error unreadable(const QString& name) {
@@ -38,6 +39,19 @@ QSize DecodedPicture::uprightSize() const {
 QSize DecodedPicture::uprightWholeSize() const {
     const QSize size = wholeSize.isValid() ? wholeSize : whole.size();
     return ExifOrientation::swapsAxes(orientation) ? size.transposed() : size;
+}
+
+QImage DecodedPicture::storedPart() const {
+    if (!stored.isNull() || whole.isNull())
+        return stored;
+    const QSize full = wholeSize.isValid() ? wholeSize : whole.size();
+    const QSize size = partSize.isValid() ? partSize : full;
+    const auto share = [](int part, int of, int pixels) {
+        return qBound(1, int(std::lround(double(part) * pixels / of)), pixels);
+    };
+    return whole.copy(CoverCrop::middle(
+        whole.size(), QSize(share(size.width(), full.width(), whole.width()),
+                            share(size.height(), full.height(), whole.height()))));
 }
 
 Result<DecodedPicture> PictureReader::read(QIODevice& device, const QString& displayName) {

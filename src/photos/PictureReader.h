@@ -12,7 +12,9 @@
 // The kept part of a picture (PhotoFit) as stored in its file, with the Exif orientation that
 // turns it upright.
 struct DecodedPicture final {
-    QImage stored;       // Format_RGB32; may be shrunk more in one direction than the other
+    // Format_RGB32; may be shrunk more in one direction than the other. Null when the part is the
+    // middle of `whole`, at the same scale.
+    QImage stored;
     int orientation = 1; // 1..8; 1 means already upright
     QSize partSize;      // the part's size in the file, as stored, which gives its proportions
     QImage whole{};      // the whole picture shrunk alike, as stored; null when the part is all
@@ -21,6 +23,8 @@ struct DecodedPicture final {
     QSize uprightSize() const;
     // The same for the whole picture (the size of `whole` when wholeSize is not set).
     QSize uprightWholeSize() const;
+    // The part as stored: `stored`, or the middle of `whole` it was left in.
+    QImage storedPart() const;
 };
 
 class PictureReader final {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -189,7 +190,8 @@ Settings SettingsFile::load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return parse(file.read(kMaxFileBytes));
+    // Read at its own size: asking for the cap would set that much memory aside first.
+    return parse(file.read(std::min(file.size(), kMaxFileBytes)));
 }
 
 bool SettingsFile::holds(const QString& path, const Settings& settings) {

@@ -78,7 +78,8 @@ private slots:
         // The screen picture just covers the canvas's 394 x 294 photo area, or is the whole part.
         QVERIFY(screen == kept || screen.width() == 394 || screen.height() == 294);
         if (kept.width() > 1 && kept.height() > 1)
-            QVERIFY(turnedUpright(photo->picture) && turnedUpright(photo->screen));
+            QVERIFY(turnedUpright(photo->picture) && turnedUpright(photo->screen) &&
+                    turnedUpright(photo->whole) && turnedUpright(photo->wholeScreen));
     }
 
     // Fine detail is averaged on the screen picture, not thinned out: a checkerboard turns grey.
