@@ -1,4 +1,5 @@
-// The program's command line as a user runs it, with no display: usage, refusals, PDFs, checks.
+// The program's command line as a user runs it, with no display: usage, refusals, PDFs, and the
+// check of a game's series with each of its findings.
 #include "RenderedPdf.h"
 #include "TestFolder.h"
 #include "TestPictures.h"
@@ -34,14 +35,18 @@ private slots:
             4);
         row("design missing", "--pdf @/uit.pdf --back-design 7", 1, {}, "kaart7.jpg", 0);
         row("check, every series", "--check", 2, "A.msr: zelfde onderwerp als B.msr", {}, 0);
-        row("check, named series", "--check @/los/Vogels.msr @/los/Leeg.msr", 2,
-            "Leeg.msr: kan niet gelezen worden\n2 series nagekeken: 1 klaar, 1 niet klaar, 1 "
-            "probleem.",
+        row("check, named series",
+            "--check @/los/Vogels.msr @/los/Leeg.msr @/los/Map.msr @/pijp.msr", 2,
+            "Map.msr: kan niet gelezen worden\npijp.msr: kan niet gelezen worden\n4 series "
+            "nagekeken: 1 klaar, 3 niet klaar, 3 problemen.",
             {}, 0);
         row("check, finished", "--check @/los/Vogels.msr", 0,
             "1 serie nagekeken: 1 klaar, 0 niet klaar, 0 problemen.", {}, 0);
+        row("check, unfinished", "--check @/los/Onaf.msr", 2,
+            "Onaf.msr: kaart 1 heeft geen foto\nOnaf.msr: foto van kaart 2 niet gevonden\n"
+            "Onaf.msr: naam 1 is leeg\n1 serie nagekeken: 0 klaar, 1 niet klaar, 3 problemen.",
+            {}, 0);
         row("check and PDF", "--check --pdf @/uit.pdf", 1, {}, "--check gaat niet samen", 0);
-        // An output that could replace a series is refused, and nothing is touched.
         row("output named .msr", "--pdf @/los/Vogels.MSR", 1, {}, "eindigt op .msr", 0);
         row("output is a series read", "--pdf @/los/../los/serie @/los/serie", 1, {},
             "een van de series", 0);
@@ -58,10 +63,19 @@ private slots:
         const QString program = dir.path("programma/mosaret-designer");
         const QByteArray photo = TestPictures::encode(TestPictures::quadrants(120, 90), "JPG");
         const QByteArray series = TestFolder::seriesFile(21, {dir.path("foto.jpg").toUtf8()});
+        // No photo on card 1, none found for card 2, one found beside it, names 1 only numbers.
+        QString unfinished =
+            TestFolder::seriesFile(21, {"", dir.path("weg.jpg").toUtf8(), "C:\\Foto\\naast.jpg"});
+        unfinished.replace(QRegularExpression("k.n1\r"), "1. \r");
         QVERIFY(dir.write("foto.jpg", photo) && dir.write("los/Vogels.msr", series) &&
                 dir.write("los/Leeg.msr", {}) && dir.write("los/serie", series) &&
                 dir.write("programma/mosaretten/A.msr", series) &&
-                dir.write("programma/mosaretten/B.msr", series) &&
+                dir.write("programma/mosaretten/B.msr",
+                          QByteArray(series).replace("Vogels", " vogels ")) &&
+                dir.make("los/Map.msr", TestFolder::Entry::Folder) &&
+                dir.make("pijp.msr", TestFolder::Entry::Pipe) &&
+                dir.write("los/naast.jpg", photo) &&
+                dir.write("los/Onaf.msr", unfinished.toUtf8()) &&
                 dir.write("programma/kaarten/kaart2.jpg", photo) &&
                 QFile::copy(MOSARET_PROGRAM, program));
         QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();

@@ -21,13 +21,11 @@ const QString kProgram = "programma", kSettings = kProgram + "/Mosaret.ini",
 // What the user sees after starting on a row's bad entry (the settings file, "Kapot.msr" or the
 // photo "fotos/<row name>") or loading it.
 enum class Outcome {
-    Starts,    // the settings file: no question, and the file holds what the window uses
-    Loads,     // "Kapot.msr": loaded without a question
-    LoadFails, // "Kapot.msr": "Fout bij het laden!", and the sheet keeps what it had
-    Placed,    // card 1's photo in "Foto.msr": shown, the load goes on, and dropped on the card it
-               // is placed there
-    Empty,     // the same: an empty outlined canvas, and dropping it warns with its name (a folder
-               // is refused by the drop)
+    Starts,    // no question, and the settings file holds what the window uses
+    Loads,     // loaded without a question
+    LoadFails, // "Fout bij het laden!", and the sheet keeps what it had
+    Placed,    // card 1's photo in "Foto.msr" is shown, and placed when dropped on the card
+    Empty,     // an empty outlined canvas; dropped, a warning names it (a folder is refused)
 };
 
 // A baseline JPEG of plain grey: each block takes two bits (no DC change, end of block), so even
@@ -53,8 +51,6 @@ struct HangGuard final {
         ::alarm(10);
     }
     ~HangGuard() { ::alarm(0); }
-    HangGuard(const HangGuard&) = delete;
-    HangGuard& operator=(const HangGuard&) = delete;
 };
 
 } // namespace
@@ -138,7 +134,6 @@ private slots:
             }
         }
         const QStringList changed = f.dir.changedSince(before);
-        // What the user saw, and that nothing changed on disk that the row may not change.
         QVERIFY(!QApplication::activeModalWidget() && !QGuiApplication::overrideCursor());
         const QString warning = outcome == O::LoadFails ? "Fout bij het laden!"
                                 : outcome == O::Empty && entry != Entry::Folder
@@ -146,7 +141,7 @@ private slots:
                                     : QString();
         QCOMPARE(f.prompts.kinds(), warning.isEmpty() ? QStringList() : QStringList{"warn"});
         QVERIFY(f.prompts.lastText().contains(warning));
-        // Start-up rewrites a settings file; a load changes only what took the listed file's place.
+        // Start-up rewrites a settings file; a load changes only what took a listed file's place.
         const bool mayChange =
             entry == Entry::File ? outcome == O::Starts : outcome == O::LoadFails;
         QVERIFY2(changed.isEmpty() || (mayChange && changed == QStringList{path}),
@@ -154,8 +149,7 @@ private slots:
         MainWindow& w = *f.window;
         if (outcome == O::LoadFails) {
             QCOMPARE(w.model().toSeries(), earlier);
-            // The next save must not propose the broken file's name.
-            QCOMPARE(w.model().seriesName(), SeriesModel::defaultSeriesName());
+            QCOMPARE(w.model().seriesName(), SeriesModel::defaultSeriesName()); // for the save
             QVERIFY(!w.info().contains("Kapot"));
         } else if (outcome == O::Starts) {
             QCOMPARE(SettingsFile::serialize(w.settings()),
@@ -165,7 +159,6 @@ private slots:
                                         QString(outcome == O::Loads ? "Kapot.msr" : "Foto.msr")));
         }
         if (photo) {
-            // An empty photo is not another card's: a white canvas with its outline.
             const CardPhotos& photos = w.photos();
             QCOMPARE(photos.photo(1).picture.isNull(), outcome == O::Empty);
             QCOMPARE(photos.cardShows(1), outcome == O::Empty ? CardPhotos::CardShows::Bare
@@ -188,15 +181,13 @@ private slots:
         QTest::newRow("a folder up") << QByteArray("..\\buiten.jpg") << "";
         QTest::newRow("2000 characters") << QByteArray(2000, 'a') << "";
     }
-    // A photo that is not at its stored path is looked for by its name beside the series file
-    // and in "fotos" there only: files of that name above the series folder or where the program
-    // started are not taken. The load writes nothing and goes on past a missing photo; the next
-    // save writes where the photo was found, or keeps the path of a missing one.
+    // A photo not at its stored path is looked for by name beside the series file and in "fotos"
+    // there only, never above it or where the program started; the next save writes where it was
+    // found, or keeps the path of a missing one.
     void photosAreLookedForBesideTheSeries() {
         QFETCH(QByteArray, stored);
         QFETCH(QString, found);
         TestWindow f;
-        // Decoys of every name looked for, outside the series folder, and two photos inside it.
         for (const QString& folder : {QString(), kProgram + "/"})
             for (const char* decoy : {"buiten.jpg", "C:", "poes.jpg", "hond.png"})
                 f.photo(folder + decoy, Qt::blue);
@@ -226,14 +217,13 @@ private slots:
         QCOMPARE(QString(f.dir.read(kSeries + "Nieuw.msr")).split("\r\n").value(1), path);
     }
 
-    // The settings, the save and the copy of unsaved work all fail: the program says so (the copy
-    // once, in the info bar), keeps working and ends without writing anything.
+    // The settings, the save and the copy all fail: the program says so (the copy once, in the
+    // info bar), keeps working and ends without writing anything.
     void readOnlyProgramFolderStartsWarnsAndExits() {
         TestWindow f;
         if (!f.dir.mountDisk(kProgram, 1024))
             QSKIP("no tmpfs can be mounted here");
-        // Hand-edited with LF line ends, so start-up tries to rewrite it and cannot.
-        QVERIFY(f.dir.write(kSettings, "0,0,0\n0,0,0\n2000,3000\n"));
+        QVERIFY(f.dir.write(kSettings, "0,0,0\n0,0,0\n2000,3000\n")); // to be rewritten
         QVERIFY(f.dir.write(kSeries + "Oud.msr", TestFolder::seriesFile()));
         if (!f.dir.makeReadOnly(kProgram))
             QSKIP("the tmpfs cannot be made read-only here");

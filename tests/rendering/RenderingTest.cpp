@@ -78,11 +78,8 @@ private slots:
         for (const QSize photo : kPhotoSizes)
             QTest::addRow("%d x %d", photo.width(), photo.height()) << photo;
     }
-    // The canvas and the exported sheet, drawn as a printed card is, show the middle of the photo
-    // with the disc round; a 4:3 photo in these boxes of about 4:3 shows whole, as when it was
-    // stretched into the box, within a pixel of the screen (15 twips). The pictures
-    // layout's boxes are cut by the same code (their pictures' proportions are checked in the PDF,
-    // the printed discs by the print queue tests).
+    // The canvas and the exported sheet show the middle of the photo with the disc round; a 4:3
+    // photo in these boxes of about 4:3 shows whole, as when it was stretched, to within a pixel.
     void photosFillTheirBoxesUndistorted() {
         QFETCH(QSize, photo);
         const FaceSheet sheet = fourCards({TestPictures::target(photo.width(), photo.height())},
@@ -188,13 +185,6 @@ private slots:
                 .find(QRectF(20, 5, 360, 30), red)
                 .size();
         });
-        QTest::newRow("card and thumbnail") << Box([](const PreparedPhoto& p, const Framing& f) {
-            const FramedPicture screen{p.screen, p.wholeScreen, f};
-            const Page card(PhotoBox::render(screen, QSize(120, 80), PhotoFrame::Bare), 1),
-                thumb(PhotoBox::render(screen, QSize(37, 37), PhotoFrame::Outlined), 1);
-            return std::min(card.find(QRectF(10, 0, 100, 6), red).size(),
-                            thumb.find(QRectF(8, 2, 20, 3), red).size());
-        });
         QTest::newRow("names layout")
             << printed(CardFaces::drawNamesLayout, {280, 800, 3220, 2400});
         QTest::newRow("pictures layout, large")
@@ -207,8 +197,8 @@ private slots:
                 .size();
         });
     }
-    // An upright photo's red top tenth shows once framed upwards, also zoomed in, and neither at
-    // the default framing nor framed far down (clamped inside the photo).
+    // An upright photo's red top shows framed upwards, also zoomed in, and neither at the default
+    // framing nor framed far down (clamped inside the photo); the window's boxes: MainWindowTest.
     void everyBoxFollowsTheFraming() {
         QFETCH(Box, box);
         const PreparedPhoto photo = PhotoPreparer::fromPicture(TestPictures::upright());

@@ -114,17 +114,12 @@ struct TestWindow {
         idle();
         return dropped;
     }
-    // Opens the load dialog (or the dialog of another menu button) from the menu and runs `inside`
-    // on it once it shows (the menu button's press keeps it back a moment); a dialog still open
-    // afterwards is cancelled. `inside` only acts and records: the test checks what it recorded
-    // after this returns.
+    // Runs `inside` on the dialog opened by `act`, or else by a click on `button` (the load
+    // dialog's), once it shows; a dialog still open afterwards is cancelled. `inside` only acts
+    // and records: the test checks what it recorded after this returns.
     void whileLoading(const std::function<void(QDialog&)>& inside,
-                      const QString& menuButton = "Menuknop_2") const {
-        whileLoading(inside, [&] { click(menuButton); });
-    }
-    // The same, with `act` opening the dialog.
-    void whileLoading(const std::function<void(QDialog&)>& inside,
-                      const std::function<void()>& act) const {
+                      const QString& button = "Menuknop_2",
+                      const std::function<void()>& act = {}) const {
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -135,7 +130,7 @@ struct TestWindow {
             }
         });
         poll.start(10);
-        act();
+        act ? act() : click(button);
     }
     // Picks `name` in the load dialog after running `beforeOk`, and presses OK; the load has
     // finished, its photos on the cards, when this returns.
