@@ -150,21 +150,15 @@ private slots:
         }
     }
 
-    void testSheetLabels_data() {
-        QTest::addColumn<double>("current");
-        QTest::addColumn<int>("millimetres");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("5 mm right") << 1680.0 << 5 << "1963";
-        QTest::newRow("15 mm left") << 1680.0 << -15 << "830";
-        QTest::newRow("below zero") << -100.0 << -5 << "-383";
-        QTest::newRow("typed with a fraction") << 1680.5 << 0 << "1680.5";
-    }
     // A label is the value that puts the back's centre on its tick, a millimetre being 56.69 twips.
     void testSheetLabels() {
-        QFETCH(double, current);
-        QFETCH(int, millimetres);
-        QFETCH(QString, label);
-        QCOMPARE(TestSheet::labelText(TestSheet::labelValue(current, millimetres)), label);
+        const auto label = [](double current, int mm) {
+            return TestSheet::labelText(TestSheet::labelValue(current, mm));
+        };
+        QCOMPARE(label(1680, 5), "1963");
+        QCOMPARE(label(1680, -15), "830");
+        QCOMPARE(label(-100, -5), "-383");
+        QCOMPARE(label(1680.5, 0), "1680.5"); // typed with a fraction
     }
 
     // Side 1: a 20 mm cross at each cell's centre. Side 2: around the centre of each back where X

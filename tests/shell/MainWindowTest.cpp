@@ -1,5 +1,5 @@
 // The main window: layout, pictures, tab order, mirrored texts, deck modes, the menu, its keys and
-// help, framing with the mouse, undo and redo, a close during a read, and the pause.
+// help, framing with the mouse, undo and redo, and the pause.
 #include "MenuRow.h"
 #include "Pause.h"
 #include "PictureBox.h"
@@ -41,12 +41,9 @@ class MainWindowTest final : public QObject {
     Q_OBJECT
     std::unique_ptr<TestWindow> m_w;
 
-    QWidget* child(const QString& name) const { return m_w->child(name); }
     QLineEdit* box(const QString& name) const { return m_w->child<QLineEdit>(name); }
-    QRgb pixelAt(const QString& name, QPoint offset) const { return m_w->pixelAt(name, offset); }
-    void clickMenu(int index) const { m_w->clickMenu(index); }
     void wheel(int notches) const {
-        QWidget* photo = child("Foto_1");
+        QWidget* photo = m_w->child("Foto_1");
         const QPointF at = photo->rect().center();
         QWheelEvent event(at, photo->mapToGlobal(at), {}, QPoint(0, 120 * notches), Qt::NoButton,
                           {}, Qt::NoScrollPhase, false);
@@ -78,7 +75,7 @@ private slots:
     }
     void controlsStandAtTheirPlaces() {
         QFETCH(QRect, geometry);
-        QWidget* w = child(QTest::currentDataTag());
+        QWidget* w = m_w->child(QTest::currentDataTag());
         QCOMPARE(w->geometry(), geometry);
         QVERIFY(w->isVisible());
         QCOMPARE(m_w->window->size(), QSize(394, 572));
@@ -89,7 +86,7 @@ private slots:
     // buttons and the window their icons, and an empty card the sand-coloured photo placeholder.
     void builtInPicturesAreShown() {
         for (int index = 1; index <= MenuRow::kButtons; ++index) {
-            const QImage shot = child(QString("Menuknop_%1").arg(index))->grab().toImage();
+            const QImage shot = m_w->child(QString("Menuknop_%1").arg(index))->grab().toImage();
             QSet<QRgb> colours;
             for (int y = 0; y < shot.height(); ++y)
                 for (int x = 0; x < shot.width(); ++x)
@@ -99,13 +96,13 @@ private slots:
         for (const char* deck : {"NormaalKnop", "KinderKnop"})
             QVERIFY(!m_w->child<QPushButton>(deck)->icon().isNull());
         QVERIFY(!m_w->window->windowIcon().isNull());
-        QCOMPARE(QColor(pixelAt("Foto_1", {10, 10})), QColor(230, 210, 165));
+        QCOMPARE(QColor(m_w->pixelAt("Foto_1", {10, 10})), QColor(230, 210, 165));
     }
 
     void tabOrderRunsThroughTheCardsFromTheFirstSubject() {
         m_w->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_w->window.get()));
-        QCOMPARE(QApplication::focusWidget(), child("Onderwerp1_1"));
+        QCOMPARE(QApplication::focusWidget(), m_w->child("Onderwerp1_1"));
         const QStringList expected =
             QString("Naam1_1 Naam1_2 Naam1_3 Naam1_4 ExitKnop Onderwerp1_2 Onderwerp1_3 "
                     "Onderwerp1_4 Naam2_1 Naam2_2 Naam2_3 Naam2_4 Naam3_1 Naam3_2 Naam3_3 Naam3_4 "
@@ -161,7 +158,7 @@ private slots:
                 QCOMPARE(box(name)->text(), l == line ? expected : SeriesModel::defaultName(l));
                 QCOMPARE(model.name(card, l), box(name)->text());
                 // The own name line stays yellow on every card, the other lines cyan.
-                QCOMPARE(QColor(pixelAt(name, {110, 9})),
+                QCOMPARE(QColor(m_w->pixelAt(name, {110, 9})),
                          card == l ? QColor(255, 255, 192) : QColor(192, 255, 255));
             }
         }
@@ -178,18 +175,18 @@ private slots:
         }
         m_w->click("KinderKnop");
         QCOMPARE(m_w->window->deckMode(), DeckMode::Children);
-        QCOMPARE(child("Foto_3")->geometry(), px(450, 3930, 1800, 1500));
+        QCOMPARE(m_w->child("Foto_3")->geometry(), px(450, 3930, 1800, 1500));
         QVERIFY(!box("Onderwerp1_2")->isVisible() && !box("Naam4_4")->isVisible());
         const int shown[4][4] = {{2, 3, 4, 1}, {1, 3, 4, 2}, {1, 2, 4, 3}, {1, 2, 3, 4}};
         for (int card = 1; card <= 4; ++card)
             for (int slot = 1; slot <= 4; ++slot)
-                QVERIFY(
-                    TestPictures::near(pixelAt(QString("Foto%1_%2").arg(card).arg(slot), {18, 18}),
-                                       colours[shown[card - 1][slot - 1] - 1], 10));
+                QVERIFY(TestPictures::near(
+                    m_w->pixelAt(QString("Foto%1_%2").arg(card).arg(slot), {18, 18}),
+                    colours[shown[card - 1][slot - 1] - 1], 10));
         m_w->click("NormaalKnop");
         QCOMPARE(m_w->window->deckMode(), DeckMode::Normal);
-        QCOMPARE(child("Foto_3")->geometry(), px(450, 4230, 1800, 1200));
-        QVERIFY(!child("Foto3_2")->isVisible());
+        QCOMPARE(m_w->child("Foto_3")->geometry(), px(450, 4230, 1800, 1200));
+        QVERIFY(!m_w->child("Foto3_2")->isVisible());
         QCOMPARE(box("Naam2_3")->text(), " 3. Kat");
     }
 
@@ -201,16 +198,16 @@ private slots:
         connect(menu, &MenuRow::chosen, this, [&](MenuCommand command) { chosen << command; });
         const QString info = "Naam van deze serie: Dieren.msr";
         m_w->window->setInfo(info);
-        QWidget* save = child("Menuknop_3");
+        QWidget* save = m_w->child("Menuknop_3");
         QPoint during;
         const auto nested = connect(menu, &MenuRow::pressed, this, [&](MenuCommand command) {
             if (command != MenuCommand::Save)
                 return;
             during = save->pos();
             QMetaObject::invokeMethod(
-                this, [&] { clickMenu(4); }, Qt::QueuedConnection);
+                this, [&] { m_w->clickMenu(4); }, Qt::QueuedConnection);
         });
-        clickMenu(3);
+        m_w->clickMenu(3);
         disconnect(nested);
         QCOMPARE(during, QPoint(126, 19));
         QCOMPARE(save->pos(), QPoint(124, 17));
@@ -219,18 +216,18 @@ private slots:
         QVERIFY(help->isVisible() && help->toPlainText().trimmed().isEmpty()); // no help page
         QCOMPARE(m_w->window->info(), "Druk nogmaals op Help om dit venster weer te sluiten...");
         for (int index : {1, 2, 3, 5}) {
-            QVERIFY(!child(QString("Menuknop_%1").arg(index))->isEnabled());
-            clickMenu(index);
+            QVERIFY(!m_w->child(QString("Menuknop_%1").arg(index))->isEnabled());
+            m_w->clickMenu(index);
         }
         QCOMPARE(chosen.size(), 2);
 
-        clickMenu(4);
+        m_w->clickMenu(4);
         QVERIFY(!help->isVisible());
         QCOMPARE(m_w->window->info(), info);
         for (int index : {1, 2, 3, 5})
-            QVERIFY(child(QString("Menuknop_%1").arg(index))->isEnabled());
+            QVERIFY(m_w->child(QString("Menuknop_%1").arg(index))->isEnabled());
         QVERIFY(m_w->dir.write("help/help.htm", "<p>Eerste hulp</p>"));
-        clickMenu(4);
+        m_w->clickMenu(4);
         QVERIFY(help->toPlainText().contains("Eerste hulp"));
     }
 
@@ -242,7 +239,7 @@ private slots:
         TestWindow& t = *m_w;
         QVERIFY(t.placeUpright());
         t.window->model().setSaved(SeriesModel::Saved::Yes);
-        QWidget* photo = child("Foto_1");
+        QWidget* photo = m_w->child("Foto_1");
         QCOMPARE(redAtTop(t, "Foto_1"), 0);
         TestWindow::drag(photo, QPoint(0, 300));
         QCOMPARE(t.prompts.asked.size(), 1); // the photo dialog only
@@ -363,17 +360,6 @@ private slots:
         QCOMPARE(outcome(true), clicked);
         QVERIFY(clicked.size() > 3 || button == "Menuknop_4"); // something happened
     }
-    // A close asked for while a photo is read happens at once, with the settings written.
-    void closeDoesNotWaitForThePhotoBeingRead() {
-        m_w->prompts.openPaths << m_w->photo("blauw.png", Qt::blue);
-        m_w->click("Foto_2");
-        QVERIFY(m_w->window->isBusy());
-        QVERIFY(QFile::remove(m_w->dir.path("Mosaret.ini")));
-        QVERIFY(m_w->window->close());
-        QCOMPARE(m_w->dir.read("Mosaret.ini"), "0,0,0\r\n0,0,0\r\n1680,2400\r\n");
-        QVERIFY(!QGuiApplication::overrideCursor());
-    }
-
     // The application's loop stands in for the window's; a quit request that arrives during an
     // hour's pause ends it (a pause that ran on would hold the test until its time limit).
     void pauseEndsWhenTheProgramQuits() {

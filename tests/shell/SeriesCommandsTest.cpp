@@ -186,6 +186,7 @@ private slots:
             [&](QDialog& dialog) {
                 opened = true;
                 auto* list = dialog.findChild<QTreeWidget*>("SpelLijst");
+                QTRY_COMPARE(list->topLevelItem(2)->text(3), "kan niet gelezen worden");
                 const QPoint at = list->visualItemRect(list->topLevelItem(1)).center();
                 if (inside == "uncheck A")
                     list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
@@ -301,15 +302,14 @@ private slots:
         QFETCH(QString, info);
         QList<QUrl> urls;
         for (const QString& file : files) {
-            if (file.startsWith("http:"))
-                urls << QUrl(file);
-            else if (file.endsWith("/"))
+            if (file.endsWith("/"))
                 QVERIFY(m_w->dir.make(file, TestFolder::Entry::Folder));
             else if (file.endsWith("msr", Qt::CaseInsensitive))
                 QVERIFY(m_w->dir.write(file, TestFolder::seriesFile()));
-            else
+            else if (!file.startsWith("http:"))
                 m_w->photo(file, Qt::green);
-            urls << QUrl::fromLocalFile(m_w->dir.path(file));
+            urls << (file.startsWith("http:") ? QUrl(file)
+                                              : QUrl::fromLocalFile(m_w->dir.path(file)));
         }
         const QString before = m_w->window->info();
         const TestWindow::Dropped dropped = m_w->drop(target, urls);
