@@ -3,7 +3,6 @@
 #include "ProgramFolder.h"
 #include "RenderedPdf.h"
 #include "TestFolder.h"
-#include "TestPictures.h"
 
 #include <QtTest>
 

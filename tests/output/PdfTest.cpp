@@ -3,14 +3,12 @@
 #include "GameSheet.h"
 #include "GameWriter.h"
 #include "PdfPages.h"
-#include "PhotoBox.h"
 #include "PhotoPreparer.h"
 #include "RenderedPdf.h"
 #include "SeriesPages.h"
 #include "TestFolder.h"
 #include "TestSheet.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 using Along = RenderedPdf::Along;

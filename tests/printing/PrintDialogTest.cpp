@@ -166,24 +166,19 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor() && pressed->isEnabled());
     }
 
-    void paperTooSmallIsRefused_data() {
-        QTest::addColumn<QPageSize::PageSizeId>("paper");
-        QTest::addColumn<double>("margin"); // points on every side
-        QTest::newRow("A5") << QPageSize::A5 << 10.0;
-        QTest::newRow("Letter with wide margins") << QPageSize::Letter << 72.0;
-    }
-    // Paper whose printable area cannot hold the four cards is refused by name (A4 and Letter
-    // that can are printed on by the print queue tests).
+    // Paper whose printable area cannot hold the four cards is refused by name: A5, and Letter
+    // with wide margins (A4 and Letter that can are printed on by the print queue tests).
     void paperTooSmallIsRefused() {
-        QFETCH(QPageSize::PageSizeId, paper);
-        QFETCH(double, margin);
-        const Status checked = PrinterPageSink::checkPaper(
-            QPageLayout(QPageSize(paper), QPageLayout::Portrait,
-                        QMarginsF(margin, margin, margin, margin), QPageLayout::Point),
-            "Kantoor");
-        QVERIFY2(!checked.ok() && checked.error().contains(QPageSize(paper).name()) &&
-                     checked.error().contains("\"Kantoor\""),
-                 qPrintable(checked.error()));
+        for (const auto& [paper, margin] :
+             {std::pair{QPageSize::A5, 10.0}, {QPageSize::Letter, 72.0}}) {
+            const Status checked = PrinterPageSink::checkPaper(
+                QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                            QMarginsF(margin, margin, margin, margin), QPageLayout::Point),
+                "Kantoor");
+            QVERIFY2(!checked.ok() && checked.error().contains(QPageSize(paper).name()) &&
+                         checked.error().contains("\"Kantoor\""),
+                     qPrintable(checked.error()));
+        }
     }
 };
 

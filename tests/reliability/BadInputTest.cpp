@@ -1,9 +1,7 @@
 // Bad input through the real window: broken series files and photos through the load dialog and
 // dropped on a card, odd photo paths, odd settings files at start-up, and a read-only program
 // folder.
-#include "CardPhotos.h"
 #include "SettingsFile.h"
-#include "TestPictures.h"
 #include "TestWindow.h"
 
 #include <numeric>
@@ -193,9 +191,7 @@ private slots:
                                        QString(found.isEmpty() ? "; 1 foto ontbreekt" : ""));
         const QString path =
             found.isEmpty() ? QString::fromLatin1(stored) : f.dir.path(kSeries + found);
-        QCOMPARE(f.window->model().photoPath(1), path);
         QCOMPARE(f.window->photos().photo(1).picture.isNull(), found.isEmpty());
-        QVERIFY(TestPictures::near(f.window->photos().photo(2).picture.pixel(20, 15), Qt::red));
         f.saveAs("Nieuw");
         QCOMPARE(QString(f.dir.read(kSeries + "Nieuw.msr")).split("\r\n").value(1), path);
     }

@@ -14,9 +14,6 @@
 
 #include <QPainter>
 #include <QtTest>
-#include <algorithm>
-#include <cmath>
-#include <functional>
 
 namespace {
 

@@ -6,8 +6,6 @@
 #include "SeriesFile.h"
 #include "TestWindow.h"
 
-#include <functional>
-
 namespace {
 // The red pixels in the top strip of the widget `name` as the window shows it.
 int redAtTop(const TestWindow& t, const QString& name) {
@@ -62,7 +60,6 @@ private slots:
         m_w = std::make_unique<TestWindow>();
         QVERIFY(m_w->start());
     }
-    void cleanup() { m_w.reset(); }
 
     void controlsStandAtTheirPlaces_data() {
         QTest::addColumn<QRect>("geometry"); // the row name is the widget's name

@@ -30,7 +30,6 @@ private slots:
         m_w = std::make_unique<TestWindow>();
         QVERIFY(m_w->start());
     }
-    void cleanup() { m_w.reset(); }
 
     void questionBeforeWorkIsThrownAway_data() {
         QTest::addColumn<QString>("way");          // Exit, close or Load
