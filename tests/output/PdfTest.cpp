@@ -159,8 +159,7 @@ private slots:
         QCOMPARE(label(1680.5, 0), "1680.5"); // typed with a fraction
     }
 
-    // Side 1: a 20 mm cross at each cell's centre. Side 2: around the centre of each back where X
-    // and Y put it, ticks a millimetre apart, 15 each way.
+    // Side 1: a cross at each cell's centre; side 2: ticks a millimetre apart around each back.
     void testSheetTicksAreAMillimetreApart() {
         const TestFolder dir;
         PrintRequest request;

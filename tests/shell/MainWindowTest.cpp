@@ -187,8 +187,8 @@ private slots:
         QCOMPARE(box("Naam2_3")->text(), " 3. Kat");
     }
 
-    // A pressed button moves in, then runs its command; a click that arrives during the press's
-    // pause runs first.
+    // A pressed button moves in, then runs its command; a click during the press's pause runs
+    // first.
     void menuButtonsAndHelp() {
         auto* menu = m_w->child<MenuRow>("Frame1");
         QList<MenuCommand> chosen;
@@ -228,10 +228,9 @@ private slots:
         QVERIFY(help->toPlainText().contains("Eerste hulp"));
     }
 
-    // A drag shows the photo's top on the card and the thumbnails, a press released within four
-    // pixels opens the photo dialog, the wheel zooms and a reset centres it again. The framing is
-    // saved on a 22nd line and loaded back; a new photo starts centred; a load starts a new
-    // history.
+    // A drag shows the photo's top on the card and thumbnails, a click opens the photo dialog,
+    // the wheel zooms and a reset centres; the framing is saved and loaded, a new photo starts
+    // centred, and a load starts a new history.
     void photoIsFramedWithTheMouse() {
         TestWindow& t = *m_w;
         QVERIFY(t.placeUpright());
@@ -357,8 +356,7 @@ private slots:
         QCOMPARE(outcome(true), clicked);
         QVERIFY(clicked.size() > 3 || button == "Menuknop_4"); // something happened
     }
-    // The application's loop stands in for the window's; a quit request that arrives during an
-    // hour's pause ends it (a pause that ran on would hold the test until its time limit).
+    // A quit request that arrives during an hour's pause ends it.
     void pauseEndsWhenTheProgramQuits() {
         bool returned = false;
         QMetaObject::invokeMethod(

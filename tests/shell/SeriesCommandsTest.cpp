@@ -1,5 +1,5 @@
-// The series commands through the real window: save questions, a round trip, the export in its
-// three kinds, the game dialog, photos that keep their proportions, drops, and the load dialog.
+// The series commands through the real window: save questions, a round trip, the export and the
+// game dialog, photos that keep their proportions, drops, and the load dialog.
 #include "GameDialog.h"
 #include "RenderedPdf.h"
 #include "SeriesFile.h"
@@ -256,8 +256,7 @@ private slots:
         QTest::newRow("landscape photo stored on its side") << QSize(1600, 1200) << 8;
         QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
     }
-    // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail
-    // (the sheets printed and exported from its kept picture are checked where they are drawn).
+    // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail.
     void photosKeepTheirProportions() {
         QFETCH(QSize, photo);
         QFETCH(int, orientation);
