@@ -123,12 +123,10 @@ private slots:
         QFETCH(QString, made);
         QFETCH(QString, expected);
         const TestFolder dir;
-        for (const QString& entry : made.split(' ')) {
-            const bool folder = entry.endsWith('/');
-            const QByteArray dirs = "XDG_DOCUMENTS_DIR=\"$HOME/Mijn documenten\"\n";
-            QVERIFY(dir.make(entry, folder ? TestFolder::Entry::Folder : TestFolder::Entry::File,
-                             dirs));
-        }
+        for (const QString& entry : made.split(' ')) // user-dirs names the documents folder
+            QVERIFY(dir.make(
+                entry, entry.endsWith('/') ? TestFolder::Entry::Folder : TestFolder::Entry::File,
+                "XDG_DOCUMENTS_DIR=\"$HOME/Mijn documenten\"\n"));
         QVERIFY(QDir().mkpath(dir.path(program)));
         qputenv("HOME", dir.path("home").toUtf8());
         qputenv("XDG_CONFIG_HOME", dir.path("home/config").toUtf8());

@@ -102,10 +102,11 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(Entry, entry);
         using O = Outcome;
-        const QString tag = QTest::currentDataTag();
         const bool lookup = outcome == O::Found || outcome == O::Missing;
         const bool photo = outcome == O::Placed || outcome == O::Empty || lookup;
-        const QString path = outcome == O::Starts ? kSettings : photo ? "fotos/" + tag : kBroken;
+        const QString path = outcome == O::Starts ? kSettings
+                             : photo              ? "fotos/" + QString(QTest::currentDataTag())
+                                                  : kBroken;
         const bool swap = path == kBroken && entry != Entry::File;
         TestWindow f;
         const QByteArray stored = lookup ? bytes : f.dir.path(path).toUtf8();

@@ -17,16 +17,14 @@ int redAtTop(const TestWindow& t, const QString& name) {
     return count;
 }
 
-// Everything a step may change: texts, paths, framings, the name and what each card shows.
+// Everything a step may change: the series as saved, its name and what each card shows.
 QString stateOf(MainWindow& window) {
-    const Series series = window.model().toSeries();
-    QStringList parts{series.subject, window.model().seriesName()};
+    QStringList parts{SeriesFile::serialize(window.model().toSeries()),
+                      window.model().seriesName()};
     for (int card = 1; card <= kCards; ++card) {
         const QImage shown = window.photos().photo(card).picture;
-        parts << series.photoPath(card) << QString::number(series.framing(card).point.y())
-              << QString::number(int(window.photos().cardShows(card)))
-              << QString::number(shown.isNull() ? 0 : shown.pixel(1, 1))
-              << QStringList(series.names[card - 1].begin(), series.names[card - 1].end());
+        parts << QString::number(int(window.photos().cardShows(card)))
+              << QString::number(shown.isNull() ? 0 : shown.pixel(1, 1));
     }
     return parts.join(u'|');
 }

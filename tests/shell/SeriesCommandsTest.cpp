@@ -249,25 +249,24 @@ private slots:
         QCOMPARE(dialog.chosen(), QStringList({paths[0], paths[1], paths[3]}));
     }
 
-    void photosKeepTheirProportions_data() {
-        QTest::addColumn<QSize>("photo"); // a TestPictures::target this size, upright
-        QTest::addColumn<int>("orientation");
-        QTest::newRow("upright phone photo, stored on its side") << QSize(1200, 1600) << 6;
-        QTest::newRow("landscape photo stored on its side") << QSize(1600, 1200) << 8;
-        QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
-    }
-    // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail.
+    // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail:
+    // an upright phone photo and a landscape one stored on their side, and a very wide one.
     void photosKeepTheirProportions() {
-        QFETCH(QSize, photo);
-        QFETCH(int, orientation);
-        const QImage target = TestPictures::target(photo.width(), photo.height());
-        QVERIFY(m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
-        QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
-        QList<QImage> shown{m_w->child("Foto_1")->grab().toImage()};
-        m_w->click("KinderKnop"); // the children's card and a thumbnail
-        shown << m_w->child("Foto_1")->grab().toImage() << m_w->child("Foto2_1")->grab().toImage();
-        for (const QImage& image : shown)
-            QVERIFY(TestPictures::round(TestPictures::disc(image, image.rect())));
+        for (const auto& [photo, orientation] :
+             {std::pair{QSize(1200, 1600), 6}, {QSize(1600, 1200), 8}, {QSize(2400, 600), 1}}) {
+            const QImage target = TestPictures::target(photo.width(), photo.height());
+            QVERIFY(
+                m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
+            QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
+            QList<QImage> shown{m_w->child("Foto_1")->grab().toImage()};
+            m_w->click("KinderKnop"); // the children's card and a thumbnail
+            shown << m_w->child("Foto_1")->grab().toImage()
+                  << m_w->child("Foto2_1")->grab().toImage();
+            m_w->click("NormaalKnop");
+            for (const QImage& image : shown)
+                QVERIFY2(TestPictures::round(TestPictures::disc(image, image.rect())),
+                         qPrintable(QString::number(orientation)));
+        }
     }
 
     void dropsOnTheWindow_data() {

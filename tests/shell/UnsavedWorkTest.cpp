@@ -198,8 +198,8 @@ private slots:
                                      : copies[i] == "oude kopie"
                                          ? SeriesFile::serialize(series) + "Bos.msr\r\n"
                                          : RecoveryCopy::serialize(series, "Bos.msr");
-            const QString id = copies[i] == "held" ? "held" : QString::number(i);
-            const QString name = "herstel-" + id + ".herstel";
+            const QString name =
+                "herstel-" + (copies[i] == "held" ? "held" : QString::number(i)) + ".herstel";
             const auto entry = copies[i] == "folder" ? TestFolder::Entry::Folder
                                : copies[i] == "pipe" ? TestFolder::Entry::Pipe
                                                      : TestFolder::Entry::File;

@@ -253,34 +253,30 @@ private slots:
         QCOMPARE(*folder.load(typed + ".msr"), series);
     }
 
-    void fullDiskKeepsOldFile_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("leftBytes"); // with room left the settings are larger than that
-        QTest::newRow("series replaced") << kName + ".msr" << 0;
-        QTest::newRow("new series") << "Nieuw.msr" << 0;
-        QTest::newRow("large settings, 8 KB left") << kSettings << 8192;
-    }
+    // A full disk keeps the old file: a series replaced, a new one (nothing to keep, so nothing
+    // promised), and settings larger than the 8 KB left.
     void fullDiskKeepsOldFile() {
-        QFETCH(QString, file);
-        QFETCH(int, leftBytes);
-        TestFolder disk;
-        if (!disk.mountDisk({}, 64))
-            QSKIP("no small disk can be mounted here");
-        QVERIFY(saveFirstVersions(disk.path()));
-        Settings large = settings(1);
-        large.reserved1 = SettingValue::text(QString(40000, u'a'));
-        QFile filler(disk.path("vulling")); // fills the disk up to `leftBytes`
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        for (const auto& [file, leftBytes] :
+             {std::pair{kName + ".msr", 0}, {QString("Nieuw.msr"), 0}, {kSettings, 8192}}) {
+            TestFolder disk;
+            if (!disk.mountDisk({}, 64))
+                QSKIP("no small disk can be mounted here");
+            QVERIFY(saveFirstVersions(disk.path()));
+            Settings large = settings(1);
+            large.reserved1 = SettingValue::text(QString(40000, u'a'));
+            QFile filler(disk.path("vulling")); // fills the disk up to `leftBytes`
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'x')) == 4096) {
+            }
+            QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - leftBytes)));
+            const TestFolder::Snapshot before = disk.snapshot();
+            const Status status = file == kSettings
+                                      ? SettingsFile::save(disk.path(kSettings), large)
+                                      : SeriesFolder(disk.path()).save(file.chopped(4), series(1));
+            QVERIFY2(status.error().contains("schijf vol"), qPrintable(status.error()));
+            QCOMPARE(status.error().contains("ongewijzigd"), file != "Nieuw.msr");
+            QCOMPARE(disk.changedSince(before), QStringList());
         }
-        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - leftBytes)));
-        const TestFolder::Snapshot before = disk.snapshot();
-        const Status status = file == kSettings
-                                  ? SettingsFile::save(disk.path(kSettings), large)
-                                  : SeriesFolder(disk.path()).save(file.chopped(4), series(1));
-        QVERIFY2(status.error().contains("schijf vol"), qPrintable(status.error()));
-        QCOMPARE(status.error().contains("ongewijzigd"), file != "Nieuw.msr"); // nothing to keep
-        QCOMPARE(disk.changedSince(before), QStringList());
     }
 
     void killDuringSavesLeavesWholeFiles() {

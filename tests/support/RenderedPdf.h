@@ -32,8 +32,10 @@ struct RenderedPdf final {
         return ok ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
     }
     static int pageCount(const QString& pdf) {
-        const QString info = run("pdfinfo", {pdf});
-        return QRegularExpression("Pages: +(\\d+)").match(info).captured(1).toInt();
+        return QRegularExpression("Pages: +(\\d+)")
+            .match(run("pdfinfo", {pdf}))
+            .captured(1)
+            .toInt();
     }
     RenderedPdf() = default;
     // Page `number` of `pdf` at `dpi`, its printable area `marginTwips` from the paper's corner.
