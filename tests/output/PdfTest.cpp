@@ -57,9 +57,8 @@ private slots:
         QTest::newRow("pictures layout") << DeckMode::Children << int(QPageSize::A4);
         QTest::newRow("names layout, Letter") << DeckMode::Normal << int(QPageSize::Letter);
     }
-    // Page 1 holds the printed page: title, photos at 300 ppi or more in their boxes' proportions,
-    // cut marks, an embedded font; page 2, mirrored, puts each back on its card to within a pixel.
-    // On Letter, too short for it, everything moves up alike and every mark stays on the paper.
+    // Page 1: title, photos at 300 ppi or more in their boxes' proportions, cut marks, an embedded
+    // font; page 2, mirrored, each back on its card to a pixel; on Letter all moves up alike.
     void seriesPagesLieBackToBack() {
         QFETCH(DeckMode, deck);
         QFETCH(int, paper);
@@ -86,8 +85,7 @@ private slots:
         const double up = moved.y() * 1440 / kDpi;
         QCOMPARE(fronts.marksInPlace(up), 16);
         const QList<double> title = fronts.darkRuns(1200 + up, 0, 11500, Along::Across);
-        QVERIFY(title.size() > 10);
-        QVERIFY(std::abs((title.first() + title.last()) / 2 - 6000) < 100);
+        QVERIFY(title.size() > 10 && std::abs((title.first() + title.last()) / 2 - 6000) < 100);
         QCOMPARE(fronts.sharpImages(children ? QList<QSizeF>{{3120, 3000}, {900, 900}}
                                              : QList<QSizeF>{{3220, 2400}}),
                  children ? 20 : 4);
@@ -126,9 +124,8 @@ private slots:
         dir.write("rug.png", TestPictures::encode(TestPictures::plain(250, 380, kNavy), "PNG"));
         const QRect box(kCorners[0] + QPoint(280, 800), QSize(3220, 2400));
         for (const bool framed : {false, true}) {
-            Series series;
-            if (framed)
-                series.framings.fill(Framing{QPointF(0.5, 0), 1});
+            Series series; // framed upwards, or at the default framing
+            series.framings.fill(framed ? Framing{QPointF(0.5, 0), 1} : Framing{});
             const QString pdf = dir.path(framed ? "kader.pdf" : "midden.pdf");
             QVERIFY(SeriesPages::writeSeries(pdf, GameSheet::build("a.msr", series, photos),
                                              DeckMode::Normal, dir.path("rug.png"))

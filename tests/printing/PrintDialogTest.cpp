@@ -134,9 +134,8 @@ private slots:
         row("test sheet, Annuleren: side 1", "TestvelKnop", 2, "Text3", "2400", 1, turn);
         row("test sheet, Y no whole number", "TestvelKnop", 2, "Text3", "24OO", 0, "heel getal");
     }
-    // A failure is a Dutch message before any page is begun. The Testvel button, below the warning
-    // in back mode, prints each side as a job of its own and asks in between (OK for the first
-    // row, Annuleren for the next). The pointer is restored and the button can be pressed again.
+    // A failure is a message before any page is begun; Testvel prints each side as a job of its
+    // own and asks in between. The pointer is restored and the button can be pressed again.
     void buttonsPrintOrReport() {
         QFETCH(QString, button);
         QFETCH(int, position);

@@ -62,9 +62,8 @@ private slots:
         QTest::newRow("A4") << " 3 " << QString();
         QTest::newRow("Letter") << "1" << QString("Letter");
     }
-    // Fronts: the copies as pages, all 16 cut marks, each card on the blank outline with its photo
-    // round in its box, photos at 300 ppi or more; on Letter the whole page stands higher. Backs:
-    // no cut marks, the design's own pixels where X and Y put them, moved up with the fronts.
+    // Fronts: copies, 16 cut marks, cards on the blank outline, photos round and at 300 ppi or more
+    // (on Letter all higher). Backs: no marks, the design's own pixels where X and Y put them.
     void sheetPrints() {
         QFETCH(QString, copies);
         QFETCH(QString, paper);

@@ -25,6 +25,7 @@ enum class Outcome {
     Found,     // card 1's photo, stored as the bytes, is found in the series folder
     Missing,   // the same, not found: said in the info bar
 };
+using O = Outcome;
 
 // A baseline JPEG of plain grey: each block takes two bits (no DC change, end of block), so even
 // 108 million pixels take about a megabyte. Its header is the first 130 bytes.
@@ -52,7 +53,6 @@ private slots:
         QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Entry>("entry");
-        using O = Outcome;
         const auto row = [](const char* name, Outcome outcome, const QByteArray& bytes = {},
                             Entry entry = Entry::File) {
             QTest::newRow(name) << outcome << bytes << entry;
@@ -101,7 +101,6 @@ private slots:
         QFETCH(Outcome, outcome);
         QFETCH(QByteArray, bytes);
         QFETCH(Entry, entry);
-        using O = Outcome;
         const bool lookup = outcome == O::Found || outcome == O::Missing;
         const bool photo = outcome == O::Placed || outcome == O::Empty || lookup;
         const QString path = outcome == O::Starts ? kSettings

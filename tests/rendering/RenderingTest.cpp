@@ -242,10 +242,9 @@ private slots:
             return cut(SheetExport::render(sheetOf(p, f)), {580, 1700, 3220, 2400});
         });
     }
-    // Each box shows the middle of a photo of any shape with its disc round; a 4:3 photo in a box
-    // of about 4:3 shows whole, as when it was stretched, to within a pixel. An upright photo's
-    // red top shows framed upwards, also zoomed in, and neither at the default framing nor framed
-    // far down (clamped inside the photo). The window's boxes: MainWindowTest.
+    // Each box shows a photo's middle, its disc round (a 4:3 photo in a 4:3 box whole, to a pixel),
+    // and an upright photo's red top only framed upwards, also zoomed, never at the default
+    // framing nor framed far down (clamped). The window's boxes: MainWindowTest.
     void boxesShowThePhotoAsFramed() {
         QFETCH(Box, box);
         for (const QSize size : kPhotoSizes) {

@@ -71,8 +71,7 @@ private slots:
     void controlsStandAtTheirPlaces() {
         QFETCH(QRect, geometry);
         QWidget* w = m_w->child(QTest::currentDataTag());
-        QCOMPARE(w->geometry(), geometry);
-        QVERIFY(w->isVisible());
+        QCOMPARE(w->isVisible() ? w->geometry() : QRect(), geometry);
         QCOMPARE(m_w->window->size(), QSize(394, 572));
         QCOMPARE(m_w->window->minimumSize(), m_w->window->maximumSize());
     }
@@ -226,9 +225,8 @@ private slots:
         QVERIFY(help->toPlainText().contains("Eerste hulp"));
     }
 
-    // A drag shows the photo's top on the card and thumbnails, a click opens the photo dialog,
-    // the wheel zooms and a reset centres; the framing is saved and loaded, a new photo starts
-    // centred, and a load starts a new history.
+    // A drag shows the photo's top on card and thumbnails, a click opens the photo dialog, the
+    // wheel zooms, a reset centres; the framing is saved and loaded, a new photo starts centred.
     void photoIsFramedWithTheMouse() {
         TestWindow& t = *m_w;
         QVERIFY(t.placeUpright());

@@ -33,10 +33,6 @@ class SeriesCommandsTest final : public QObject {
     std::unique_ptr<TestWindow> m_w;
 
     QByteArray saved(const QString& file) const { return m_w->dir.read("mosaretten/" + file); }
-    void newDesign(bool yes) const {
-        m_w->prompts.yesNo << yes;
-        m_w->clickMenu(1);
-    }
 
 private slots:
     void init() {
@@ -70,9 +66,8 @@ private slots:
         QCOMPARE(saved("Reeks.msr"), yes ? SeriesFile::serialize(model.toSeries()) : first);
     }
 
-    // A save, a new design and a load keep the series, its photos and its name, and leave it
-    // saved; an edit or photo makes it unsaved, a deck switch, an export or a save that writes
-    // nothing leave it as it was.
+    // A save, a new design and a load keep the series, its photos and name, and leave it saved;
+    // an edit or photo makes it unsaved, a deck switch, export or empty save change nothing.
     void roundTripKeepsTheSeriesAndProposesItsName() {
         SeriesModel& model = m_w->window->model();
         const CardPhotos& photos = m_w->window->photos();
@@ -101,10 +96,12 @@ private slots:
         QCOMPARE(m_w->prompts.kinds().mid(5), // after the photo dialogs
                  QStringList({"text", "text", "text", "saveExportPath"}));
         QCOMPARE(m_w->proposedName(), "Default"); // a save does not rename the series
-        newDesign(false);
+        m_w->prompts.yesNo << false;
+        m_w->clickMenu(1); // Nieuw, not confirmed
         QCOMPARE(model.toSeries(), expected);
         model.setSubject("Ander werk");
-        newDesign(true);
+        m_w->prompts.yesNo << true;
+        m_w->clickMenu(1); // Nieuw
         QCOMPARE(model.toSeries(), SeriesModel().toSeries());
         QVERIFY(photos.cardShows(1) == Shows::Placeholder && photos.photo(1).picture.isNull());
         QVERIFY(!model.hasUnsavedChanges());
@@ -121,7 +118,8 @@ private slots:
                                        colours[card - 1]));
         }
         QCOMPARE(m_w->proposedName(), "Bos");
-        newDesign(true);
+        m_w->prompts.yesNo << true;
+        m_w->clickMenu(1); // Nieuw
         QCOMPARE(m_w->proposedName(), "Default");
     }
 
@@ -149,9 +147,8 @@ private slots:
                                                   << "double click B" << 0;
         // clang-format on
     }
-    // The name's extension or else the type shown decides what is written. A PDF's backs show
-    // the design last chosen in the print dialog, or design 2. The whole game settles unsaved
-    // work first and writes the series checked in its dialog, where a double click opens one.
+    // The name's extension, or else the type shown, decides what is written; a PDF's backs show
+    // the design last chosen, or design 2; the game settles unsaved work, then asks which series.
     void exportSheet() {
         QFETCH(QString, chosen);
         QFETCH(int, type);

@@ -22,7 +22,7 @@ class UnsavedWorkTest final : public QObject {
     std::unique_ptr<TestWindow> m_w;
 
     void type(const QString& box, const QString& text) const {
-        QTest::keyClicks(m_w->child<QLineEdit>(box), text);
+        QTest::keyClicks(m_w->child(box), text);
     }
 
 private slots:
@@ -84,8 +84,7 @@ private slots:
             m_w->window->close();
         const QStringList asked = m_w->prompts.kinds();
         QCOMPARE(asked.count("yesnocancel"), answer.size());
-        if (!answer.isEmpty())
-            QCOMPARE(m_w->prompts.asked.first().text, kQuestion);
+        QVERIFY(answer.isEmpty() || m_w->prompts.asked.first().text == kQuestion);
         const bool ends = way == "Exit" || way == "close";
         QCOMPARE(ends ? !m_w->window->isVisible() : dialogOpened, goesOn);
         // The settings are written when the program ends, and only then.
@@ -135,10 +134,9 @@ private slots:
         const QString typed = "<b>Vogels</b> &amp; co";
         QString read;
         QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            auto* label = QApplication::activeModalWidget()->findChild<QLabel*>("qt_msgbox_label");
             read = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
-            box->close();
+            label->window()->close();
         });
         prompts.inform({}, typed);
         QCOMPARE(read, typed);
@@ -181,9 +179,8 @@ private slots:
         QTest::newRow("older copy, no first line")
             << B{"oude kopie"} << L{true} << QStringList{"oude kopie"};
     }
-    // Work left behind is offered newest first; a copy taken back is on the cards as unsaved work
-    // under its old name, its photo looked for as a load of its series would (beside the series
-    // file, in "fotos" there), never where the program started. Each copy is asked about once.
+    // Work left behind is offered newest first, each copy once; one taken back is unsaved work
+    // under its old name, its photo looked for as a load would, never where the program started.
     void leftBehindWorkIsOffered() {
         QFETCH(QByteArrayList, copies);
         QFETCH(QList<bool>, answers);
@@ -191,9 +188,7 @@ private slots:
         QLockFile running(m_w->dir.path("herstel-held.lock"));
         QVERIFY(running.lock());
         for (qsizetype i = 0; i < copies.size(); ++i) {
-            Series series;
-            series.subject = QString::fromLatin1(copies[i]);
-            series.photoPath(1) = "geel.png";
+            const Series series{QString::fromLatin1(copies[i]), {"geel.png"}, {}, {}};
             const QByteArray bytes = copies[i] == "junk" ? QByteArray(300, '\x7f')
                                      : copies[i] == "oude kopie"
                                          ? SeriesFile::serialize(series) + "Bos.msr\r\n"

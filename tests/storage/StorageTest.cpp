@@ -24,12 +24,8 @@ Series series(int version) {
 }
 
 Settings settings(int version) {
-    Settings s;
-    if (version) {
-        s.backX = SettingValue::text("17,5 cm");
-        s.backY = -2147483647;
-    }
-    return s;
+    return version ? Settings{.backX = SettingValue::text("17,5 cm"), .backY = -2147483647}
+                   : Settings{};
 }
 
 // The series, the settings or the copy of unsaved work (`file` 0, 1, 2) as `version` writes it.
@@ -186,9 +182,8 @@ private slots:
     // A break is written as a blank, a name loses its leading blanks and breaks, and what
     // Windows-1252 cannot hold is written as "?" and named.
     void seriesWrittenAndWhatChanges() {
-        Series birds;
-        birds.subject = " Vogels\nwild";
-        birds.photoPaths = {" /f/merel.jpg", "/f/\U0001F600.gif", {}, "/f/uil.bmp"};
+        Series birds{
+            " Vogels\nwild", {" /f/merel.jpg", "/f/\U0001F600.gif", {}, "/f/uil.bmp"}, {}, {}};
         for (auto& card : birds.names)
             card = {" 1. Merel", "2. Mus ", {}, "4"};
         birds.name(2, 3) = " ł";
@@ -303,8 +298,7 @@ private slots:
                 ++seen[f][version];
             }
             QVERIFY(QFile::remove(copies[0]));
-            // No temporary file is left where the load dialog would list it.
-            QCOMPARE(SeriesFolder(dir.path()).list(), QStringList{files[0]});
+            QCOMPARE(SeriesFolder(dir.path()).list(), QStringList{files[0]}); // no temporary file
         }
         // Both versions turn up, so the kills fell among the saves and not before them.
         for (const auto& versions : seen)
@@ -313,9 +307,8 @@ private slots:
 
     // Of two programs started together on one copy, one takes it back (it stays) or removes it.
     void oneProgramDecidesAboutACopy() {
-        Series series;
-        series.subject = QStringLiteral("Łódź");
-        const QByteArray copy = RecoveryCopy::serialize(series, "Bos.msr");
+        const QByteArray copy =
+            RecoveryCopy::serialize(Series{QStringLiteral("Łódź"), {}, {}, {}}, "Bos.msr");
         for (int round = 0; round < 100; ++round) {
             const TestFolder folder;
             QVERIFY(folder.write("herstel-oud.herstel", copy));

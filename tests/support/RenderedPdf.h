@@ -82,7 +82,6 @@ struct RenderedPdf final {
                        find(x + 1000, y - 600, true, colour).y()) -
                at(x, y);
     }
-    // The larger of an offset's two distances.
     static double longest(QPointF off) { return qMax(std::abs(off.x()), std::abs(off.y())); }
     enum class Along { Across, Down };
     // The middles, in twips, of the dark runs from `from` to `to` across (or down) at `line`.

@@ -111,9 +111,8 @@ struct TestWindow {
         idle();
         return dropped;
     }
-    // Runs `inside` on the dialog opened by `act`, or else by a click on `button` (the load
-    // dialog's), once it shows; a dialog still open afterwards is cancelled. `inside` only acts
-    // and records: the test checks what it recorded after this returns.
+    // Runs `inside` (which only acts and records) on the dialog opened by `act`, or else by a click
+    // on `button`, once it shows; a dialog still open afterwards is cancelled.
     void whileLoading(const std::function<void(QDialog&)>& inside,
                       const QString& button = "Menuknop_2",
                       const std::function<void()>& act = {}) const {
