@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "PdfCommand.h"
 #include "PdfPaper.h"
+#include "PhotoThreads.h"
 #include "ProgramFolder.h"
 #include "ProgramTitles.h"
 #include "QtUserPrompts.h"
@@ -77,5 +78,5 @@ int main(int argc, char* argv[]) {
         if (!file.isEmpty())
             window.openSeriesFile(file);
     });
-    return app.exec();
+    return PhotoThreads::leave(app.exec());
 }

@@ -1,6 +1,7 @@
 // Photos on a share that stopped answering (a FUSE file system whose reads and look-ups never
 // return): the window stays usable, gives them up and closes at once, and the program ends at
 // once; with "--close-while-reading <folder> <series>" this is that program.
+#include "PhotoThreads.h"
 #include "PictureBox.h"
 #include "SeriesFile.h"
 #include "TestWindow.h"
@@ -26,8 +27,7 @@ int closeWhileReading(int argc, char** argv) {
     });
     const int status = app.exec();
     std::puts("closed");
-    std::fflush(stdout);
-    return status;
+    return PhotoThreads::leave(status); // as the program's main does
 }
 
 // The state of the main thread of `process` ('Z' once ended but not yet reaped), or 0.
@@ -48,8 +48,7 @@ class StalledShareTest final : public QObject {
     std::thread m_watchdog;
 
     QString onShare(const QString& name) const { return m_mount.filePath(name); }
-    // The series "Vogels": card 1's photo cannot be read, card 2's not even looked up, cards 3
-    // and 4 show a red photo of the test folder.
+    // A series whose card 1 photo cannot be read, card 2's not even looked up, 3 and 4 red.
     QString writeSeries() const {
         const QByteArray series = TestFolder::seriesFile(
             21, {onShare("foto.jpg").toUtf8(), onShare("stil/foto.jpg").toUtf8(),
