@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "PdfCommand.h"
 #include "PdfPaper.h"
+#include "PhotoThreads.h"
 #include "ProgramFolder.h"
 #include "ProgramLanguage.h"
 #include "ProgramTitles.h"
@@ -84,5 +85,5 @@ int main(int argc, char* argv[]) {
         if (!file.isEmpty())
             window.openSeriesFile(file);
     });
-    return app.exec();
+    return PhotoThreads::leave(app.exec());
 }

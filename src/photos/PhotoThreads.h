@@ -15,6 +15,11 @@ public:
     // Enough threads that reads stuck for good never keep others from starting.
     static QThreadPool& pool();
 
+    // The exit status of a program whose work is done and saved. While a read still runs, the
+    // process ends here at once instead: that read's thread would race the teardown of Qt and its
+    // image plug-ins and could crash, and a crash's core dump waits for a read stuck on a share.
+    static int leave(int status);
+
     // Runs `work` on the pool and waits for it at most `wait`; nothing when it has not ended by
     // then, and it is left to end on its own.
     template <typename T>

@@ -1,7 +1,8 @@
-// The program's command line as a user runs it, with no display: usage, refusals, PDFs, checks.
+// The program as a user runs it: its command line with no display (usage, refusals, PDFs, the
+// check of a game's series), and where it keeps its files, built or installed.
+#include "ProgramFolder.h"
 #include "RenderedPdf.h"
 #include "TestFolder.h"
-#include "TestPictures.h"
 
 #include <QtTest>
 
@@ -34,14 +35,18 @@ private slots:
             4);
         row("design missing", "--pdf @/uit.pdf --back-design 7", 1, {}, "kaart7.jpg", 0);
         row("check, every series", "--check", 2, "A.msr: zelfde onderwerp als B.msr", {}, 0);
-        row("check, named series", "--check @/los/Vogels.msr @/los/Leeg.msr", 2,
-            "Leeg.msr: kan niet gelezen worden\n2 series nagekeken: 1 klaar, 1 niet klaar, 1 "
-            "probleem.",
+        row("check, named series",
+            "--check @/los/Vogels.msr @/los/Leeg.msr @/los/Map.msr @/pijp.msr", 2,
+            "Map.msr: kan niet gelezen worden\npijp.msr: kan niet gelezen worden\n4 series "
+            "nagekeken: 1 klaar, 3 niet klaar, 3 problemen.",
             {}, 0);
         row("check, finished", "--check @/los/Vogels.msr", 0,
             "1 serie nagekeken: 1 klaar, 0 niet klaar, 0 problemen.", {}, 0);
+        row("check, unfinished", "--check @/los/Onaf.msr", 2,
+            "Onaf.msr: kaart 1 heeft geen foto\nOnaf.msr: foto van kaart 2 niet gevonden\n"
+            "Onaf.msr: naam 1 is leeg\n1 serie nagekeken: 0 klaar, 1 niet klaar, 3 problemen.",
+            {}, 0);
         row("check and PDF", "--check --pdf @/uit.pdf", 1, {}, "--check gaat niet samen", 0);
-        // An output that could replace a series is refused, and nothing is touched.
         row("output named .msr", "--pdf @/los/Vogels.MSR", 1, {}, "eindigt op .msr", 0);
         row("output is a series read", "--pdf @/los/../los/serie @/los/serie", 1, {},
             "een van de series", 0);
@@ -58,10 +63,19 @@ private slots:
         const QString program = dir.path("programma/mosaret-designer");
         const QByteArray photo = TestPictures::encode(TestPictures::quadrants(120, 90), "JPG");
         const QByteArray series = TestFolder::seriesFile(21, {dir.path("foto.jpg").toUtf8()});
+        // No photo on card 1, none found for card 2, one found beside it, names 1 only numbers.
+        QString unfinished =
+            TestFolder::seriesFile(21, {"", dir.path("weg.jpg").toUtf8(), "C:\\Foto\\naast.jpg"});
+        unfinished.replace(QRegularExpression("k.n1\r"), "1. \r");
         QVERIFY(dir.write("foto.jpg", photo) && dir.write("los/Vogels.msr", series) &&
                 dir.write("los/Leeg.msr", {}) && dir.write("los/serie", series) &&
                 dir.write("programma/mosaretten/A.msr", series) &&
-                dir.write("programma/mosaretten/B.msr", series) &&
+                dir.write("programma/mosaretten/B.msr",
+                          QByteArray(series).replace("Vogels", " vogels ")) &&
+                dir.make("los/Map.msr", TestFolder::Entry::Folder) &&
+                dir.make("pijp.msr", TestFolder::Entry::Pipe) &&
+                dir.write("los/naast.jpg", photo) &&
+                dir.write("los/Onaf.msr", unfinished.toUtf8()) &&
                 dir.write("programma/kaarten/kaart2.jpg", photo) &&
                 QFile::copy(MOSARET_PROGRAM, program));
         QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
@@ -85,6 +99,47 @@ private slots:
         QCOMPARE(RenderedPdf::pageCount(dir.path("uit.pdf")), pages);
         if (status != 0)
             QCOMPARE(dir.changedSince(before), QStringList());
+    }
+    void foldersFollowTheWayTheProgramRuns_data() {
+        QTest::addColumn<QString>("program");  // the executable's folder, inside the test folder
+        QTest::addColumn<QString>("made");     // what the test folder holds besides it
+        QTest::addColumn<QString>("expected"); // settings, help, designs, series, state
+        const QString built = "build/bin/Mosaret.ini|build/bin/help/help.htm|build/bin/kaarten|"
+                              "build/bin/mosaretten|build/bin",
+                      share = "usr/share/mosaret-designer/",
+                      userDirs = "home/config/user-dirs.dirs",
+                      installed = "home/config/mosaret-designer/Mosaret.ini|" + share +
+                                  "help/help.htm|" + share + "kaarten|home/%1/Mosaretten|" +
+                                  "home/state/mosaret-designer";
+        QTest::newRow("build folder") << "build/bin"
+                                      << "build/bin/help/" << built;
+        QTest::newRow("installed, documents named by user-dirs")
+            << "usr/bin" << share + "kaarten/ " + userDirs << installed.arg("Mijn documenten");
+        QTest::newRow("installed, no user-dirs")
+            << "usr/bin" << share + "help/" << installed.arg("Documents");
+    }
+    // Last, since it changes the environment the program would run in.
+    void foldersFollowTheWayTheProgramRuns() {
+        QFETCH(QString, program);
+        QFETCH(QString, made);
+        QFETCH(QString, expected);
+        const TestFolder dir;
+        for (const QString& entry : made.split(' ')) // user-dirs names the documents folder
+            QVERIFY(dir.make(
+                entry, entry.endsWith('/') ? TestFolder::Entry::Folder : TestFolder::Entry::File,
+                "XDG_DOCUMENTS_DIR=\"$HOME/Mijn documenten\"\n"));
+        QVERIFY(QDir().mkpath(dir.path(program)));
+        qputenv("HOME", dir.path("home").toUtf8());
+        qputenv("XDG_CONFIG_HOME", dir.path("home/config").toUtf8());
+        qputenv("XDG_STATE_HOME", dir.path("home/state").toUtf8());
+        const ProgramFolder folder = ProgramFolder::forProgram(dir.path(program));
+        QStringList shown;
+        for (const QString& path :
+             {folder.settingsFile(), folder.helpPage(), folder.designsFolder(),
+              folder.seriesFolder(), folder.stateFolder()})
+            shown << QDir(dir.path()).relativeFilePath(path);
+        QCOMPARE(shown, expected.split('|'));
+        QCOMPARE(folder.besideProgram(), program == "build/bin");
     }
 };
 

@@ -55,16 +55,9 @@ private slots:
                                    shown ? kDesignColours[shown - 1] : outlineAt(400, 608), 12));
     }
 
-    void fieldsAreBoundToTheSettings_data() {
-        QTest::addColumn<QString>("typedY");
-        QTest::addColumn<qint32>("backY"); // 2400: the last valid value is kept
-        QTest::newRow("decimal comma") << "13,5" << 14;
-        QTest::newRow("letters") << "12a" << 2400;
-    }
-    // X and Y write through to the settings, which the next opening shows; copies start at 1.
+    // X and Y write through to the settings, which the next opening shows; a decimal comma is
+    // rounded, letters keep the last valid value and colour the field; copies start at 1.
     void fieldsAreBoundToTheSettings() {
-        QFETCH(QString, typedY);
-        QFETCH(qint32, backY);
         PrintFixture fixture;
         auto dialog = fixture.open();
         const auto field = [&](const char* name) { return control<QLineEdit>(*dialog, name); };
@@ -74,10 +67,13 @@ private slots:
         const QColor normal = field("Text3")->palette().color(QPalette::Base);
         field("Text2")->setText("1700");
         field("Text1")->setText("5");
-        field("Text3")->setText(typedY);
+        field("Text3")->setText("13,5");
         QCOMPARE(fixture.settings.backX, SettingValue::text("1700"));
-        QCOMPARE(fixture.settings.backY, backY);
-        QCOMPARE(field("Text3")->palette().color(QPalette::Base) != normal, backY == 2400);
+        QCOMPARE(fixture.settings.backY, 14);
+        QCOMPARE(field("Text3")->palette().color(QPalette::Base), normal);
+        field("Text3")->setText("12a");
+        QCOMPARE(fixture.settings.backY, 14);
+        QVERIFY(field("Text3")->palette().color(QPalette::Base) != normal);
         field("Text3")->setText("100");
         QCOMPARE(field("Text3")->palette().color(QPalette::Base), normal);
         dialog = fixture.open();
@@ -138,9 +134,8 @@ private slots:
         row("test sheet, Annuleren: side 1", "TestvelKnop", 2, "Text3", "2400", 1, turn);
         row("test sheet, Y no whole number", "TestvelKnop", 2, "Text3", "24OO", 0, "heel getal");
     }
-    // A failure is a Dutch message before any page is begun. The Testvel button, below the warning
-    // in back mode, prints each side as a job of its own and asks in between (OK for the first
-    // row, Annuleren for the next). The pointer is restored and the button can be pressed again.
+    // A failure is a message before any page is begun; Testvel prints each side as a job of its
+    // own and asks in between. The pointer is restored and the button can be pressed again.
     void buttonsPrintOrReport() {
         QFETCH(QString, button);
         QFETCH(int, position);
@@ -166,24 +161,19 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor() && pressed->isEnabled());
     }
 
-    void paperTooSmallIsRefused_data() {
-        QTest::addColumn<QPageSize::PageSizeId>("paper");
-        QTest::addColumn<double>("margin"); // points on every side
-        QTest::newRow("A5") << QPageSize::A5 << 10.0;
-        QTest::newRow("Letter with wide margins") << QPageSize::Letter << 72.0;
-    }
-    // Paper whose printable area cannot hold the four cards is refused by name (A4 and Letter
-    // that can are printed on by the print queue tests).
+    // Paper whose printable area cannot hold the four cards is refused by name: A5, and Letter
+    // with wide margins (A4 and Letter that can are printed on by the print queue tests).
     void paperTooSmallIsRefused() {
-        QFETCH(QPageSize::PageSizeId, paper);
-        QFETCH(double, margin);
-        const Status checked = PrinterPageSink::checkPaper(
-            QPageLayout(QPageSize(paper), QPageLayout::Portrait,
-                        QMarginsF(margin, margin, margin, margin), QPageLayout::Point),
-            "Kantoor");
-        QVERIFY2(!checked.ok() && checked.error().contains(QPageSize(paper).name()) &&
-                     checked.error().contains("\"Kantoor\""),
-                 qPrintable(checked.error()));
+        for (const auto& [paper, margin] :
+             {std::pair{QPageSize::A5, 10.0}, {QPageSize::Letter, 72.0}}) {
+            const Status checked = PrinterPageSink::checkPaper(
+                QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                            QMarginsF(margin, margin, margin, margin), QPageLayout::Point),
+                "Kantoor");
+            QVERIFY2(!checked.ok() && checked.error().contains(QPageSize(paper).name()) &&
+                         checked.error().contains("\"Kantoor\""),
+                     qPrintable(checked.error()));
+        }
     }
 };
 

@@ -49,8 +49,8 @@ struct PrintFixture final {
                          TestPictures::encode(TestPictures::plain(250, 380, kDesignColours[n - 1]),
                                               "JPG", 95));
     }
-    // A dialog printing to `sink`, or to `image`; its cards show their photos inside the outline,
-    // and its sheet brings a back design as the card frame, which fronts must not stand on.
+    // A dialog printing to `sink`, or to `image`; its sheet brings a design as the card frame,
+    // which printed fronts must not stand on.
     std::unique_ptr<PrintDialog> open(DeckMode deck = DeckMode::Normal, PageSink* sink = nullptr) {
         PageSink& target = sink ? *sink : image;
         const auto fronts = [] {

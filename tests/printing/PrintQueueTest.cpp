@@ -29,9 +29,8 @@ class PrintQueueTest final : public QObject {
         };
         return QTest::qWaitFor(written, 30000) ? pdf : QString();
     }
-    // Prints through a dialog and reads back the first page once the queue has written it whole,
-    // then removes the PDF. `paper`: "" for the A4 queue, "Letter" for the queue whose printer
-    // holds Letter paper.
+    // Prints through a dialog on the A4 queue, or the one whose paper is `paper`, and reads back
+    // the first page once the queue has written it whole, then removes the PDF.
     RenderedPdf print(PrintFixture& fixture, int position, const QString& copies = "1",
                       const QString& paper = {}) const {
         const QString name = jobName(), queue = m_queue + paper;
@@ -63,11 +62,8 @@ private slots:
         QTest::newRow("A4") << " 3 " << QString();
         QTest::newRow("Letter") << "1" << QString("Letter");
     }
-    // Fronts: the copies as pages, all sixteen cut marks, each card on the blank outline (not the
-    // frame the sheet brings) with its photo box in place, a photo of any shape round in its box,
-    // and every photo in the box's proportions at 300 pixels per inch or more. Letter is too short
-    // for the page as A4 holds it: there the whole page stands higher. Backs: no cut marks, each
-    // the design's own 250 x 380 pixels where X and Y put it, moved up with the fronts.
+    // Fronts: copies, 16 cut marks, cards on the blank outline, photos round and at 300 ppi or more
+    // (on Letter all higher). Backs: no marks, the design's own pixels where X and Y put them.
     void sheetPrints() {
         QFETCH(QString, copies);
         QFETCH(QString, paper);
@@ -104,8 +100,7 @@ private slots:
         QCOMPARE(backs.images, decltype(backs.images)(4, {QSize(250, 380), 96}));
     }
 
-    // A job for a printer that is not there is reported and leaves nothing in the queue: a good
-    // job printed after it comes out alone, since the queue keeps its jobs in order.
+    // A job for a printer that is not there is reported and leaves nothing in the (ordered) queue.
     void failedJobPrintsNothing() {
         PrintFixture fixture;
         const QString failed = jobName();

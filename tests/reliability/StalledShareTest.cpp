@@ -1,6 +1,7 @@
-// A series whose photos lie on a share that stopped answering (a FUSE file system whose reads and
-// look-ups never return): the window stays usable, gives the photos up and closes at once, and
-// the program ends at once. With "--close-while-reading <folder> <series>" this is that program.
+// Photos on a share that stopped answering (a FUSE file system whose reads and look-ups never
+// return): the window stays usable, gives them up and closes at once, and the program ends at
+// once; with "--close-while-reading <folder> <series>" this is that program.
+#include "PhotoThreads.h"
 #include "PictureBox.h"
 #include "SeriesFile.h"
 #include "TestWindow.h"
@@ -26,8 +27,7 @@ int closeWhileReading(int argc, char** argv) {
     });
     const int status = app.exec();
     std::puts("closed");
-    std::fflush(stdout);
-    return status;
+    return PhotoThreads::leave(status); // as the program's main does
 }
 
 // The state of the main thread of `process` ('Z' once ended but not yet reaped), or 0.
@@ -48,8 +48,7 @@ class StalledShareTest final : public QObject {
     std::thread m_watchdog;
 
     QString onShare(const QString& name) const { return m_mount.filePath(name); }
-    // The series "Vogels": card 1's photo cannot be read, card 2's not even looked up, cards 3
-    // and 4 show a red photo of the test folder.
+    // A series whose card 1 photo cannot be read, card 2's not even looked up, 3 and 4 red.
     QString writeSeries() const {
         const QByteArray series = TestFolder::seriesFile(
             21, {onShare("foto.jpg").toUtf8(), onShare("stil/foto.jpg").toUtf8(),
@@ -79,8 +78,7 @@ private slots:
                              20000) ||
             !mounted())
             QSKIP("A FUSE file system cannot be mounted here (python3-fusepy, /dev/fuse).");
-        // A window thread stuck on the share takes no signal; ending the share after a minute
-        // frees it, and the test then fails on what the window shows.
+        // A window thread stuck on the share takes no signal: ending the share frees it.
         m_finished = {};
         m_watchdog = std::thread([pid = m_share.processId(), end = m_finished.get_future()] {
             if (end.wait_for(std::chrono::minutes(1)) == std::future_status::timeout)
@@ -99,8 +97,7 @@ private slots:
     }
 
     // While photos are coming the cards say so and typing, a deck switch, a save and a photo
-    // placed on a waiting card work; a photo that arrives after its card was given another is
-    // dropped.
+    // placed on a waiting card work; a photo that arrives after the card got another is dropped.
     void windowStaysUsableWhilePhotosAreComing() {
         m_w->window->setPhotoStall(std::chrono::hours(1));
         m_w->window->openSeriesFile(writeSeries());
@@ -126,9 +123,8 @@ private slots:
         QVERIFY(photos.cardShows(2) == Shows::Bare && !m_w->window->isBusy());
     }
 
-    // Files that give no data are given up after the stall time: a placed photo is reported and
-    // leaves its card as it was, a dropped series fails to load, a loaded photo's card says it
-    // cannot be read; the window then closes at once, with its settings written.
+    // Files giving no data are given up after the stall time: a placed photo is reported, a
+    // dropped series fails to load, a loaded photo's card says so; the window closes at once.
     void stalledPhotosAreGivenUpAndTheWindowClosesAtOnce() {
         m_w->window->setPhotoStall(std::chrono::milliseconds(100));
         const TestWindow::Dropped dropped =
@@ -164,7 +160,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             program.state() == QProcess::NotRunning || mainThreadState(pid) == 'Z', 20000);
         stopShare();
-        QVERIFY(program.waitForFinished(20000));
+        // Ended already when the reads had not reached the share; waiting then would fail.
+        QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(20000));
         QCOMPARE(program.readAllStandardOutput(), "coming\nclosed\n");
         QCOMPARE(program.exitCode(), 0);
     }

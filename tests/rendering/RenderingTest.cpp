@@ -1,18 +1,19 @@
-// Checks the card faces, card backs and the exported sheet by the pixels they render.
+// Photos prepared from their files, and the card faces, backs and exported sheet drawn from
+// them, checked by their pixels.
 #include "CardBacks.h"
 #include "CardFaces.h"
 #include "FourCards.h"
+#include "JpegDecoder.h"
 #include "PhotoBox.h"
+#include "PhotoFit.h"
 #include "PhotoPreparer.h"
 #include "SheetExport.h"
+#include "TestFolder.h"
 #include "TestPictures.h"
 #include "TwipsPainter.h"
 
 #include <QPainter>
 #include <QtTest>
-#include <algorithm>
-#include <cmath>
-#include <functional>
 
 namespace {
 
@@ -64,56 +65,102 @@ QRectF topOf(QRectF box) {
             box.height() * 0.1};
 }
 
+// The quadrants at the corners: the picture is upright and cut evenly from the middle.
+bool turnedUpright(const QImage& image) {
+    const QRect r = image.rect();
+    return TestPictures::near(image.pixel(r.topLeft()), Qt::red) &&
+           TestPictures::near(image.pixel(r.topRight()), Qt::green) &&
+           TestPictures::near(image.pixel(r.bottomRight()), Qt::blue) &&
+           TestPictures::near(image.pixel(r.bottomLeft()), Qt::yellow);
+}
+
+// `image` has the proportions of `size`, to the pixel.
+bool inProportion(const QImage& image, QSize size) {
+    return qAbs(qint64(image.width()) * size.height() - qint64(image.height()) * size.width()) <
+           size.width() + size.height();
+}
+
 } // namespace
 
-// How many red pixels a box shows of the prepared photo at a framing.
-using Box = std::function<qsizetype(const PreparedPhoto&, const Framing&)>;
+// Card 1's photo box as drawn for a prepared photo at a framing, cut out of what was drawn.
+using Box = std::function<QImage(const PreparedPhoto&, const Framing&)>;
 Q_DECLARE_METATYPE(Box)
 
 class RenderingTest final : public QObject {
     Q_OBJECT
+    TestFolder m_dir;
+
 private slots:
-    void photosFillTheirBoxesUndistorted_data() {
-        QTest::addColumn<QSize>("photo"); // TestPictures::target of this size
-        for (const QSize photo : kPhotoSizes)
-            QTest::addRow("%d x %d", photo.width(), photo.height()) << photo;
+    void photoIsKeptUprightInItsProportions_data() {
+        QTest::addColumn<QSize>("upright");   // quadrants of this size; none for the empty photo
+        QTest::addColumn<int>("orientation"); // of a JPEG file; 0: handed over as a picture
+        QTest::addColumn<QSize>("kept");      // the size of the kept part
+        const QSize photo(1600, 1200), kept(1182, 888);
+        QTest::newRow("empty photo") << QSize() << 0 << QSize(0, 0);
+        QTest::newRow("small square") << QSize(400, 400) << 0 << QSize(400, 400);
+        QTest::newRow("large square") << QSize(3000, 3000) << 0 << QSize(1182, 1182);
+        QTest::newRow("small, wider than 3:2") << QSize(100, 50) << 0 << QSize(76, 50);
+        QTest::newRow("one pixel high") << QSize(2000, 1) << 0 << QSize(2, 1);
+        QTest::newRow("one pixel wide") << QSize(1, 2000) << 0 << QSize(1, 1);
+        for (int orientation = 1; orientation <= 8; ++orientation)
+            QTest::addRow("orientation %d", orientation) << photo << orientation << kept;
+        // Only the middle is decoded, and averaged down where it is far larger than needed.
+        QTest::newRow("panorama") << QSize(6000, 1000) << 1 << QSize(1341, 882);
+        QTest::newRow("tall, odd height") << QSize(1000, 6001) << 1 << QSize(1000, 1000);
+        QTest::newRow("tall, stored turned") << QSize(1000, 6000) << 6 << QSize(1000, 1000);
+        QTest::newRow("held upright") << QSize(2000, 3000) << 6 << QSize(1182, 1182);
+        QTest::newRow("48 MP") << QSize(8000, 6000) << 1 << kept; // more than Qt reads
     }
-    // The canvas and the exported sheet, drawn as a printed card is, show the middle of the photo
-    // with the disc round; a 4:3 photo in these boxes of about 4:3 shows whole, as when it was
-    // stretched into the box, within a pixel of the screen (15 twips). The pictures
-    // layout's boxes are cut by the same code (their pictures' proportions are checked in the PDF,
-    // the printed discs by the print queue tests).
-    void photosFillTheirBoxesUndistorted() {
-        QFETCH(QSize, photo);
-        const FaceSheet sheet = fourCards({TestPictures::target(photo.width(), photo.height())},
-                                          PhotoFrame::Outlined, "  Dieren ");
-        const QImage canvas =
-            PhotoBox::render(sheet.photos[0].picture, PhotoBox::kCanvasSize, PhotoFrame::Outlined);
-        const QImage exported = SheetExport::render(sheet);
-        // Card 1's photo box on the canvas and on the exported sheet, in screen pixels.
-        const QList<std::tuple<const char*, const QImage&, QRectF>> boxes{
-            {"canvas", canvas, QRectF(0, 0, 400, 300)},
-            {"export", exported, QRectF(QPointF(580, 1700) / 15, QSizeF(3220, 2400) / 15)}};
-        for (const auto& [name, image, pixels] : boxes) {
-            // Neither the outline nor the white band counts as red or blue.
-            const QRect area = pixels.toRect();
-            const QRectF disc = TestPictures::disc(image, area);
-            const QPointF off = disc.center() - QRectF(area).center();
-            QVERIFY2(TestPictures::round(disc) && qAbs(off.x()) <= area.width() * 0.02 &&
-                         qAbs(off.y()) <= area.height() * 0.02,
-                     name);
-            if (photo != QSize(1600, 1200))
-                continue;
-            // The photo fills the box less 3/400 of its width each way: its disc, 3/8 of its width
-            // and half its height, lies in the middle to within a pixel.
-            const QSizeF photoArea = pixels.size() - QSizeF(1, 1) * pixels.width() * 6 / 400;
-            QVERIFY2(qAbs(disc.width() - photoArea.width() * 3 / 8) <= 1 &&
-                         qAbs(disc.height() - photoArea.height() / 2) <= 1 &&
-                         qMax(qAbs(off.x()), qAbs(off.y())) <= 1,
-                     name);
-        }
+    // The kept picture shows the middle of the photo upright, in the photo's own proportions
+    // (cut to between square and 3:2), never stretched; so does the smaller screen picture.
+    void photoIsKeptUprightInItsProportions() {
+        QFETCH(QSize, upright);
+        QFETCH(int, orientation);
+        QFETCH(QSize, kept);
+        const QImage picture = upright.isEmpty()
+                                   ? QImage()
+                                   : TestPictures::quadrants(upright.width(), upright.height());
+        const QString file = QString("%1.jpg").arg(QTest::currentDataTag());
+        QVERIFY(!orientation ||
+                m_dir.write(file, TestPictures::jpegWithOrientation(picture, orientation)));
+        const Result<PreparedPhoto> photo = orientation ? PhotoPreparer::fromFile(m_dir.path(file))
+                                            : picture.isNull()
+                                                ? PhotoPreparer::emptyPhoto()
+                                                : PhotoPreparer::fromPicture(picture);
+        QVERIFY(photo.ok());
+        QCOMPARE(photo->picture.size(), kept);
+        QCOMPARE(photo->screen.isNull(), picture.isNull());
+        if (picture.isNull())
+            return;
+        const QSize part = PhotoFit::shownPart(upright), screen = photo->screen.size();
+        QVERIFY(inProportion(photo->picture, part) && inProportion(photo->screen, part));
+        // The screen picture just covers the canvas's 394 x 294 photo area, or is the whole part.
+        QVERIFY(screen == kept || screen.width() == 394 || screen.height() == 294);
+        if (kept.width() > 1 && kept.height() > 1)
+            QVERIFY(turnedUpright(photo->picture) && turnedUpright(photo->screen) &&
+                    turnedUpright(photo->whole) && turnedUpright(photo->wholeScreen));
     }
 
+    // Fine detail is averaged on the screen picture, not thinned out: a checkerboard turns grey.
+    void screenAveragesFineDetail() {
+        QImage board(1182, 888, QImage::Format_RGB32);
+        for (int y = 0; y < board.height(); ++y)
+            for (int x = 0; x < board.width(); ++x)
+                board.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        const QImage screen = PhotoPreparer::fromPicture(board).screen;
+        QCOMPARE(screen.size(), QSize(394, 296));
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                QVERIFY(qAbs(qGray(screen.pixel(x, y)) - 128) < 20);
+    }
+
+    // The least decoding whose kept part still covers its kept size: sharp prints, no waste.
+    void decodeScaleCoversTheKeptSize() {
+        QCOMPARE(JpegDecoder::scaleDenominator({12000, 9000}, {1182, 888}), 8);
+        QCOMPARE(JpegDecoder::scaleDenominator({4000, 4000}, {1182, 1182}), 2); // held upright
+        QCOMPARE(JpegDecoder::scaleDenominator({2364, 1776}, {1182, 888}), 2);
+        QCOMPARE(JpegDecoder::scaleDenominator({2363, 1776}, {1182, 888}), 1);
+    }
     void backsFormTheirGrid_data() {
         QTest::addColumn<QList<QPointF>>("corners"); // the first is at BackX, BackY
         using P = QList<QPointF>;
@@ -136,18 +183,15 @@ private slots:
             verifyBox(page, QRectF(corner + shift, QSizeF(3750, 5700)), kQuadrants, Qt::white);
     }
 
-    // The exported sheet in the names layout (writing it as a BMP is left to the command test):
-    // the title, each card on its frame with the subject centred without its blanks, the
-    // quadrant photo, its own name red and the others black.
+    // The exported sheet: the title, each card on its frame with the subject centred without its
+    // blanks, the photo, its own name red and the others black.
     void exportedSheetShowsTheCards() {
         const QColor frame(200, 220, 255);
         FaceSheet sheet =
             fourCards({TestPictures::quadrants(400, 300)}, PhotoFrame::Bare, "  Dieren ");
         sheet.cardFrame = TestPictures::plain(250, 380, frame);
-        const QImage rendered = SheetExport::render(sheet);
-        QCOMPARE(rendered.size(), QSize(600, 900));
-        const Page page({9000, 13500}, 15,
-                        [&](QPainter& p) { p.drawImage(QRectF(0, 0, 9000, 13500), rendered); });
+        const Page page(SheetExport::render(sheet), 15);
+        QCOMPARE(page.image.size(), QSize(600, 900));
         QVERIFY(page.find(QRectF(1950, 180, 3000, 450), dark).size() > 50); // the title
         const QList<QPointF> cards{{300, 900}, {4800, 900}, {300, 7200}, {4800, 7200}};
         for (int card = 1; card <= kCards; ++card) {
@@ -168,32 +212,26 @@ private slots:
             }
         }
     }
-    void everyBoxFollowsTheFraming_data() {
+    void boxesShowThePhotoAsFramed_data() {
         QTest::addColumn<Box>("box");
         const auto sheetOf = [](const PreparedPhoto& photo, const Framing& framing) {
-            FaceSheet sheet = fourCards({photo.picture}, PhotoFrame::Outlined);
+            FaceSheet sheet = fourCards({photo.picture}, PhotoFrame::Outlined, "  Dieren ");
             for (FacePhoto& each : sheet.photos)
                 each = {photo.picture, PhotoFrame::Outlined, photo.whole, framing};
             return sheet;
         };
+        const auto cut = [](const QImage& drawn, QRectF twips) {
+            return drawn.copy(QRectF(twips.topLeft() / 15, twips.size() / 15).toRect());
+        };
         const auto printed = [=](void (*draw)(QPainter&, const FaceSheet&), QRectF box) {
             return Box([=](const PreparedPhoto& p, const Framing& f) {
                 const Page page({12000, 16800}, 15, [&](QPainter& pt) { draw(pt, sheetOf(p, f)); });
-                return page.find(topOf(box.translated(1680, 2400)), red).size();
+                return cut(page.image, box.translated(1680, 2400));
             });
         };
         QTest::newRow("canvas") << Box([](const PreparedPhoto& p, const Framing& f) {
-            const FramedPicture canvas{p.picture, p.whole, f};
-            return Page(PhotoBox::render(canvas, PhotoBox::kCanvasSize, PhotoFrame::Outlined), 1)
-                .find(QRectF(20, 5, 360, 30), red)
-                .size();
-        });
-        QTest::newRow("card and thumbnail") << Box([](const PreparedPhoto& p, const Framing& f) {
-            const FramedPicture screen{p.screen, p.wholeScreen, f};
-            const Page card(PhotoBox::render(screen, QSize(120, 80), PhotoFrame::Bare), 1),
-                thumb(PhotoBox::render(screen, QSize(37, 37), PhotoFrame::Outlined), 1);
-            return std::min(card.find(QRectF(10, 0, 100, 6), red).size(),
-                            thumb.find(QRectF(8, 2, 20, 3), red).size());
+            return PhotoBox::render(FramedPicture{p.picture, p.whole, f}, PhotoBox::kCanvasSize,
+                                    PhotoFrame::Outlined);
         });
         QTest::newRow("names layout")
             << printed(CardFaces::drawNamesLayout, {280, 800, 3220, 2400});
@@ -202,20 +240,39 @@ private slots:
         QTest::newRow("pictures layout, small")
             << printed(CardFaces::drawPicturesLayout, {330, 3480, 900, 900});
         QTest::newRow("exported sheet") << Box([=](const PreparedPhoto& p, const Framing& f) {
-            return Page(SheetExport::render(sheetOf(p, f)), 15)
-                .find(topOf({580, 1700, 3220, 2400}), red)
-                .size();
+            return cut(SheetExport::render(sheetOf(p, f)), {580, 1700, 3220, 2400});
         });
     }
-    // An upright photo's red top tenth shows once framed upwards, also zoomed in, and neither at
-    // the default framing nor framed far down (clamped inside the photo).
-    void everyBoxFollowsTheFraming() {
+    // Each box shows a photo's middle, its disc round (a 4:3 photo in a 4:3 box whole, to a pixel),
+    // and an upright photo's red top only framed upwards, also zoomed, never at the default
+    // framing nor framed far down (clamped). The window's boxes: MainWindowTest.
+    void boxesShowThePhotoAsFramed() {
         QFETCH(Box, box);
+        for (const QSize size : kPhotoSizes) {
+            const QImage shown = box(
+                PhotoPreparer::fromPicture(TestPictures::target(size.width(), size.height())), {});
+            const QRectF disc = TestPictures::disc(shown, shown.rect());
+            const QPointF off = disc.center() - QRectF(shown.rect()).center();
+            QVERIFY2(TestPictures::round(disc) && qAbs(off.x()) <= shown.width() * 0.02 &&
+                         qAbs(off.y()) <= shown.height() * 0.02,
+                     qPrintable(QString::number(size.width())));
+            if (size != QSize(1600, 1200) || qAbs(shown.width() * 0.75 / shown.height() - 1) > 0.02)
+                continue;
+            // The photo fills the box less 3/400 of its width each way, its disc in the middle.
+            const QSizeF area = QSizeF(shown.size()) - QSizeF(1, 1) * shown.width() * 6 / 400;
+            QVERIFY(qAbs(disc.width() - area.width() * 3 / 8) <= 1 &&
+                    qAbs(disc.height() - area.height() / 2) <= 1 &&
+                    qMax(qAbs(off.x()), qAbs(off.y())) <= 1);
+        }
         const PreparedPhoto photo = PhotoPreparer::fromPicture(TestPictures::upright());
-        QCOMPARE(box(photo, Framing{}), 0);
-        QVERIFY(box(photo, Framing{QPointF(0.5, 0), 1}) > 0);
-        QVERIFY(box(photo, Framing{QPointF(0.5, 0.02), 2.5}) > 0);
-        QCOMPARE(box(photo, Framing{QPointF(0.5, 0.8), 1}), 0);
+        const auto redAtTop = [&](const Framing& framing) {
+            const Page page(box(photo, framing), 1);
+            return page.find(topOf(QRectF(page.image.rect())), red).size();
+        };
+        QCOMPARE(redAtTop(Framing{}), 0);
+        QVERIFY(redAtTop(Framing{QPointF(0.5, 0), 1}) > 0);
+        QVERIFY(redAtTop(Framing{QPointF(0.5, 0.02), 2.5}) > 0);
+        QCOMPARE(redAtTop(Framing{QPointF(0.5, 0.8), 1}), 0);
     }
 };
 

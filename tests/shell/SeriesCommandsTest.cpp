@@ -1,21 +1,18 @@
-// The series commands through the real window: save questions, a round trip, the export in its
-// three kinds, the game dialog, photos that keep their proportions, drops, and the load dialog.
+// The series commands through the real window: save questions, a round trip, the export and the
+// game dialog, photos that keep their proportions, drops, and the load dialog.
 #include "GameDialog.h"
 #include "RenderedPdf.h"
 #include "SeriesFile.h"
-#include "TestPictures.h"
 #include "TestWindow.h"
 
 using Answer = UserPrompts::Answer;
 
 namespace {
 // The series folder of `dir`: A finished, B without a photo on card 2, C not a series, D with
-// A's subject; all photos red. A back design beside them.
+// A's subject; all photos red.
 QStringList writeSeries(const TestFolder& dir) {
     const QByteArray red = dir.path("rood.png").toUtf8();
     dir.write("rood.png", TestPictures::encode(TestPictures::plain(64, 48, Qt::red), "PNG"));
-    dir.write("kaarten/kaart2.jpg",
-              TestPictures::encode(TestPictures::plain(25, 38, Qt::blue), "JPG"));
     const QByteArray a = TestFolder::seriesFile(21, {red});
     dir.write("mosaretten/A.msr", a);
     dir.write("mosaretten/B.msr",
@@ -36,17 +33,12 @@ class SeriesCommandsTest final : public QObject {
     std::unique_ptr<TestWindow> m_w;
 
     QByteArray saved(const QString& file) const { return m_w->dir.read("mosaretten/" + file); }
-    void newDesign(bool yes) const {
-        m_w->prompts.yesNo << yes;
-        m_w->clickMenu(1);
-    }
 
 private slots:
     void init() {
         m_w = std::make_unique<TestWindow>();
         QVERIFY(m_w->start());
     }
-    void cleanup() { m_w.reset(); }
 
     void replaceAndTextQuestions_data() {
         QTest::addColumn<bool>("replacing"); // or a subject Windows-1252 cannot hold
@@ -74,9 +66,8 @@ private slots:
         QCOMPARE(saved("Reeks.msr"), yes ? SeriesFile::serialize(model.toSeries()) : first);
     }
 
-    // A save, a new design and a load keep the series, its photos and its name, and leave it
-    // saved; an edit or photo makes it unsaved, a deck switch, an export or a save that writes
-    // nothing leave it as it was.
+    // A save, a new design and a load keep the series, its photos and name, and leave it saved;
+    // an edit or photo makes it unsaved, a deck switch, export or empty save change nothing.
     void roundTripKeepsTheSeriesAndProposesItsName() {
         SeriesModel& model = m_w->window->model();
         const CardPhotos& photos = m_w->window->photos();
@@ -105,10 +96,12 @@ private slots:
         QCOMPARE(m_w->prompts.kinds().mid(5), // after the photo dialogs
                  QStringList({"text", "text", "text", "saveExportPath"}));
         QCOMPARE(m_w->proposedName(), "Default"); // a save does not rename the series
-        newDesign(false);
+        m_w->prompts.yesNo << false;
+        m_w->clickMenu(1); // Nieuw, not confirmed
         QCOMPARE(model.toSeries(), expected);
         model.setSubject("Ander werk");
-        newDesign(true);
+        m_w->prompts.yesNo << true;
+        m_w->clickMenu(1); // Nieuw
         QCOMPARE(model.toSeries(), SeriesModel().toSeries());
         QVERIFY(photos.cardShows(1) == Shows::Placeholder && photos.photo(1).picture.isNull());
         QVERIFY(!model.hasUnsavedChanges());
@@ -125,44 +118,51 @@ private slots:
                                        colours[card - 1]));
         }
         QCOMPARE(m_w->proposedName(), "Bos");
-        newDesign(true);
+        m_w->prompts.yesNo << true;
+        m_w->clickMenu(1); // Nieuw
         QCOMPARE(m_w->proposedName(), "Default");
     }
 
     void exportSheet_data() {
-        QTest::addColumn<QString>("chosen"); // "weg/": a folder that is not there
-        QTest::addColumn<int>("type");       // the type the save dialog showed
-        QTest::addColumn<QString>("kind");   // what is written: bmp, pdf, game or nothing
-        QTest::addColumn<int>("cancelAt");   // the progress step at which the game is cancelled
+        QTest::addColumn<QString>("chosen");        // "weg/": a folder that is not there
+        QTest::addColumn<int>("type");              // the type the save dialog showed
+        QTest::addColumn<QList<Answer>>("unsaved"); // the answers to the unsaved-work question
+        QTest::addColumn<QString>("inside");        // done in the game dialog, or its progress
+        QTest::addColumn<int>("pages");             // of the PDF written; -1: a bitmap, 0: none
+        using A = QList<Answer>;
+        const A no{Answer::No};
         // clang-format off
-        QTest::newRow("bitmap without extension") << "blad" << 0 << "bmp" << -1;
-        QTest::newRow("folder missing") << "weg/blad.bmp" << 0 << "nothing" << -1;
-        QTest::newRow("PDF name, bitmap shown") << "serie.PDF" << 0 << "pdf" << -1;
-        QTest::newRow("BMP name, PDF shown") << "blad.Bmp" << 1 << "bmp" << -1;
-        QTest::newRow("whole game, .pdf added") << "spel" << 2 << "game" << -1;
-        QTest::newRow("series name refused") << "mosaretten/A.MSR" << 1 << "nothing" << -1;
-        QTest::newRow("whole game cancelled") << "spel.pdf" << 2 << "nothing" << 0;
+        QTest::newRow("bitmap without extension") << "blad" << 0 << A{} << "" << -1;
+        QTest::newRow("folder missing") << "weg/blad.bmp" << 0 << A{} << "" << 0;
+        QTest::newRow("PDF name, bitmap shown") << "serie.PDF" << 0 << A{} << "" << 2;
+        QTest::newRow("BMP name, PDF shown") << "blad.Bmp" << 1 << A{} << "" << -1;
+        QTest::newRow("series name refused") << "mosaretten/A.MSR" << 1 << A{} << "" << 0;
+        QTest::newRow("game, .pdf added") << "spel" << 2 << no << "Return" << 6;
+        QTest::newRow("game cancelled") << "spel.pdf" << 2 << no << "cancel" << 0;
+        QTest::newRow("game, cancelled first") << "spel.pdf" << 2 << A{Answer::Cancel} << "" << 0;
+        QTest::newRow("game, saved first") << "spel.pdf" << 2 << A{Answer::Yes} << "Return" << 8;
+        QTest::newRow("game, first unchecked") << "spel.pdf" << 2 << no << "uncheck A" << 4;
+        QTest::newRow("game, Escape") << "spel.pdf" << 2 << no << "Escape" << 0;
+        QTest::newRow("game, double click opens") << "spel.pdf" << 2 << A{Answer::No, Answer::No}
+                                                  << "double click B" << 0;
         // clang-format on
     }
-    // The name's extension or else the type shown decides what is written. A PDF's backs show
-    // the design last chosen in the print dialog, or design 2; the game leaves the window's series
-    // as it was.
+    // The name's extension, or else the type shown, decides what is written; a PDF's backs show
+    // the design last chosen, or design 2; the game settles unsaved work, then asks which series.
     void exportSheet() {
         QFETCH(QString, chosen);
         QFETCH(int, type);
-        QFETCH(QString, kind);
-        QFETCH(int, cancelAt);
+        QFETCH(QList<Answer>, unsaved);
+        QFETCH(QString, inside);
+        QFETCH(int, pages);
         const QList<QColor> designs{Qt::white, {0, 160, 0}, {20, 40, 120}};
         for (int n = 1; n <= 3; ++n)
             QVERIFY(m_w->dir.write(
                 QString("kaarten/kaart%1.jpg").arg(n),
                 TestPictures::encode(TestPictures::plain(25, 38, designs[n - 1]), "JPG")));
-        const QByteArray series =
-            TestFolder::seriesFile(21, {m_w->photo("geel.png", Qt::yellow).toUtf8()});
-        QVERIFY(m_w->dir.write("mosaretten/A.msr", series) &&
-                m_w->dir.write("mosaretten/B.msr", series));
+        writeSeries(m_w->dir);
         QVERIFY(m_w->place(1, m_w->photo("rood.png", Qt::red)));
-        if (kind == "pdf") // design 3 chosen, then design 1 (fronts) last
+        if (chosen == "serie.PDF") // design 3 chosen, then design 1 (fronts) last
             m_w->whileLoading(
                 [](QDialog& dialog) {
                     for (int position : {3, 1})
@@ -173,33 +173,52 @@ private slots:
         const QString path = m_w->dir.path(chosen);
         m_w->prompts.savePaths << path;
         m_w->prompts.saveTypes << type;
-        m_w->prompts.cancelAtStep = cancelAt;
-        m_w->prompts.yesNoCancel << Answer::No; // the game leaves the photo unsaved
-        // The game dialog, when it opens, makes the PDF of the series it lists.
-        m_w->whileLoading([](QDialog& dialog) { dialog.accept(); }, "Menuknop_6");
+        m_w->prompts.cancelAtStep = inside == "cancel" ? 0 : -1;
+        m_w->prompts.yesNoCancel << unsaved;
+        m_w->prompts.texts << "Eigen";
+        bool opened = false;
+        m_w->whileLoading(
+            [&](QDialog& dialog) {
+                opened = true;
+                auto* list = dialog.findChild<QTreeWidget*>("SpelLijst");
+                QTRY_COMPARE(list->topLevelItem(2)->text(3), "kan niet gelezen worden");
+                const QPoint at = list->visualItemRect(list->topLevelItem(1)).center();
+                if (inside == "uncheck A")
+                    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+                if (inside == "double click B") {
+                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+                } else
+                    QTest::keyClick(list, inside == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
+            },
+            "Menuknop_6");
         QTRY_VERIFY_WITH_TIMEOUT(!m_w->window->isBusy(), 30000);
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        const QString written = kind == "game" && !chosen.contains('.') ? path + ".pdf" : path;
-        QCOMPARE(QFileInfo::exists(written), kind != "nothing");
+        QVERIFY(m_w->idle() && !QGuiApplication::overrideCursor());
+        QCOMPARE(opened, type == 2 && unsaved.first() != Answer::Cancel);
+        const QString written = type == 2 && !chosen.contains('.') ? path + ".pdf" : path;
+        QCOMPARE(QFileInfo::exists(written), pages != 0);
         QCOMPARE(m_w->prompts.kinds().contains("warn"),
                  chosen.startsWith("weg/") || chosen.endsWith(".MSR"));
-        QCOMPARE(m_w->window->model().toSeries(), before);
-        if (kind == "bmp") // card 1's photo box at (580, 1700)
+        if (inside == "double click B")
+            QCOMPARE(m_w->window->model().seriesName(), "B.msr");
+        else
+            QCOMPARE(m_w->window->model().toSeries(), before);
+        if (pages < 0) // card 1's photo box at (580, 1700)
             QVERIFY(TestPictures::near(QImage(path, "BMP").pixel(146, 193), Qt::red));
-        if (kind == "pdf" || kind == "game") {
-            QCOMPARE(RenderedPdf::pageCount(written), kind == "pdf" ? 2 : 4);
+        if (pages > 0) {
+            QCOMPARE(RenderedPdf::pageCount(written), pages);
             // The middle of the back behind card 1, on the mirrored page 2.
             const RenderedPdf backs(written, 48, 2, {200, 200});
             QVERIFY(TestPictures::near(backs.page.pixel(backs.at(7945, 5250).toPoint()),
-                                       designs[kind == "pdf" ? 2 : 1]));
+                                       designs[type == 2 ? 1 : 2]));
         }
-        if (type == 2)
-            QVERIFY(m_w->prompts.lastText().contains(kind == "game" ? "Het spel is opgeslagen"
-                                                                    : "afgebroken"));
+        if (type == 2 && (pages > 0 || inside == "cancel"))
+            QVERIFY(
+                m_w->prompts.lastText().contains(pages ? "Het spel is opgeslagen" : "afgebroken"));
     }
 
-    // Rows come at once in file order; the check's findings and the small photos follow.
-    // Arrows, Space, "Alles" and "Niets" choose; Return makes the PDF from the list.
+    // Rows come at once in file order, the check's findings and small photos follow; arrows,
+    // Space, "Alles" and "Niets" choose (Return and a double click: exportSheet).
     void choosingTheSeries() {
         const QStringList paths = writeSeries(m_w->dir);
         GameDialog dialog(paths, nullptr);
@@ -225,79 +244,26 @@ private slots:
         QVERIFY(!dialog.findChild<QPushButton*>("PdfMaken")->isEnabled());
         QTest::mouseClick(dialog.findChild<QPushButton*>("Alles"), Qt::LeftButton);
         QCOMPARE(dialog.chosen(), QStringList({paths[0], paths[1], paths[3]}));
-        QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
-    void throughTheWindow_data() {
-        QTest::addColumn<QList<Answer>>("unsaved"); // the answer to the unsaved-work question
-        QTest::addColumn<QString>("inside");        // what the user does in the game dialog
-        QTest::addColumn<int>("pages");             // of the game's PDF; 0: none written
-        QTest::addColumn<QString>("shown");         // the series in the window afterwards
-        using A = QList<Answer>;
-        QTest::newRow("cancelled before the dialog")
-            << A{Answer::Cancel} << "" << 0 << "Default.msr";
-        QTest::newRow("saved first, in the game") << A{Answer::Yes} << "make" << 8 << "Default.msr";
-        QTest::newRow("first unchecked") << A{Answer::No} << "uncheck A" << 4 << "Default.msr";
-        QTest::newRow("Escape") << A{Answer::No} << "escape" << 0 << "Default.msr";
-        QTest::newRow("double click opens")
-            << A{Answer::No, Answer::No} << "double click B" << 0 << "B.msr";
-    }
-    void throughTheWindow() {
-        QFETCH(QList<Answer>, unsaved);
-        QFETCH(QString, inside);
-        QFETCH(int, pages);
-        QFETCH(QString, shown);
-        TestWindow& w = *m_w;
-        writeSeries(w.dir);
-        QTest::keyClicks(w.child<QLineEdit>("Onderwerp1_1"), " eigen");
-        w.prompts.yesNoCancel << unsaved;
-        w.prompts.texts << "Eigen";
-        w.prompts.savePaths << w.dir.path("spel.pdf");
-        w.prompts.saveTypes << 2;
-        bool opened = false;
-        w.whileLoading(
-            [&](QDialog& dialog) {
-                opened = true;
-                auto* list = dialog.findChild<QTreeWidget*>("SpelLijst");
-                if (inside == "uncheck A")
-                    list->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-                if (inside == "escape")
-                    QTest::keyClick(list, Qt::Key_Escape);
-                else if (inside == "double click B") {
-                    const QPoint at = list->visualItemRect(list->topLevelItem(1)).center();
-                    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-                } else
-                    QTest::keyClick(list, Qt::Key_Return);
-            },
-            "Menuknop_6");
-        QTRY_VERIFY_WITH_TIMEOUT(!w.window->isBusy(), 30000);
-        QCOMPARE(opened, unsaved.first() != Answer::Cancel);
-        QCOMPARE(RenderedPdf::pageCount(w.dir.path("spel.pdf")), pages);
-        QVERIFY(w.idle());
-        QCOMPARE(w.window->model().seriesName(), shown);
-    }
-    void photosKeepTheirProportions_data() {
-        QTest::addColumn<QSize>("photo"); // a TestPictures::target this size, upright
-        QTest::addColumn<int>("orientation");
-        QTest::newRow("upright phone photo, stored on its side") << QSize(1200, 1600) << 6;
-        QTest::newRow("landscape photo stored on its side") << QSize(1600, 1200) << 8;
-        QTest::newRow("very wide 4:1") << QSize(2400, 600) << 1;
-    }
-    // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail
-    // (the sheets printed and exported from its kept picture are checked where they are drawn).
+    // A photo picked for card 1 shows its disc round on the card in both decks and in a thumbnail:
+    // an upright phone photo and a landscape one stored on their side, and a very wide one.
     void photosKeepTheirProportions() {
-        QFETCH(QSize, photo);
-        QFETCH(int, orientation);
-        const QImage target = TestPictures::target(photo.width(), photo.height());
-        QVERIFY(m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
-        QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
-        QList<QImage> shown{m_w->child("Foto_1")->grab().toImage()};
-        m_w->click("KinderKnop"); // the children's card and a thumbnail
-        shown << m_w->child("Foto_1")->grab().toImage() << m_w->child("Foto2_1")->grab().toImage();
-        for (const QImage& image : shown)
-            QVERIFY(TestPictures::round(TestPictures::disc(image, image.rect())));
+        for (const auto& [photo, orientation] :
+             {std::pair{QSize(1200, 1600), 6}, {QSize(1600, 1200), 8}, {QSize(2400, 600), 1}}) {
+            const QImage target = TestPictures::target(photo.width(), photo.height());
+            QVERIFY(
+                m_w->dir.write("doel.jpg", TestPictures::jpegWithOrientation(target, orientation)));
+            QVERIFY(m_w->place(1, m_w->dir.path("doel.jpg")));
+            QList<QImage> shown{m_w->child("Foto_1")->grab().toImage()};
+            m_w->click("KinderKnop"); // the children's card and a thumbnail
+            shown << m_w->child("Foto_1")->grab().toImage()
+                  << m_w->child("Foto2_1")->grab().toImage();
+            m_w->click("NormaalKnop");
+            for (const QImage& image : shown)
+                QVERIFY2(TestPictures::round(TestPictures::disc(image, image.rect())),
+                         qPrintable(QString::number(orientation)));
+        }
     }
 
     void dropsOnTheWindow_data() {
@@ -327,15 +293,14 @@ private slots:
         QFETCH(QString, info);
         QList<QUrl> urls;
         for (const QString& file : files) {
-            if (file.startsWith("http:"))
-                urls << QUrl(file);
-            else if (file.endsWith("/"))
+            if (file.endsWith("/"))
                 QVERIFY(m_w->dir.make(file, TestFolder::Entry::Folder));
             else if (file.endsWith("msr", Qt::CaseInsensitive))
                 QVERIFY(m_w->dir.write(file, TestFolder::seriesFile()));
-            else
+            else if (!file.startsWith("http:"))
                 m_w->photo(file, Qt::green);
-            urls << QUrl::fromLocalFile(m_w->dir.path(file));
+            urls << (file.startsWith("http:") ? QUrl(file)
+                                              : QUrl::fromLocalFile(m_w->dir.path(file)));
         }
         const QString before = m_w->window->info();
         const TestWindow::Dropped dropped = m_w->drop(target, urls);

@@ -24,12 +24,8 @@ Series series(int version) {
 }
 
 Settings settings(int version) {
-    Settings s;
-    if (version) {
-        s.backX = SettingValue::text("17,5 cm");
-        s.backY = -2147483647;
-    }
-    return s;
+    return version ? Settings{.backX = SettingValue::text("17,5 cm"), .backY = -2147483647}
+                   : Settings{};
 }
 
 // The series, the settings or the copy of unsaved work (`file` 0, 1, 2) as `version` writes it.
@@ -45,8 +41,7 @@ bool saveFirstVersions(const QString& folder) {
            SettingsFile::save(folder + '/' + kSettings, settings(0)).ok();
 }
 
-// Saves the three files over and over, alternating the versions, until it is killed; the copy of
-// unsaved work goes to the folder "staat".
+// Saves the three files over and over, alternating the versions, until it is killed.
 int saveLoop(const QString& path) {
     RecoveryFolder copies(path + "/staat");
     for (int round = 0;; ++round) {
@@ -62,8 +57,8 @@ int saveLoop(const QString& path) {
     }
 }
 
-// Offers the copies of `folder`, answering as told after a moment's thought, prints what it did
-// ("taken", "removed" or "none") and runs on, holding what it took, until its input ends.
+// Offers the copies of `folder`, answering as told after a moment, prints what it did and runs
+// on, holding what it took, until its input ends.
 int offer(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     RecoveryFolder folder(QFile::decodeName(argv[2]));
@@ -89,8 +84,8 @@ class StorageTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every settings value read shows in the bytes written back: a number plain, a text quoted. A
-    // series file is read up to its 21st line, whatever its line ends, and written whole.
+    // Every settings value read is written back, a number plain, a text quoted; a series file is
+    // read up to its 21st line and its framing lines, whatever its line ends, and written whole.
     void filesRewritten_data() {
         QTest::addColumn<bool>("series");
         QTest::addColumn<QByteArray>("input");
@@ -131,7 +126,6 @@ private slots:
         series("series, 5 MB after line 21", lf + huge, crlf);
         series("series truncated", cut, cut + QByteArray("\r\n").repeated(18));
         series("series with a 5 MB line", "Vogels\r\n" + huge, "<not a series>");
-        // Framing lines follow line 21; the first valid one per card counts, clamped into range.
         const QByteArray two = "#kader 2 0.5000 0.3125 1.5000\r\n#kader 4 0.0000 1.0000 4.0000\r\n";
         series("framed cards 2 and 4", crlf + two, {});
         const auto card2 = [&](const char* name, const QByteArray& lines, const char* framing) {
@@ -164,25 +158,32 @@ private slots:
                  rewritten.isNull() ? input : rewritten);
     }
 
-    void seriesEveryByteRoundTrips() {
+    // A series file holds Windows-1252, every byte written back as read; a recovery copy holds
+    // UTF-8 and the framings, and one cut in its framing lines is refused.
+    void everyByteAndCharacterRoundTrips() {
         QByteArray bytes;
         for (int b = 0; b < 256; ++b)
             bytes += b == '\r' || b == '\n' ? QByteArray() : QByteArray(1, char(b));
         const QByteArray file = bytes + QByteArray("\r\n").repeated(SeriesFile::kLineCount);
-        const auto parsed = SeriesFile::parse(file);
-        QVERIFY(parsed.ok());
+        Series series = SeriesFile::parse(file).value();
         QStringDecoder reference("windows-1252"); // Qt's own table, where Qt was built with ICU
         if (reference.isValid())
-            QCOMPARE(parsed->subject, QString(reference.decode(bytes)));
-        QCOMPARE(SeriesFile::serialize(*parsed), file);
+            QCOMPARE(series.subject, QString(reference.decode(bytes)));
+        QCOMPARE(SeriesFile::serialize(series), file);
+        series.subject += "Łódź";
+        series.framing(2) = Framing{QPointF(0.5, 0.3125), 1.5};
+        const QByteArray copy = RecoveryCopy::serialize(series, "Vögel.msr");
+        QVERIFY(copy.startsWith("#mosaret-herstel utf-8\r\n"));
+        QCOMPARE(RecoveryCopy::parse(copy)->series, series);
+        QCOMPARE(RecoveryCopy::parse(copy)->seriesName, QString("Vögel.msr"));
+        QVERIFY(!RecoveryCopy::parse(copy.first(copy.indexOf("#kader"))).ok());
     }
 
-    // A line break is written as a blank, a name loses its leading blanks and breaks (a subject
-    // or path keeps them), and what Windows-1252 cannot hold is written as "?" and named.
+    // A break is written as a blank, a name loses its leading blanks and breaks, and what
+    // Windows-1252 cannot hold is written as "?" and named.
     void seriesWrittenAndWhatChanges() {
-        Series birds;
-        birds.subject = " Vogels\nwild";
-        birds.photoPaths = {" /f/merel.jpg", "/f/\U0001F600.gif", {}, "/f/uil.bmp"};
+        Series birds{
+            " Vogels\nwild", {" /f/merel.jpg", "/f/\U0001F600.gif", {}, "/f/uil.bmp"}, {}, {}};
         for (auto& card : birds.names)
             card = {" 1. Merel", "2. Mus ", {}, "4"};
         birds.name(2, 3) = " ł";
@@ -195,19 +196,6 @@ private slots:
         QCOMPARE(SeriesFile::unencodableTexts(birds),
                  QStringList({"Onderwerp:  Vogels\nwild", "Foto van kaart 2: /f/\U0001F600.gif",
                               "Naam 3 van kaart 2:  ł", "Naam 4 van kaart 4: \r\n  4. Uil"}));
-    }
-
-    // A recovery copy keeps the framings; an unframed one keeps its 23 lines, and one cut inside
-    // its framing lines is refused.
-    void recoveryCopiesKeepFramings() {
-        Series framed = series(0);
-        framed.framing(2) = Framing{QPointF(0.5, 0.3125), 1.5};
-        const QByteArray copy = RecoveryCopy::serialize(framed, "Vögel.msr");
-        QVERIFY(copy.startsWith("#mosaret-herstel utf-8\r\n"));
-        QCOMPARE(RecoveryCopy::parse(copy)->series, framed);
-        QCOMPARE(RecoveryCopy::parse(copy)->seriesName, QString("Vögel.msr"));
-        QCOMPARE(written(2, 0).count('\n'), 23);
-        QVERIFY(!RecoveryCopy::parse(copy.first(copy.indexOf("#kader"))).ok());
     }
 
     void seriesSaved_data() {
@@ -260,35 +248,30 @@ private slots:
         QCOMPARE(*folder.load(typed + ".msr"), series);
     }
 
-    void fullDiskKeepsOldFile_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("leftBytes"); // with room left the settings are larger than that
-        QTest::newRow("series replaced") << kName + ".msr" << 0;
-        QTest::newRow("new series") << "Nieuw.msr" << 0;
-        QTest::newRow("large settings, 8 KB left") << kSettings << 8192;
-    }
+    // A full disk keeps the old file: a series replaced, a new one (nothing to keep, so nothing
+    // promised), and settings larger than the 8 KB left.
     void fullDiskKeepsOldFile() {
-        QFETCH(QString, file);
-        QFETCH(int, leftBytes);
-        TestFolder disk;
-        if (!disk.mountDisk({}, 64))
-            QSKIP("no small disk can be mounted here");
-        QVERIFY(saveFirstVersions(disk.path()));
-        Settings large = settings(1);
-        large.reserved1 = SettingValue::text(QString(40000, u'a'));
-        QFile filler(disk.path("vulling")); // fills the disk up to `leftBytes`
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(4096, 'x')) == 4096) {
+        for (const auto& [file, leftBytes] :
+             {std::pair{kName + ".msr", 0}, {QString("Nieuw.msr"), 0}, {kSettings, 8192}}) {
+            TestFolder disk;
+            if (!disk.mountDisk({}, 64))
+                QSKIP("no small disk can be mounted here");
+            QVERIFY(saveFirstVersions(disk.path()));
+            Settings large = settings(1);
+            large.reserved1 = SettingValue::text(QString(40000, u'a'));
+            QFile filler(disk.path("vulling")); // fills the disk up to `leftBytes`
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'x')) == 4096) {
+            }
+            QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - leftBytes)));
+            const TestFolder::Snapshot before = disk.snapshot();
+            const Status status = file == kSettings
+                                      ? SettingsFile::save(disk.path(kSettings), large)
+                                      : SeriesFolder(disk.path()).save(file.chopped(4), series(1));
+            QVERIFY2(status.error().contains("schijf vol"), qPrintable(status.error()));
+            QCOMPARE(status.error().contains("ongewijzigd"), file != "Nieuw.msr");
+            QCOMPARE(disk.changedSince(before), QStringList());
         }
-        QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - leftBytes)));
-        const TestFolder::Snapshot before = disk.snapshot();
-        const Status status = file == kSettings
-                                  ? SettingsFile::save(disk.path(kSettings), large)
-                                  : SeriesFolder(disk.path()).save(file.chopped(4), series(1));
-        QVERIFY2(status.error().contains("schijf vol"), qPrintable(status.error()));
-        // A new file had nothing to keep, so the message does not promise that.
-        QCOMPARE(status.error().contains("ongewijzigd"), file != "Nieuw.msr");
-        QCOMPARE(disk.changedSince(before), QStringList());
     }
 
     void killDuringSavesLeavesWholeFiles() {
@@ -315,20 +298,17 @@ private slots:
                 ++seen[f][version];
             }
             QVERIFY(QFile::remove(copies[0]));
-            // No temporary file is left where the load dialog would list it.
-            QCOMPARE(SeriesFolder(dir.path()).list(), QStringList{files[0]});
+            QCOMPARE(SeriesFolder(dir.path()).list(), QStringList{files[0]}); // no temporary file
         }
         // Both versions turn up, so the kills fell among the saves and not before them.
         for (const auto& versions : seen)
             QVERIFY(versions[0] && versions[1]);
     }
 
-    // Two programs started together on one copy of unsaved work: one takes it back (and it stays)
-    // or removes it, never both, a hundred times over.
+    // Of two programs started together on one copy, one takes it back (it stays) or removes it.
     void oneProgramDecidesAboutACopy() {
-        Series series;
-        series.subject = QStringLiteral("Łódź");
-        const QByteArray copy = RecoveryCopy::serialize(series, "Bos.msr");
+        const QByteArray copy =
+            RecoveryCopy::serialize(Series{QStringLiteral("Łódź"), {}, {}, {}}, "Bos.msr");
         for (int round = 0; round < 100; ++round) {
             const TestFolder folder;
             QVERIFY(folder.write("herstel-oud.herstel", copy));
@@ -370,7 +350,6 @@ private slots:
     }
 };
 
-// "--save-loop <folder>": the kill test's helper; "--offer <folder> <yes|no>": one racing program.
 int main(int argc, char** argv) {
     if (argc == 3 && qstrcmp(argv[1], "--save-loop") == 0)
         return saveLoop(QFile::decodeName(argv[2]));

@@ -1,5 +1,4 @@
-// A page of a PDF file as poppler renders it, addressed in twips from the printable corner, with
-// the pictures the page holds.
+// A page of a PDF file as poppler renders it, in twips from the printable corner, and its pictures.
 #pragma once
 
 #include "TestPictures.h"
@@ -33,15 +32,17 @@ struct RenderedPdf final {
         return ok ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
     }
     static int pageCount(const QString& pdf) {
-        const QString info = run("pdfinfo", {pdf});
-        return QRegularExpression("Pages: +(\\d+)").match(info).captured(1).toInt();
+        return QRegularExpression("Pages: +(\\d+)")
+            .match(run("pdfinfo", {pdf}))
+            .captured(1)
+            .toInt();
     }
     RenderedPdf() = default;
     // Page `number` of `pdf` at `dpi`, its printable area `marginTwips` from the paper's corner.
     RenderedPdf(const QString& pdf, double atDpi, int number = 1, QPointF marginTwips = {})
         : origin(marginTwips * atDpi / 1440), dpi(atDpi) {
         const QString info = run("pdfinfo", {pdf});
-        pages = QRegularExpression("Pages: +(\\d+)").match(info).captured(1).toInt();
+        pages = pageCount(pdf);
         paper = QRegularExpression("Page size: .*\\((.*)\\)").match(info).captured(1);
         const QString png = QDir::temp().filePath(QString("rendered-%1").arg(quintptr(this)));
         const QString n = QString::number(number);
@@ -57,8 +58,7 @@ struct RenderedPdf final {
                     {{f[3].toInt(), f[4].toInt()}, qMin(f[12].toDouble(), f[13].toDouble())});
         }
     }
-    // How many pictures on the page are at 300 ppi or more in the proportions of one of `boxes`
-    // (or the photo's own, when they differ too little to see).
+    // How many pictures on the page are at 300 ppi or more in the proportions of one of `boxes`.
     qsizetype sharpImages(const QList<QSizeF>& boxes) const {
         return std::ranges::count_if(images, [&boxes](const auto& image) {
             const double proportions = double(image.first.width()) / image.first.height();
@@ -75,19 +75,16 @@ struct RenderedPdf final {
                 return p;
         return {-1000, -1000};
     }
-    // How far, in pixels, the box of `colour` whose corner belongs at twips `corner` is off (up to
-    // 200 twips right or 600 twips down).
+    // How far, in pixels, the box of `colour` whose corner belongs at twips `corner` is off.
     QPointF offBy(QPoint corner, const QColor& colour) const {
         const double x = corner.x(), y = corner.y();
         return QPointF(find(x - 200, y + 1000, false, colour).x(),
                        find(x + 1000, y - 600, true, colour).y()) -
                at(x, y);
     }
-    // The larger of an offset's two distances.
     static double longest(QPointF off) { return qMax(std::abs(off.x()), std::abs(off.y())); }
     enum class Along { Across, Down };
-    // The middles, in twips, of the dark runs met going from `from` to `to` across (or down) the
-    // page at `line`.
+    // The middles, in twips, of the dark runs from `from` to `to` across (or down) at `line`.
     QList<double> darkRuns(double line, double from, double to, Along along) const {
         const double step = 1440 / dpi;
         QList<double> middles;
@@ -106,9 +103,8 @@ struct RenderedPdf final {
             middles << (start + to) / 2;
         return middles;
     }
-    // The cut marks found where they belong on a page whose cards stand `up` twips higher than on
-    // A4 (a negative number), in the cut-line colour near both their ends: at the cards' edges in
-    // the side margins, from the paper's top, and below the cards, each 340 twips long or more.
+    // The cut marks in place, in the cut-line colour near both ends, on a page whose cards stand
+    // `up` twips higher than on A4 (a negative number): side margins, top, and below the cards.
     int marksInPlace(double up = 0) const {
         const QColor cut(112, 96, 96);
         int found = 0;

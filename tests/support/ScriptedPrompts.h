@@ -12,8 +12,7 @@ public:
     struct Asked {
         QString kind, title, text, defaultAnswer; // text: a file dialog's types or the progress
     };
-    // Answers taken in order by the questions of their kind; none left: No, Annuleren, Cancel or
-    // empty.
+    // Answers taken in order by the questions of their kind; none left: No, Annuleren or empty.
     QQueue<bool> yesNo, okCancel;
     QQueue<Answer> yesNoCancel;
     QQueue<QString> texts, openPaths, savePaths;
@@ -55,9 +54,7 @@ public:
         const QString path = take(savePaths, {"saveExportPath", {}, types.join(";;"), {}});
         return {path, saveTypes.isEmpty() ? 0 : saveTypes.dequeue()};
     }
-    // Records the window as a "progress" question; cancels, as the user would, once
-    // it shows `cancelAtStep` steps done (at once, so that nothing that would follow that step has
-    // been done yet, however fast it is).
+    // Records a "progress" question; cancels at once when it shows `cancelAtStep` steps done.
     std::unique_ptr<ProgressReport> showProgress(const QString& title, int steps,
                                                  std::function<void()> cancel) override {
         struct Scripted final : ProgressReport {

@@ -68,10 +68,9 @@ TestFolder::Snapshot TestFolder::snapshot() const {
 QStringList TestFolder::changedSince(const Snapshot& before) const {
     const Snapshot after = snapshot();
     QStringList paths;
-    for (const QString& path : before.keys() + after.keys()) {
+    for (const QString& path : before.keys() + after.keys())
         if (before.value(path, "<none>") != after.value(path, "<none>") && !paths.contains(path))
             paths << path;
-    }
     return paths;
 }
 

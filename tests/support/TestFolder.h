@@ -26,13 +26,12 @@ public:
     Snapshot snapshot() const;
     // The paths whose entries were added, removed or changed since `before`.
     QStringList changedSince(const Snapshot& before) const;
-    // Mounts a disk of `kilobytes` on the folder `name` (made if missing), or makes a mounted one
-    // read-only; false where mounting is not allowed.
+    // Mounts a disk of `kilobytes` on `name`, or makes one read-only; false where not allowed.
     bool mountDisk(const QString& name, int kilobytes);
     bool makeReadOnly(const QString& name) const;
 
-    // A series file "Vogels": card k's photo is photos[k - 1] (the last one repeats), the names are
-    // "k<card>n<line>"; its first `lines` lines, each ended by CR LF.
+    // The first `lines` lines of a series "Vogels": card k's photo photos[k - 1] (the last
+    // repeats), the names "k<card>n<line>", each line ended by CR LF.
     static QByteArray seriesFile(int lines = 21, QByteArrayList photos = {{}});
 
 private:

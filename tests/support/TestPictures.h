@@ -16,12 +16,10 @@ public:
     static QByteArray encode(const QImage& image, const char* format, int quality = 90);
     // A JPEG with an EXIF orientation tag, stored so that a correct reader shows `upright`.
     static QByteArray jpegWithOrientation(const QImage& upright, int orientation);
-    // A white picture with a blue band 1/40 of its width and height along its edges and a red
-    // disc in the middle, as wide as half its shorter side.
+    // White with a blue band 1/40 wide along its edges and a red disc half its shorter side wide.
     static QImage target(int width, int height);
-    // Where the red disc lies in `area` of `image`: its middle from the mean of its redness, its
-    // width and height from the spread (four standard deviations), exact for discs and ellipses
-    // however small; null when nothing there is red.
+    // Where the red disc lies in `area` of `image`, from the mean and spread of its redness (exact
+    // for discs and ellipses however small); null when nothing there is red.
     static QRectF disc(const QImage& image, QRect area);
     // Width and height within 2 % of each other.
     static bool round(const QRectF& disc) {

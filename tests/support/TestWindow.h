@@ -20,8 +20,7 @@ struct TestWindow {
     ScriptedPrompts prompts;
     std::unique_ptr<MainWindow> window;
 
-    // Starts the window; copies of unsaved work wait an hour, so only tests that set a shorter
-    // wait see them.
+    // Starts the window; copies of unsaved work wait an hour unless a test sets a shorter wait.
     bool start(const QString& program = {}) {
         window = std::make_unique<MainWindow>(ProgramFolder(dir.path(program)), prompts);
         window->recovery().setDelay(3600 * 1000);
@@ -59,8 +58,7 @@ struct TestWindow {
     bool idle() const {
         return QTest::qWaitFor([this] { return !window->isBusy(); }, 30000);
     }
-    // Clicks the photo of `card`, answers the open dialog with `path` (empty: cancelled) and
-    // waits for the photo; false if it never arrives.
+    // Picks `path` (empty: cancelled) for the photo of `card`; false if it never arrives.
     bool place(int card, const QString& path) {
         prompts.openPaths << path;
         click(QString("Foto_%1").arg(card));
@@ -79,9 +77,8 @@ struct TestWindow {
         QTest::mouseMove(widget, from + by);
         QTest::mouseRelease(widget, Qt::LeftButton, {}, from + by);
     }
-    // Drags `urls` from a file manager into the window at its corner, over the middle of the widget
-    // `name`, and drops them there, then waits for what the drop started. Whether the window took
-    // the drop, as a copy, and which card was outlined while the files were over it (0: none).
+    // Drags `urls` into the window, over the middle of the widget `name`, drops them there and
+    // waits for what the drop started: whether it was taken as a copy, and the card outlined.
     struct Dropped {
         bool taken = false;
         int outlined = 0;
@@ -114,17 +111,11 @@ struct TestWindow {
         idle();
         return dropped;
     }
-    // Opens the load dialog (or the dialog of another menu button) from the menu and runs `inside`
-    // on it once it shows (the menu button's press keeps it back a moment); a dialog still open
-    // afterwards is cancelled. `inside` only acts and records: the test checks what it recorded
-    // after this returns.
+    // Runs `inside` (which only acts and records) on the dialog opened by `act`, or else by a click
+    // on `button`, once it shows; a dialog still open afterwards is cancelled.
     void whileLoading(const std::function<void(QDialog&)>& inside,
-                      const QString& menuButton = "Menuknop_2") const {
-        whileLoading(inside, [&] { click(menuButton); });
-    }
-    // The same, with `act` opening the dialog.
-    void whileLoading(const std::function<void(QDialog&)>& inside,
-                      const std::function<void()>& act) const {
+                      const QString& button = "Menuknop_2",
+                      const std::function<void()>& act = {}) const {
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -135,10 +126,9 @@ struct TestWindow {
             }
         });
         poll.start(10);
-        act();
+        act ? act() : click(button);
     }
-    // Picks `name` in the load dialog after running `beforeOk`, and presses OK; the load has
-    // finished, its photos on the cards, when this returns.
+    // Picks `name` in the load dialog after running `beforeOk`, presses OK and waits for the load.
     void load(
         const QString& name, const std::function<void()>& beforeOk = [] {}) const {
         whileLoading([&](QDialog& dialog) {
