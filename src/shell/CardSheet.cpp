@@ -1,6 +1,7 @@
 // The card-sheet frame: the four cards, the deck buttons between them and the help pane on top.
 #include "CardSheet.h"
 
+#include "AccessibleTexts.h"
 #include "BuiltInPictures.h"
 #include "CardOutline.h"
 #include "CardPhotos.h"
@@ -13,6 +14,7 @@
 #include "Twips.h"
 
 #include <QCursor>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -34,6 +36,7 @@ CardSheet::CardSheet(QWidget* parent)
         connect(view.photo(), &PictureBox::clicked, this,
                 [this, card] { emit photoClicked(card); });
         view.photo()->setFramable(true);
+        view.photo()->setPressable(true, true);
         connect(view.photo(), &PictureBox::framingChosen, this,
                 [this, card](const Framing& framing, bool continues) {
                     emit framingChosen(card, framing, continues);
@@ -157,6 +160,10 @@ void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
     own->setNote(shows == Shows::Coming       ? tr("Foto wordt gelezen…")
                  : shows == Shows::Unreadable ? tr("Foto kan niet worden gelezen")
                                               : QString());
+    const QString fileName = m_framings && shows != Shows::Placeholder
+                                 ? QFileInfo(m_framings->photoPath(photoCard)).fileName()
+                                 : QString();
+    own->setAccessibleName(AccessibleTexts::photo(photoCard, fileName, own->note()));
     if (noPhoto)
         own->setPicture(m_photoPlaceholder);
     else
@@ -169,6 +176,9 @@ void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
         thumbnail = PhotoBox::render(screen, first->size() * ratio, PhotoFrame::Outlined);
         thumbnail.setDevicePixelRatio(ratio);
     }
-    for (const auto& view : m_cards)
-        view->thumbnail(ThumbnailSlots::slotOf(view->card(), photoCard))->setPicture(thumbnail);
+    for (const auto& view : m_cards) {
+        PictureBox* box = view->thumbnail(ThumbnailSlots::slotOf(view->card(), photoCard));
+        box->setPicture(thumbnail);
+        box->setAccessibleName(AccessibleTexts::thumbnail(photoCard, fileName));
+    }
 }

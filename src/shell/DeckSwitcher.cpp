@@ -2,6 +2,7 @@
 #include "DeckSwitcher.h"
 
 #include "BuiltInPictures.h"
+#include "DeckButton.h"
 #include "Fonts.h"
 #include "Palettes.h"
 #include "Twips.h"
@@ -46,6 +47,8 @@ DeckSwitcher::DeckSwitcher(QWidget* frame) : QObject(frame) {
 void DeckSwitcher::showMode(DeckMode mode) {
     m_normalCaption->setEnabled(mode == DeckMode::Normal);
     m_childrenCaption->setEnabled(mode == DeckMode::Children);
+    m_normal->setChosen(mode == DeckMode::Normal);
+    m_children->setChosen(mode == DeckMode::Children);
 }
 
 QLabel* DeckSwitcher::makeLabel(QWidget* frame, const QString& objectName, const QString& text) {
@@ -59,9 +62,9 @@ QLabel* DeckSwitcher::makeLabel(QWidget* frame, const QString& objectName, const
     return label;
 }
 
-QPushButton* DeckSwitcher::makeButton(QWidget* frame, const QString& objectName,
-                                      const QString& picture, int top) {
-    auto* button = new QPushButton(frame);
+DeckButton* DeckSwitcher::makeButton(QWidget* frame, const QString& objectName,
+                                     const QString& picture, int top) {
+    auto* button = new DeckButton(frame);
     button->setObjectName(objectName);
     button->setIcon(BuiltInPictures::icon(picture, button->devicePixelRatioF()));
     button->setIconSize(QSize(32, 32));

@@ -1,6 +1,7 @@
 // The middle column of the card sheet: card numbers, the two deck buttons and their captions.
 #pragma once
 
+#include "DeckButton.h"
 #include "DeckMode.h"
 
 #include <QObject>
@@ -26,11 +27,11 @@ signals:
 
 private:
     QLabel* makeLabel(QWidget* frame, const QString& objectName, const QString& text);
-    QPushButton* makeButton(QWidget* frame, const QString& objectName, const QString& picture,
-                            int top);
+    DeckButton* makeButton(QWidget* frame, const QString& objectName, const QString& picture,
+                           int top);
 
     QLabel* m_normalCaption = nullptr;
     QLabel* m_childrenCaption = nullptr;
-    QPushButton* m_normal = nullptr;
-    QPushButton* m_children = nullptr;
+    DeckButton* m_normal = nullptr;
+    DeckButton* m_children = nullptr;
 };

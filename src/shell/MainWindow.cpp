@@ -1,6 +1,8 @@
 // The main window: menu row, card sheet, info bar and Exit button around the current series.
 #include "MainWindow.h"
 
+#include "AccessibleFactory.h"
+#include "AccessibleTexts.h"
 #include "BuiltInPictures.h"
 #include "CardSheet.h"
 #include "DeckSwitcher.h"
@@ -47,6 +49,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
                                          [this] { return mayDiscardUnsavedWork(); },
                                          [this](const QString& path) { openSeriesFile(path); }}),
       m_recovery(m_folder.stateFolder(), m_model, [this](const QString& text) { setInfo(text); }) {
+    AccessibleFactory::install();
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(ProgramTitles::program());
     setWindowIcon(BuiltInPictures::icon(QStringLiteral("icon")));
@@ -54,6 +57,7 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     setFixedSize(kClientSize);
     buildWidgets();
     arrangeTabOrder();
+    AccessibleTexts::nameWindow(this);
 
     m_sheet->bindTexts(m_model);
     m_sheet->bindPhotos(m_photos, m_model);
@@ -113,20 +117,20 @@ void MainWindow::buildWidgets() {
 }
 
 void MainWindow::arrangeTabOrder() {
+    // Reading order: the menu row, the help pane over the cards, each card from the top down,
+    // the deck buttons and Exit.
     QList<QWidget*> chain;
-    const auto addNames = [&](int card) {
+    for (int number = 1; number <= MenuRow::kButtons; ++number)
+        chain << m_menu->button(MenuCommand(number));
+    chain << m_sheet->helpPane();
+    for (int card = 1; card <= kCards; ++card) {
+        const CardView& view = m_sheet->card(card);
+        chain << view.subject() << view.photo();
         for (int line = 1; line <= kLines; ++line)
-            chain << m_sheet->card(card).name(line);
-    };
-    chain << m_sheet->card(1).subject();
-    addNames(1);
-    chain << m_exit;
-    for (int card = 2; card <= kCards; ++card)
-        chain << m_sheet->card(card).subject();
-    for (int card = 2; card <= kCards; ++card)
-        addNames(card);
+            chain << view.name(line);
+    }
     chain << m_sheet->deckSwitcher()->normalButton() << m_sheet->deckSwitcher()->childrenButton()
-          << m_sheet->helpPane();
+          << m_exit;
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

@@ -25,6 +25,7 @@ MenuRow::MenuRow(QWidget* parent) : QFrame(parent) {
         const auto command = MenuCommand(number);
         auto* button = new PictureBox(this);
         button->setObjectName(QStringLiteral("Menuknop_%1").arg(number));
+        button->setPressable(true);
         button->setPicture(BuiltInPictures::image(QLatin1String(kPictures[index(command)]),
                                                   button->devicePixelRatioF()));
         button->setGeometry(

@@ -5,6 +5,7 @@
 #include "FramingMoves.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -47,6 +48,19 @@ void PictureBox::setFramable(bool framable) {
     setFocusPolicy(framable ? Qt::ClickFocus : Qt::NoFocus);
 }
 
+void PictureBox::setPressable(bool pressable, bool focusByClick) {
+    m_pressable = pressable;
+    if (pressable)
+        setFocusPolicy(focusByClick || m_framable ? Qt::StrongFocus : Qt::TabFocus);
+    else
+        setFocusPolicy(m_framable ? Qt::ClickFocus : Qt::NoFocus);
+}
+
+void PictureBox::click() {
+    if (m_pressable && isEnabled())
+        emit clicked();
+}
+
 bool PictureBox::canFrame() const {
     return m_framable && !m_stretched && !m_photo.whole.isNull() && isEnabled();
 }
@@ -62,6 +76,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
             painter.drawText(rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
                              m_note);
         }
+        paintFocusFrame(painter);
         return;
     }
     const qreal ratio = devicePixelRatioF();
@@ -72,6 +87,32 @@ void PictureBox::paintEvent(QPaintEvent*) {
     }
     if (!m_cut.isNull())
         painter.drawImage(rect(), m_cut);
+    paintFocusFrame(painter);
+}
+
+void PictureBox::paintFocusFrame(QPainter& painter) const {
+    if (!m_focusFrame || !hasFocus())
+        return;
+    // Two pixels of the highlight colour inside the edge, with a white line within, so the frame
+    // shows on a light placeholder as well as on a dark photo.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    m_focusFrame = event->reason() != Qt::MouseFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    m_focusFrame = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -124,6 +165,12 @@ void PictureBox::wheelEvent(QWheelEvent* event) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (m_pressable && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        click();
+        return;
+    }
     if (!canFrame()) {
         QWidget::keyPressEvent(event);
         return;

@@ -30,9 +30,16 @@ public:
     void setPhoto(const FramedPicture& photo, PhotoFrame frame);
     // Lets the mouse and the keys change the framing of the photo shown (a card's own photo).
     void setFramable(bool framable);
+    // Makes the box a button: Tab reaches it, Enter and Space do what a click does, a frame shows
+    // when the keyboard brought the focus, and screen readers see a button. `focusByClick` also
+    // lets a click take the focus.
+    void setPressable(bool pressable, bool focusByClick = false);
+    bool isPressable() const { return m_pressable; }
     const FramedPicture& photo() const { return m_photo; }
 
 public slots:
+    // Emits clicked() when the box is an enabled button, as a click would.
+    void click();
     // Puts the photo back at its default framing, as the right-click menu does.
     void resetFraming();
 
@@ -51,6 +58,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     enum class Gesture { None, Drag, Wheel, Key };
@@ -58,10 +67,13 @@ private:
     // Shows `framing` at once and reports it.
     void choose(const Framing& framing, Gesture gesture);
     void showFraming(const Framing& framing);
+    void paintFocusFrame(QPainter& painter) const;
 
     FramedPicture m_photo;
     bool m_stretched = true;
     bool m_framable = false;
+    bool m_pressable = false;
+    bool m_focusFrame = false; // the keyboard brought the focus, so a frame shows it
     PhotoFrame m_frame = PhotoFrame::Bare;
     QImage m_cut; // the photo as last cut for the box's size on the screen
     QString m_note;

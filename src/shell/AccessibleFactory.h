@@ -1,0 +1,8 @@
+// Makes screen readers see the widgets the program paints itself as what they are.
+#pragma once
+
+namespace AccessibleFactory {
+// Installs the factory of the accessible interfaces of picture boxes (buttons or pictures), the
+// deck buttons, the menu captions and the card outlines; installing it again changes nothing.
+void install();
+} // namespace AccessibleFactory
