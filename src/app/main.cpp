@@ -80,6 +80,9 @@ int main(int argc, char* argv[]) {
     MainWindow window(folder, prompts);
     prompts.setWindow(&window);
     window.show();
+    // Asks for the keyboard, so keys and screen readers start in the first subject box also where
+    // no window manager hands it over.
+    window.activateWindow();
     // Work left behind is offered first; a series given on the command line opens after that.
     window.offerRecovery([&window, file = line.seriesFile()] {
         if (!file.isEmpty())

@@ -41,6 +41,7 @@ public:
         m_text->setTextFormat(Qt::PlainText);
         m_bar->setRange(0, std::max(1, steps));
         m_bar->setValue(0);
+        m_bar->setAccessibleName(title);
         auto* stop =
             new QPushButton(QCoreApplication::translate("QtUserPrompts", "Annuleren"), m_dialog);
         auto* layout = new QVBoxLayout(m_dialog);

@@ -39,6 +39,7 @@ PrintDialog::PrintDialog(Context context, QWidget* parent)
     fillFields();
     showMode(1);
     connectControls();
+    prepareKeyboard();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2 + 3, height() / 2 + 16));
     if (m_designs.readable())
@@ -78,6 +79,28 @@ void PrintDialog::connectControls() {
     connect(m_controls.print, &QPushButton::clicked, this, &PrintDialog::print);
     connect(m_controls.back.testSheet, &QPushButton::clicked, this, &PrintDialog::printTestSheet);
     connect(m_controls.exit, &QPushButton::clicked, this, &PrintDialog::accept);
+}
+
+void PrintDialog::prepareKeyboard() {
+    const PrintDialogControls& c = m_controls;
+    c.frame->setAccessibleName(tr("Afdrukken"));
+    c.preview.picture->setAccessibleName(tr("Voorbeeld van de kaart"));
+    c.selector->setAccessibleName(tr("Voorkant of rugzijde"));
+    c.selector->setAccessibleDescription(
+        tr("Bovenaan drukt de voorkanten af; elke stap lager een ontwerp voor de rugzijde"));
+    c.selector->setFocusPolicy(Qt::StrongFocus);
+    c.back.x->setAccessibleName(tr("X-positie van de rugzijde, in twips"));
+    c.back.y->setAccessibleName(tr("Y-positie van de rugzijde, in twips"));
+    c.back.testSheet->setAccessibleDescription(tr("Drukt een testvel af waarmee u X en Y vindt"));
+    c.copies->setAccessibleName(c.copiesLabel->text());
+    c.preview.photoMark->setAccessibleName(tr("Plaats van de foto"));
+    // Enter prints and Escape closes, with the focus in the number of copies as the dialog opens.
+    c.print->setDefault(true);
+    const QList<QWidget*> chain{c.selector, c.back.x, c.back.y, c.back.testSheet,
+                                c.copies,   c.print,  c.exit};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    c.copies->setFocus();
 }
 
 void PrintDialog::setPosition(int position) {

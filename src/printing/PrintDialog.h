@@ -48,6 +48,8 @@ private:
     void applyDeckLayout();
     void fillFields();
     void connectControls();
+    // Names the controls for screen readers and lets the keyboard reach every one of them.
+    void prepareKeyboard();
     void setPosition(int position);
     void showMode(int position);
     void showDesign(int position);

@@ -16,6 +16,10 @@ QAccessibleInterface* create(const QString& className, QObject* object) {
         return new DeckButtonAccessible(static_cast<DeckButton*>(object));
     if (className == QLatin1String("MenuCaptions"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+    if (className == QLatin1String("InfoBar"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    if (className == QLatin1String("MainWindow"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("CardOutline"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     return nullptr;

@@ -2,7 +2,8 @@
 #pragma once
 
 namespace AccessibleFactory {
-// Installs the factory of the accessible interfaces of picture boxes (buttons or pictures), the
-// deck buttons, the menu captions and the card outlines; installing it again changes nothing.
+// Installs the factory of the accessible interfaces of the main window, its info bar, picture
+// boxes (buttons or pictures), the deck buttons, the menu captions and the card outlines;
+// installing it again changes nothing.
 void install();
 } // namespace AccessibleFactory

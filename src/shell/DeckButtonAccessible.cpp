@@ -1,4 +1,5 @@
-// What screen readers see of a deck button: a toggle button, checked when its deck is shown.
+// What screen readers see of a deck button: one of two radio buttons, checked when its deck is
+// shown.
 #include "DeckButtonAccessible.h"
 
 #include "DeckButton.h"
@@ -6,7 +7,7 @@
 #include <QPointer>
 
 DeckButtonAccessible::DeckButtonAccessible(DeckButton* button)
-    : QAccessibleWidget(button, QAccessible::Button) {}
+    : QAccessibleWidget(button, QAccessible::RadioButton) {}
 
 DeckButton* DeckButtonAccessible::button() const {
     return static_cast<DeckButton*>(widget());

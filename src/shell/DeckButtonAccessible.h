@@ -1,4 +1,5 @@
-// What screen readers see of a deck button: a toggle button, checked when its deck is shown.
+// What screen readers see of a deck button: one of two radio buttons, checked when its deck is
+// shown.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -49,6 +49,9 @@ void GameDialog::buildControls() {
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("SpelLijst"));
     m_list->setHeaderLabels({tr("Onderwerp"), tr("Bestand"), tr("Foto's"), tr("Nog te doen")});
+    m_list->setAccessibleName(tr("Series van het spel"));
+    m_list->setAccessibleDescription(
+        tr("Spatie kiest of een serie in het spel komt; een dubbelklik opent haar"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setIconSize(emptyPhotos().size());

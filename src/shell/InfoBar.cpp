@@ -18,4 +18,6 @@ InfoBar::InfoBar(QWidget* parent) : QLabel(parent) {
 void InfoBar::setInfo(const QString& text) {
     setText(text);
     adjustSize();
+    // Screen readers hear the info bar as a status bar named after its text, told of each change.
+    setAccessibleName(text);
 }

@@ -63,6 +63,12 @@ void LoadDialog::buildControls() {
     m_nameLabel->setGeometry(twips::rectToPx(150, 4560, 1620, 195));
     Palettes::set(m_nameLabel, QPalette::WindowText, Palettes::kCaptionGrey);
 
+    frame->setAccessibleName(tr("Serie kiezen"));
+    m_list->setAccessibleName(tr("Bewaarde series"));
+    m_list->setAccessibleDescription(
+        tr("Kies een serie met de pijltjestoetsen en druk op Enter om haar te laden"));
+    m_list->setFocus();
+
     connect(m_list, &QListWidget::itemSelectionChanged, this, &LoadDialog::selectionChanged);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &LoadDialog::loadSelected);
     connect(cancel, &QPushButton::clicked, this, &LoadDialog::reject);
