@@ -2,6 +2,7 @@
 # The program as a screen reader reads it over AT-SPI: every control named, the roles, the actions
 # of the menu buttons, card photos and deck buttons, and the Tab order. Runs inside
 # dbus-run-session, with a display (Xvfb) and an accessibility bus of its own.
+import ctypes
 import os
 import shutil
 import signal
@@ -16,9 +17,16 @@ HELP_HINT = "Druk nogmaals op Help om dit venster weer te sluiten..."
 failures = []
 
 
+class Stop(Exception):
+    """A check that the rest of the test cannot go on without."""
+
+
 def fail_now(message):
-    print("FAIL: " + message, flush=True)
-    os._exit(1)
+    raise Stop(message)
+
+
+def die_with_test():
+    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 def check(condition, message):
@@ -50,7 +58,8 @@ def start(program, folder):
         fail_now("Xvfb not found (Debian package xvfb)")
     read, write = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL,
+                            preexec_fn=die_with_test)
     os.close(write)
     os.environ["DISPLAY"] = ":" + os.read(read, 32).decode().strip()
     os.environ["XDG_RUNTIME_DIR"] = folder  # the bus's socket, private to this run
@@ -61,8 +70,9 @@ def start(program, folder):
     shutil.copy(program, folder + "/program/")
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                LANGUAGE="nl", LANG="nl_NL.UTF-8", HOME=folder)
-    app = subprocess.Popen([folder + "/program/" + os.path.basename(program)], env=env)
-    return [app, bus, xvfb]
+    app = subprocess.Popen([folder + "/program/" + os.path.basename(program)], env=env,
+                           preexec_fn=die_with_test)
+    return [app, bus, xvfb]  # the bus's launcher second: its process group is stopped too
 
 
 def tree(node):
@@ -77,19 +87,25 @@ def main():
     signal.signal(signal.SIGALRM, lambda *_: fail_now("the program stopped answering"))
     signal.alarm(150)
     folder = tempfile.mkdtemp(prefix="mosaret-a11y-")
-    processes = start(program, folder)
+    processes = []
     try:
+        processes = start(program, folder)
         import pyatspi
         from gi.repository import GLib
         run(pyatspi, GLib)
+    except Stop as stop:
+        check(False, str(stop))
     finally:
-        processes[0].kill()
-        os.killpg(processes[1].pid, signal.SIGTERM)
-        processes[2].kill()
+        if len(processes) > 1:
+            try:
+                os.killpg(processes[1].pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        for process in processes:
+            process.kill()
         shutil.rmtree(folder, ignore_errors=True)
-    if failures:
-        fail_now("%d check(s) failed" % len(failures))
-    print("PASS", flush=True)
+    print("FAIL: %d check(s) failed" % len(failures) if failures else "PASS", flush=True)
+    sys.exit(1 if failures else 0)
 
 
 def run(at, GLib):
@@ -103,9 +119,13 @@ def run(at, GLib):
     def controls(root):
         return [n for n in tree(root) if showing(n)]
 
-    def named(name, root=window, role=None):
-        return next((n for n in controls(root) if n.name == name and
-                     (role or n.getRole()) == n.getRole() != at.ROLE_LABEL), None)
+    def named(name, root=window, role=None, needed=True):
+        found = next((n for n in controls(root) if n.name == name and
+                      (role or n.getRole()) == n.getRole() != at.ROLE_LABEL), None)
+        if needed and not found:
+            fail_now("no control named %r; the window holds %s" % (name, sorted(
+                "%s %r" % (n.getRoleName(), n.name) for n in controls(root))))
+        return found
 
     def dialog(name):
         return next((w for w in app if w.name == name and showing(w)), None)
@@ -156,7 +176,7 @@ def run(at, GLib):
                  ("Normaal", at.ROLE_RADIO_BUTTON), ("Kinder mosaret", at.ROLE_RADIO_BUTTON),
                  ("Klik op de vakken voor de foto en teksten", at.ROLE_STATUS_BAR)]
     for name, role in expected:
-        node = named(name, role=role)
+        node = named(name, role=role, needed=False)
         check(node is not None and node.getRole() == role,
               "%r: %s" % (name, node.getRoleName() if node else "missing"))
     checked = lambda name: named(name, role=at.ROLE_RADIO_BUTTON).getState().contains(
