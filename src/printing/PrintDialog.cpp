@@ -12,6 +12,7 @@
 #include "Twips.h"
 
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,13 +95,24 @@ void PrintDialog::prepareKeyboard() {
     c.back.testSheet->setAccessibleDescription(tr("Drukt een testvel af waarmee u X en Y vindt"));
     c.copies->setAccessibleName(c.copiesLabel->text());
     c.preview.photoMark->setAccessibleName(tr("Plaats van de foto"));
-    // Enter prints and Escape closes, with the focus in the number of copies as the dialog opens.
-    c.print->setDefault(true);
+    // The focus starts in the number of copies; Enter there prints (keyPressEvent).
     const QList<QWidget*> chain{c.selector, c.back.x, c.back.y, c.back.testSheet,
                                 c.copies,   c.print,  c.exit};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     c.copies->setFocus();
+}
+
+void PrintDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter prints, unless a button has the focus: that button is pressed, as in every dialog.
+    // The Print button is not made the default one, so it looks as it always did.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
+        if (m_controls.print->isEnabled())
+            print();
+        return;
+    }
+    GuardedDialog::keyPressEvent(event);
 }
 
 void PrintDialog::setPosition(int position) {

@@ -44,6 +44,9 @@ public:
     // the dialog cannot be closed.
     bool isPrinting() const { return isWorking(); }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void applyDeckLayout();
     void fillFields();

@@ -1,0 +1,61 @@
+// The window and the print dialog from the keyboard alone: keys on the picture buttons, the focus
+// frame, and Enter and Escape in the print dialog.
+#include "../printing/PrintFixture.h"
+#include "TestWindow.h"
+
+class KeyboardTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keysDoWhatAClickDoes_data() {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("done"); // "photo": the photo dialog asked; "help": help open
+        QTest::newRow("Enter on a photo") << "Foto_2" << int(Qt::Key_Return) << "photo";
+        QTest::newRow("Space on a photo") << "Foto_4" << int(Qt::Key_Space) << "photo";
+        QTest::newRow("Space on the Help button") << "Menuknop_4" << int(Qt::Key_Space) << "help";
+        QTest::newRow("Enter on the Help button") << "Menuknop_4" << int(Qt::Key_Enter) << "help";
+    }
+    void keysDoWhatAClickDoes() {
+        QFETCH(QString, widget);
+        QFETCH(int, key);
+        QFETCH(QString, done);
+        TestWindow w;
+        QVERIFY(w.start());
+        w.prompts.openPaths << QString(); // the photo dialog is cancelled
+        QTest::keyClick(w.child(widget), Qt::Key(key));
+        QCOMPARE(w.prompts.asked.size(), done == "photo" ? 1 : 0);
+        QCOMPARE(w.window->helpOpen(), done == "help");
+    }
+
+    // A photo reached with Tab shows a frame; one clicked does not, and looks as before.
+    void focusFrameShowsOnlyForTheKeyboard() {
+        TestWindow w;
+        QVERIFY(w.start());
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        const QRgb unfocused = w.pixelAt("Foto_1", {1, 1});
+        w.child("Foto_1")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w.pixelAt("Foto_1", {1, 1}),
+                 w.child("Foto_1")->palette().color(QPalette::Highlight).rgb());
+        w.child("Onderwerp1_1")->setFocus();
+        w.child("Foto_1")->setFocus(Qt::MouseFocusReason);
+        QVERIFY(w.child("Foto_1")->hasFocus());
+        QCOMPARE(w.pixelAt("Foto_1", {1, 1}), unfocused);
+    }
+
+    // Enter in the number of copies prints, Escape closes the dialog.
+    void printDialogTakesEnterAndEscape() {
+        PrintFixture fixture;
+        const auto dialog = fixture.open();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        QTest::keyClick(control(*dialog, "Text1"), Qt::Key_Return);
+        QCOMPARE(fixture.image.finishCount(), 1);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"
