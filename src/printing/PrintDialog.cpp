@@ -95,7 +95,10 @@ void PrintDialog::prepareKeyboard() {
     c.back.testSheet->setAccessibleDescription(tr("Drukt een testvel af waarmee u X en Y vindt"));
     c.copies->setAccessibleName(c.copiesLabel->text());
     c.preview.photoMark->setAccessibleName(tr("Plaats van de foto"));
-    // The focus starts in the number of copies; Enter there prints (keyPressEvent).
+    // The focus starts in the number of copies; Enter prints (keyPressEvent). No button becomes
+    // the default one, so the buttons look as they always did.
+    for (QPushButton* button : {c.print, c.exit, c.back.testSheet})
+        button->setAutoDefault(false);
     const QList<QWidget*> chain{c.selector, c.back.x, c.back.y, c.back.testSheet,
                                 c.copies,   c.print,  c.exit};
     for (qsizetype i = 1; i < chain.size(); ++i)
@@ -104,15 +107,16 @@ void PrintDialog::prepareKeyboard() {
 }
 
 void PrintDialog::keyPressEvent(QKeyEvent* event) {
-    // Enter prints, unless a button has the focus: that button is pressed, as in every dialog.
-    // The Print button is not made the default one, so it looks as it always did.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
-        if (m_controls.print->isEnabled())
-            print();
+    // Enter presses the button that has the focus, and prints from anywhere else.
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        GuardedDialog::keyPressEvent(event);
         return;
     }
-    GuardedDialog::keyPressEvent(event);
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (!button)
+        button = m_controls.print;
+    if (button->isEnabled())
+        button->click();
 }
 
 void PrintDialog::setPosition(int position) {

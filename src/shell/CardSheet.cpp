@@ -64,6 +64,19 @@ void CardSheet::arrangeStacking() {
     m_help->raise();
 }
 
+void CardSheet::showHelp(bool shown) {
+    m_help->setVisible(shown);
+    // Disabled, so Tab passes them by; they lie under the pane, so nothing looks different.
+    QList<QWidget*> covered{m_deckSwitcher->normalButton(), m_deckSwitcher->childrenButton()};
+    for (const auto& view : m_cards) {
+        covered << view->subject() << view->photo();
+        for (int line = 1; line <= kLines; ++line)
+            covered << view->name(line);
+    }
+    for (QWidget* widget : covered)
+        widget->setEnabled(!shown);
+}
+
 void CardSheet::setDeckMode(DeckMode mode) {
     m_deckSwitcher->showMode(mode);
     for (const auto& view : m_cards)

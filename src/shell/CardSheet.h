@@ -27,6 +27,8 @@ public:
     HelpPane* helpPane() const { return m_help; }
 
     void setDeckMode(DeckMode mode);
+    // Shows or hides the help pane; while it shows, the controls it covers cannot take the focus.
+    void showHelp(bool shown);
 
     // Shows the model's texts and keeps the boxes and the model in step both ways.
     void bindTexts(SeriesModel& model);

@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -81,6 +82,9 @@ MainWindow::MainWindow(ProgramFolder folder, UserPrompts& prompts, QWidget* pare
     // The text boxes take dragged text; dragged files go past them to the window.
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
+    // Enter presses Exit and the deck buttons as Space does.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->installEventFilter(this);
     m_history.bindKeys(this, [this] { return !isBusy(); });
     new MenuShortcuts(this, m_menu, m_exit);
 
@@ -157,11 +161,11 @@ void MainWindow::toggleHelp() {
     const bool opening = !helpOpen();
     if (opening) {
         help->showPage(m_folder.helpPage());
-        help->show();
+        m_sheet->showHelp(true);
         m_savedInfo = info();
         setInfo(tr("Druk nogmaals op Help om dit venster weer te sluiten..."));
     } else {
-        help->hide();
+        m_sheet->showHelp(false);
         setInfo(m_savedInfo);
     }
     // Help and Export stay usable while help is open.
@@ -360,6 +364,13 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::DragEnter && qobject_cast<QLineEdit*>(watched) &&
         static_cast<QDragEnterEvent*>(event)->mimeData()->hasUrls()) {
         event->ignore(); // handed on to the window

@@ -10,11 +10,13 @@ private slots:
     void keysDoWhatAClickDoes_data() {
         QTest::addColumn<QString>("widget");
         QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("done"); // "photo": the photo dialog asked; "help": help open
+        QTest::addColumn<QString>("done"); // "photo": the photo dialog asked; "help": help open;
+                                           // "deck": the children's deck shown
         QTest::newRow("Enter on a photo") << "Foto_2" << int(Qt::Key_Return) << "photo";
         QTest::newRow("Space on a photo") << "Foto_4" << int(Qt::Key_Space) << "photo";
         QTest::newRow("Space on the Help button") << "Menuknop_4" << int(Qt::Key_Space) << "help";
         QTest::newRow("Enter on the Help button") << "Menuknop_4" << int(Qt::Key_Enter) << "help";
+        QTest::newRow("Enter on a deck button") << "KinderKnop" << int(Qt::Key_Return) << "deck";
     }
     void keysDoWhatAClickDoes() {
         QFETCH(QString, widget);
@@ -26,6 +28,7 @@ private slots:
         QTest::keyClick(w.child(widget), Qt::Key(key));
         QCOMPARE(w.prompts.asked.size(), done == "photo" ? 1 : 0);
         QCOMPARE(w.window->helpOpen(), done == "help");
+        QCOMPARE(w.window->deckMode() == DeckMode::Children, done == "deck");
     }
 
     // A photo reached with Tab shows a frame; one clicked does not, and looks as before.
@@ -44,12 +47,30 @@ private slots:
         QCOMPARE(w.pixelAt("Foto_1", {1, 1}), unfocused);
     }
 
+    // With help open, Tab passes by the cards under the help pane.
+    void tabPassesTheCardsUnderHelp() {
+        TestWindow w;
+        QVERIFY(w.start());
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        w.window->toggleHelp();
+        w.child("Menuknop_6")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int step = 0; step < 2; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"WebBrowser", "ExitKnop"}));
+    }
+
     // Enter in the number of copies prints, Escape closes the dialog.
     void printDialogTakesEnterAndEscape() {
         PrintFixture fixture;
         const auto dialog = fixture.open();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        for (const char* button : {"OkKnop", "ExitKnop"}) // they look as they always did
+            QVERIFY(!control<QPushButton>(*dialog, button)->isDefault());
         QTest::keyClick(control(*dialog, "Text1"), Qt::Key_Return);
         QCOMPARE(fixture.image.finishCount(), 1);
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
