@@ -156,6 +156,11 @@ void CardSheet::bindPhotos(const CardPhotos& photos, const SeriesModel& model) {
             [this, &photos](int card) { showPhoto(photos, card); });
     connect(&model, &SeriesModel::framingChanged, this,
             [this, &photos](int card) { showPhoto(photos, card); });
+    // A photo path may change after its picture arrived.
+    connect(&model, &SeriesModel::edited, this, [this, &photos] {
+        for (int card = 1; card <= kCards; ++card)
+            namePhoto(photos, card);
+    });
     for (int card = 1; card <= kCards; ++card)
         showPhoto(photos, card);
 }
@@ -173,10 +178,6 @@ void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
     own->setNote(shows == Shows::Coming       ? tr("Foto wordt gelezen…")
                  : shows == Shows::Unreadable ? tr("Foto kan niet worden gelezen")
                                               : QString());
-    const QString fileName = m_framings && shows != Shows::Placeholder
-                                 ? QFileInfo(m_framings->photoPath(photoCard)).fileName()
-                                 : QString();
-    own->setAccessibleName(AccessibleTexts::photo(photoCard, fileName, own->note()));
     if (noPhoto)
         own->setPicture(m_photoPlaceholder);
     else
@@ -189,9 +190,18 @@ void CardSheet::showPhoto(const CardPhotos& photos, int photoCard) {
         thumbnail = PhotoBox::render(screen, first->size() * ratio, PhotoFrame::Outlined);
         thumbnail.setDevicePixelRatio(ratio);
     }
-    for (const auto& view : m_cards) {
-        PictureBox* box = view->thumbnail(ThumbnailSlots::slotOf(view->card(), photoCard));
-        box->setPicture(thumbnail);
-        box->setAccessibleName(AccessibleTexts::thumbnail(photoCard, fileName));
-    }
+    for (const auto& view : m_cards)
+        view->thumbnail(ThumbnailSlots::slotOf(view->card(), photoCard))->setPicture(thumbnail);
+    namePhoto(photos, photoCard);
+}
+
+void CardSheet::namePhoto(const CardPhotos& photos, int photoCard) {
+    const bool shown = photos.cardShows(photoCard) != CardPhotos::CardShows::Placeholder;
+    const QString fileName =
+        m_framings && shown ? QFileInfo(m_framings->photoPath(photoCard)).fileName() : QString();
+    PictureBox* own = m_cards[photoCard - 1]->photo();
+    own->setAccessibleName(AccessibleTexts::photo(photoCard, fileName, own->note()));
+    for (const auto& view : m_cards)
+        view->thumbnail(ThumbnailSlots::slotOf(view->card(), photoCard))
+            ->setAccessibleName(AccessibleTexts::thumbnail(photoCard, fileName));
 }

@@ -53,6 +53,8 @@ private:
     void showSubject(const QString& text);
     void showName(int line, const QString& text);
     void showPhoto(const CardPhotos& photos, int photoCard);
+    // Names the card's photo and its thumbnails after the card and the file they show.
+    void namePhoto(const CardPhotos& photos, int photoCard);
     static void showText(QLineEdit* box, const QString& text);
     void arrangeStacking();
 

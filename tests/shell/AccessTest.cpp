@@ -1,9 +1,9 @@
-// The window and the print dialog from the keyboard alone: keys on the picture buttons, the focus
-// frame, and Enter and Escape in the print dialog.
+// The window and the print dialog from the keyboard alone (keys on the picture buttons, the focus
+// frame, Enter and Escape in the print dialog) and the photo names screen readers hear.
 #include "../printing/PrintFixture.h"
 #include "TestWindow.h"
 
-class KeyboardTest final : public QObject {
+class AccessTest final : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,6 +63,16 @@ private slots:
         QCOMPARE(visited, QStringList({"WebBrowser", "ExitKnop"}));
     }
 
+    // A photo's name says its card and file, and follows the photo.
+    void photoNamesFollowThePhoto() {
+        TestWindow w;
+        QVERIFY(w.start());
+        QCOMPARE(w.child("Foto_3")->accessibleName(), "Foto van kaart 3: geen foto");
+        QVERIFY(w.place(3, w.photo("merel.png", Qt::black)));
+        QCOMPARE(w.child("Foto_3")->accessibleName(), "Foto van kaart 3: merel.png");
+        QCOMPARE(w.child("Foto1_2")->accessibleName(), "Kleine foto van kaart 3: merel.png");
+    }
+
     // Enter in the number of copies prints, Escape closes the dialog.
     void printDialogTakesEnterAndEscape() {
         PrintFixture fixture;
@@ -78,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(KeyboardTest)
-#include "KeyboardTest.moc"
+QTEST_MAIN(AccessTest)
+#include "AccessTest.moc"
