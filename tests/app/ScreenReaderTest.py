@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-# The program as a screen reader reads it over AT-SPI: every control named, the roles, the actions
-# of the menu buttons, card photos and deck buttons, and the Tab order. Runs inside
-# dbus-run-session, with a display (Xvfb) and an accessibility bus of its own.
+# The program as a screen reader reads it over AT-SPI: every control of the window and of its
+# dialogs named, the roles, the actions of the menu buttons, card photos and deck buttons, the info
+# bar's changes, and the Tab order. Runs inside dbus-run-session, with a display (Xvfb) and an
+# accessibility bus of its own; the program's files go to a folder of its own.
 import ctypes
 import os
 import shutil
@@ -114,6 +115,8 @@ def run(at, GLib):
     if not app:
         fail_now("the program does not show on the accessibility bus")
     window = wait_for(lambda: next((w for w in app if w.name == " Mosaret Designer V2"), None))
+    if not window:
+        fail_now("the program shows no main window: %s" % [w.name for w in app])
     showing = lambda node: node.getState().contains(at.STATE_SHOWING)
 
     def controls(root):
@@ -126,9 +129,6 @@ def run(at, GLib):
             fail_now("no control named %r; the window holds %s" % (name, sorted(
                 "%s %r" % (n.getRoleName(), n.name) for n in controls(root))))
         return found
-
-    def dialog(name):
-        return next((w for w in app if w.name == name and showing(w)), None)
 
     def focused():
         return next((n.name for n in controls(window) if n.getState().contains(at.STATE_FOCUSED)),
@@ -164,13 +164,12 @@ def run(at, GLib):
     for _ in order[1:]:
         last = visited[-1]
         at.Registry.generateKeyboardEvent(TAB, None, at.KEY_PRESSRELEASE)
-        visited.append(wait_for(lambda: focused() != last and focused(), 3))
+        visited.append(wait_for(lambda: focused() != last and focused(), 5))
     check(visited == order, "Tab order %s, expected %s" % (visited, order))
     at.Registry.generateKeyboardEvent(SHIFT, None, at.KEY_PRESS)
     at.Registry.generateKeyboardEvent(TAB, None, at.KEY_PRESSRELEASE)
     at.Registry.generateKeyboardEvent(SHIFT, None, at.KEY_RELEASE)
-    check(wait_for(lambda: focused() == "Exit", 3), "Shift+Tab from Nieuw went to %s" % focused())
-
+    check(wait_for(lambda: focused() == "Exit", 5), "Shift+Tab from Nieuw went to %s" % focused())
 
     # Roles and states, as a screen reader announces them.
     expected = [(name, at.ROLE_PUSH_BUTTON) for name in MENU + ["Exit"]]
@@ -211,14 +210,14 @@ def run(at, GLib):
         others = lambda: [w for w in app if w != window and showing(w)]
         seen = []
         for _ in range(expected):
-            shown = wait_for(lambda: next(iter(others()), None), 5)
+            shown = wait_for(lambda: next(iter(others()), None))
             if not shown:
                 break
             seen.append(shown.name)
             check(not own or not unnamed(shown), "unnamed in %r: %s" % (shown.name, unnamed(shown)))
             wait_for(lambda: shown.getState().contains(at.STATE_ACTIVE), 3)
             at.Registry.generateKeyboardEvent(ESCAPE, None, at.KEY_PRESSRELEASE)
-            if not wait_for(lambda: not showing(shown), 5):
+            if not wait_for(lambda: not showing(shown)):
                 break
         check(len(seen) == expected and not others(), "%r opened %s" % (node.name, seen))
         return seen
