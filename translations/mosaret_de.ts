@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="nl">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Kaarten</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Infobalk</source>
+        <translation>Infoleiste</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Bewaart de instellingen en sluit het programma</source>
+        <translation>Speichert die Einstellungen und beendet das Programm</translation>
+    </message>
+    <message>
+        <source>Begint een nieuwe serie</source>
+        <translation>Beginnt eine neue Serie</translation>
+    </message>
+    <message>
+        <source>Opent een bewaarde serie</source>
+        <translation>Öffnet eine gespeicherte Serie</translation>
+    </message>
+    <message>
+        <source>Bewaart de serie</source>
+        <translation>Speichert die Serie</translation>
+    </message>
+    <message>
+        <source>Toont de hulp, of sluit haar weer</source>
+        <translation>Zeigt die Hilfe oder schließt sie wieder</translation>
+    </message>
+    <message>
+        <source>Drukt de voorkanten of de rugzijden af</source>
+        <translation>Druckt die Vorderseiten oder die Rückseiten</translation>
+    </message>
+    <message>
+        <source>Bewaart de serie of het hele spel als afbeelding of PDF</source>
+        <translation>Speichert die Serie oder das ganze Spiel als Bild oder PDF</translation>
+    </message>
+    <message>
+        <source>Enter of spatie kiest een foto; de pijltjestoetsen, plus, min en 0 verschuiven, vergroten en herstellen de uitsnede</source>
+        <translation>Eingabe oder Leertaste wählt ein Foto; die Pfeiltasten, Plus, Minus und 0 verschieben, vergrößern und setzen den Ausschnitt zurück</translation>
+    </message>
+    <message>
+        <source>Kaart %1</source>
+        <translation>Karte %1</translation>
+    </message>
+    <message>
+        <source>Onderwerp, kaart %1</source>
+        <translation>Thema, Karte %1</translation>
+    </message>
+    <message>
+        <source>Het onderwerp staat op alle vier kaarten</source>
+        <translation>Das Thema steht auf allen vier Karten</translation>
+    </message>
+    <message>
+        <source>Naam %1, kaart %2, de eigen naam van deze kaart</source>
+        <translation>Name %1, Karte %2, der eigene Name dieser Karte</translation>
+    </message>
+    <message>
+        <source>Naam %1, kaart %2</source>
+        <translation>Name %1, Karte %2</translation>
+    </message>
+    <message>
+        <source>Elke naam staat op alle vier kaarten; elke kaart toont haar eigen naam gemarkeerd</source>
+        <translation>Jeder Name steht auf allen vier Karten; jede Karte zeigt ihren eigenen Namen hervorgehoben</translation>
+    </message>
+    <message>
+        <source>Toont de kaarten met onderwerp, foto en namen</source>
+        <translation>Zeigt die Karten mit Thema, Foto und Namen</translation>
+    </message>
+    <message>
+        <source>Toont de kaarten met alleen foto&apos;s, zonder tekst</source>
+        <translation>Zeigt die Karten nur mit Fotos, ohne Text</translation>
+    </message>
+    <message>
+        <source>geen foto</source>
+        <translation>kein Foto</translation>
+    </message>
+    <message>
+        <source>Foto van kaart %1: %2</source>
+        <translation>Foto von Karte %1: %2</translation>
+    </message>
+    <message>
+        <source>Foto van kaart %1: %2 (%3)</source>
+        <translation>Foto von Karte %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Kleine foto van kaart %1: %2</source>
+        <translation>Kleines Foto von Karte %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CardFaces</name>
     <message>
         <source>Mosaret serie: </source>
@@ -274,6 +373,14 @@ Optionen:
         <source>, %1 kaarten</source>
         <translation>, %1 Karten</translation>
     </message>
+    <message>
+        <source>Series van het spel</source>
+        <translation>Serien des Spiels</translation>
+    </message>
+    <message>
+        <source>Spatie kiest of een serie in het spel komt; een dubbelklik opent haar</source>
+        <translation>Die Leertaste wählt, ob eine Serie ins Spiel kommt; ein Doppelklick öffnet sie</translation>
+    </message>
 </context>
 <context>
     <name>GameExport</name>
@@ -366,6 +473,18 @@ Overgeslagen, omdat ze niet geladen konden worden:
     <message>
         <source>Géén bestand geselecteerd!</source>
         <translation>Keine Datei ausgewählt!</translation>
+    </message>
+    <message>
+        <source>Serie kiezen</source>
+        <translation>Serie wählen</translation>
+    </message>
+    <message>
+        <source>Bewaarde series</source>
+        <translation>Gespeicherte Serien</translation>
+    </message>
+    <message>
+        <source>Kies een serie met de pijltjestoetsen en druk op Enter om haar te laden</source>
+        <translation>Wählen Sie eine Serie mit den Pfeiltasten und drücken Sie die Eingabetaste, um sie zu laden</translation>
     </message>
 </context>
 <context>
@@ -604,6 +723,38 @@ Overgeslagen, omdat ze niet geladen konden worden:
     <message>
         <source>Exit</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Voorbeeld van de kaart</source>
+        <translation>Vorschau der Karte</translation>
+    </message>
+    <message>
+        <source>Voorkant of rugzijde</source>
+        <translation>Vorderseite oder Rückseite</translation>
+    </message>
+    <message>
+        <source>Bovenaan drukt de voorkanten af; elke stap lager een ontwerp voor de rugzijde</source>
+        <translation>Ganz oben druckt die Vorderseiten; jede Stufe tiefer ein Muster für die Rückseiten</translation>
+    </message>
+    <message>
+        <source>X-positie van de rugzijde, in twips</source>
+        <translation>X-Position der Rückseite, in Twips</translation>
+    </message>
+    <message>
+        <source>Y-positie van de rugzijde, in twips</source>
+        <translation>Y-Position der Rückseite, in Twips</translation>
+    </message>
+    <message>
+        <source>Drukt een testvel af waarmee u X en Y vindt</source>
+        <translation>Druckt ein Testblatt, mit dem Sie X und Y finden</translation>
+    </message>
+    <message>
+        <source>Plaats van de foto</source>
+        <translation>Platz des Fotos</translation>
     </message>
 </context>
 <context>

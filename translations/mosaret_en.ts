@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="nl">
 <context>
+    <name>AccessibleTexts</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Kaarten</source>
+        <translation>Cards</translation>
+    </message>
+    <message>
+        <source>Infobalk</source>
+        <translation>Information bar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Bewaart de instellingen en sluit het programma</source>
+        <translation>Saves the settings and closes the program</translation>
+    </message>
+    <message>
+        <source>Begint een nieuwe serie</source>
+        <translation>Starts a new series</translation>
+    </message>
+    <message>
+        <source>Opent een bewaarde serie</source>
+        <translation>Opens a saved series</translation>
+    </message>
+    <message>
+        <source>Bewaart de serie</source>
+        <translation>Saves the series</translation>
+    </message>
+    <message>
+        <source>Toont de hulp, of sluit haar weer</source>
+        <translation>Shows the help, or closes it again</translation>
+    </message>
+    <message>
+        <source>Drukt de voorkanten of de rugzijden af</source>
+        <translation>Prints the fronts or the backs</translation>
+    </message>
+    <message>
+        <source>Bewaart de serie of het hele spel als afbeelding of PDF</source>
+        <translation>Saves the series or the whole game as a picture or PDF</translation>
+    </message>
+    <message>
+        <source>Enter of spatie kiest een foto; de pijltjestoetsen, plus, min en 0 verschuiven, vergroten en herstellen de uitsnede</source>
+        <translation>Enter or Space chooses a photo; the arrow keys, plus, minus and 0 move, enlarge and reset the framing</translation>
+    </message>
+    <message>
+        <source>Kaart %1</source>
+        <translation>Card %1</translation>
+    </message>
+    <message>
+        <source>Onderwerp, kaart %1</source>
+        <translation>Subject, card %1</translation>
+    </message>
+    <message>
+        <source>Het onderwerp staat op alle vier kaarten</source>
+        <translation>The subject is on all four cards</translation>
+    </message>
+    <message>
+        <source>Naam %1, kaart %2, de eigen naam van deze kaart</source>
+        <translation>Name %1, card %2, this card&apos;s own name</translation>
+    </message>
+    <message>
+        <source>Naam %1, kaart %2</source>
+        <translation>Name %1, card %2</translation>
+    </message>
+    <message>
+        <source>Elke naam staat op alle vier kaarten; elke kaart toont haar eigen naam gemarkeerd</source>
+        <translation>Every name is on all four cards; each card shows its own name marked</translation>
+    </message>
+    <message>
+        <source>Toont de kaarten met onderwerp, foto en namen</source>
+        <translation>Shows the cards with subject, photo and names</translation>
+    </message>
+    <message>
+        <source>Toont de kaarten met alleen foto&apos;s, zonder tekst</source>
+        <translation>Shows the cards with photos only, without text</translation>
+    </message>
+    <message>
+        <source>geen foto</source>
+        <translation>no photo</translation>
+    </message>
+    <message>
+        <source>Foto van kaart %1: %2</source>
+        <translation>Photo of card %1: %2</translation>
+    </message>
+    <message>
+        <source>Foto van kaart %1: %2 (%3)</source>
+        <translation>Photo of card %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Kleine foto van kaart %1: %2</source>
+        <translation>Small photo of card %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CardFaces</name>
     <message>
         <source>Mosaret serie: </source>
@@ -274,6 +373,14 @@ Options:
         <source>, %1 kaarten</source>
         <translation>, %1 cards</translation>
     </message>
+    <message>
+        <source>Series van het spel</source>
+        <translation>Series of the game</translation>
+    </message>
+    <message>
+        <source>Spatie kiest of een serie in het spel komt; een dubbelklik opent haar</source>
+        <translation>Space chooses whether a series goes into the game; a double-click opens it</translation>
+    </message>
 </context>
 <context>
     <name>GameExport</name>
@@ -366,6 +473,18 @@ Skipped, because they could not be loaded:
     <message>
         <source>Géén bestand geselecteerd!</source>
         <translation>No file selected!</translation>
+    </message>
+    <message>
+        <source>Serie kiezen</source>
+        <translation>Choose a series</translation>
+    </message>
+    <message>
+        <source>Bewaarde series</source>
+        <translation>Saved series</translation>
+    </message>
+    <message>
+        <source>Kies een serie met de pijltjestoetsen en druk op Enter om haar te laden</source>
+        <translation>Choose a series with the arrow keys and press Enter to load it</translation>
     </message>
 </context>
 <context>
@@ -604,6 +723,38 @@ Skipped, because they could not be loaded:
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Afdrukken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Voorbeeld van de kaart</source>
+        <translation>Preview of the card</translation>
+    </message>
+    <message>
+        <source>Voorkant of rugzijde</source>
+        <translation>Front or back</translation>
+    </message>
+    <message>
+        <source>Bovenaan drukt de voorkanten af; elke stap lager een ontwerp voor de rugzijde</source>
+        <translation>The top prints the fronts; each step lower a design for the backs</translation>
+    </message>
+    <message>
+        <source>X-positie van de rugzijde, in twips</source>
+        <translation>X position of the back, in twips</translation>
+    </message>
+    <message>
+        <source>Y-positie van de rugzijde, in twips</source>
+        <translation>Y position of the back, in twips</translation>
+    </message>
+    <message>
+        <source>Drukt een testvel af waarmee u X en Y vindt</source>
+        <translation>Prints a test sheet to find X and Y with</translation>
+    </message>
+    <message>
+        <source>Plaats van de foto</source>
+        <translation>Place of the photo</translation>
     </message>
 </context>
 <context>
