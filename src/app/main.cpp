@@ -2,6 +2,7 @@
 // command line asks for.
 #include "CheckCommand.h"
 #include "CommandLine.h"
+#include "FocusReturn.h"
 #include "MainWindow.h"
 #include "PdfCommand.h"
 #include "PdfPaper.h"
@@ -83,6 +84,7 @@ int main(int argc, char* argv[]) {
     // Asks for the keyboard, so keys and screen readers start in the first subject box also where
     // no window manager hands it over.
     window.activateWindow();
+    FocusReturn focusReturn(&window);
     // Work left behind is offered first; a series given on the command line opens after that.
     window.offerRecovery([&window, file = line.seriesFile()] {
         if (!file.isEmpty())

@@ -228,6 +228,9 @@ def run(at, GLib):
     check(escape_from(named("Afdrukken"), 2)[-1:] == [" Mosaretspel afdrukken"],
           "Afdrukken opened no print dialog")
     escape_from(named("Foto van kaart 1: geen foto"), 1, own=False)  # Qt's file dialog
+    # With no window manager to hand it back, the window takes the keyboard again itself.
+    check(wait_for(lambda: window.getState().contains(at.STATE_ACTIVE), 5),
+          "the window has not the keyboard after its dialogs closed")
 
 if __name__ == "__main__":
     main()
