@@ -71,6 +71,11 @@ void LoadDialog::buildControls() {
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &LoadDialog::selectionChanged);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &LoadDialog::loadSelected);
+    // Enter on the list's current series chooses it; the Ok button, which Enter also presses,
+    // then loads it.
+    connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        m_list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    });
     connect(cancel, &QPushButton::clicked, this, &LoadDialog::reject);
     connect(ok, &QPushButton::clicked, this, &LoadDialog::loadSelected);
 }

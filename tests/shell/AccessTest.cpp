@@ -1,6 +1,7 @@
 // The window and the print dialog from the keyboard alone (keys on the picture buttons, the focus
 // frame, Enter and Escape in the print dialog) and the photo names screen readers hear.
 #include "../printing/PrintFixture.h"
+#include "LoadDialog.h"
 #include "TestWindow.h"
 
 class AccessTest final : public QObject {
@@ -71,6 +72,26 @@ private slots:
         QVERIFY(w.place(3, w.photo("merel.png", Qt::black)));
         QCOMPARE(w.child("Foto_3")->accessibleName(), "Foto van kaart 3: merel.png");
         QCOMPARE(w.child("Foto1_2")->accessibleName(), "Kleine foto van kaart 3: merel.png");
+    }
+
+    // Enter loads the series the load dialog's list shows as its current one.
+    void enterLoadsTheHighlightedSeries() {
+        TestWindow w;
+        QVERIFY(w.dir.write("Vogels.msr", {}));
+        QString loaded;
+        LoadDialog dialog(
+            SeriesFolder(w.dir.path()),
+            [&loaded](const QString& file, auto done) {
+                loaded = file;
+                done(Status{});
+            },
+            w.prompts, nullptr);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(loaded, "Vogels.msr");
+        QVERIFY(w.prompts.asked.isEmpty());
     }
 
     // Enter in the number of copies prints, Escape closes the dialog.
