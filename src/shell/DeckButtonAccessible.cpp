@@ -4,8 +4,6 @@
 
 #include "DeckButton.h"
 
-#include <QPointer>
-
 DeckButtonAccessible::DeckButtonAccessible(DeckButton* button)
     : QAccessibleWidget(button, QAccessible::RadioButton) {}
 
@@ -28,15 +26,9 @@ QStringList DeckButtonAccessible::actionNames() const {
 }
 
 void DeckButtonAccessible::doAction(const QString& actionName) {
-    if (actionName != pressAction()) {
+    // Queued on the widget, so the call is dropped if the widget goes first.
+    if (actionName == pressAction())
+        QMetaObject::invokeMethod(button(), &DeckButton::click, Qt::QueuedConnection);
+    else
         QAccessibleWidget::doAction(actionName);
-        return;
-    }
-    QMetaObject::invokeMethod(
-        button(),
-        [button = QPointer<DeckButton>(button())] {
-            if (button)
-                button->click();
-        },
-        Qt::QueuedConnection);
 }

@@ -4,8 +4,6 @@
 
 #include "PictureBox.h"
 
-#include <QPointer>
-
 PictureBoxAccessible::PictureBoxAccessible(PictureBox* box)
     : QAccessibleWidget(box, QAccessible::Graphic) {}
 
@@ -25,17 +23,11 @@ QStringList PictureBoxAccessible::actionNames() const {
 }
 
 void PictureBoxAccessible::doAction(const QString& actionName) {
-    if (actionName != pressAction()) {
+    // Queued on the widget, so the call is dropped if the widget goes first.
+    if (actionName == pressAction())
+        QMetaObject::invokeMethod(box(), &PictureBox::click, Qt::QueuedConnection);
+    else
         QAccessibleWidget::doAction(actionName);
-        return;
-    }
-    QMetaObject::invokeMethod(
-        box(),
-        [box = QPointer<PictureBox>(box())] {
-            if (box)
-                box->click();
-        },
-        Qt::QueuedConnection);
 }
 
 QStringList PictureBoxAccessible::keyBindingsForAction(const QString& actionName) const {
